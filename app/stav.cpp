@@ -1,0 +1,37 @@
+// Definitions and start values of the process-wide application state.
+#include "app/stav.h"
+#include "search/hladanie.h"
+
+DWORD stupne_sedi = 0;
+DWORD VelkostObjektu = 20;
+DWORD percento_vyplne = 70;
+DWORD volba = 1;
+DWORD sledovanie_kurzora = 0;
+DWORD g_dwWindowPos = 0;
+DWORD g_dwWindowSize = 0;
+DWORD g_dwWindowShow = 0;
+
+const int g_cas_timera = 10;
+const int hl_okno_sirka = 224;
+const int hl_okno_vyska = 259;
+
+int PocetObjektov = 0;
+int poloziek_dskt_point_pola = 0;
+int poloziek_dskt_rect_pola = 0;
+// Sized by the desktop before WinMain runs; the order of these two lines is the allocation order.
+POINT* centers = AlokaciaDsktPointPola(&poloziek_dskt_point_pola);
+RECT* objekty = AlokaciaDsktRectPola(&poloziek_dskt_rect_pola);
+int cislo_objektu = 0;
+
+int status = 0;
+int vypinac_TAB = 1;
+
+HINSTANCE g_hInstance = nullptr;
+HWND g_hwnd = nullptr;
+HDC g_hdcMemWindow = nullptr;
+HBRUSH g_pozadie = nullptr;
+HBRUSH g_pozadieDlg = nullptr;
+HBRUSH g_pozadieDlg2 = nullptr;
+
+int g_timer_pocet = 0;
+int g_timer_pocitadlo = 0;
