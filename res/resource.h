@@ -1,0 +1,28 @@
+// Numbers of the program's resources, menu commands and dialog controls.
+#pragma once
+
+// Icon groups
+#define IDI_KOCKA 101   // ice cube: the program's icon
+#define IDI_VYSTRAHA 102 // warning-stripe tile: the dialogs' small icon
+#define IDI_GULA 103    // glossy sphere: not loaded
+
+// Background bitmaps
+#define IDB_POZADIE 201      // main window
+#define IDB_POZADIE_DLG 202  // About dialog
+#define IDB_POZADIE_DLG2 203 // Settings dialog
+
+// Cursor groups
+#define IDC_SIPKA 301 // arrow pointer: not loaded
+#define IDC_HROT 302  // half-transparent arrowhead: main window and dialogs
+#define IDC_IBEAM 303 // text-selection I-beam: not loaded
+
+// Menu bar and its commands
+#define IDM_MENU 401
+#define IDM_NASTAVENIA 402
+#define IDM_O_PROGRAME 403
+#define IDM_KONIEC 404
+
+// Dialog templates and controls (the buttons use IDOK and IDCANCEL)
+#define IDC_SLEDOVANIE 501
+#define IDD_O_PROGRAME 601
+#define IDD_NASTAVENIA 602
