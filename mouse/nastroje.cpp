@@ -1,0 +1,1 @@
+// Cursor probes and synthetic left clicks.

@@ -1,0 +1,1 @@
+// The pause counter of the mouse toolbox.

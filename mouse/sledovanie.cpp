@@ -1,0 +1,1 @@
+// The cursor-tracking readout strip at the bottom of the main window.
