@@ -1,0 +1,235 @@
+// The Settings and About dialogs and the main window's two modes.
+#include "app/stav.h"
+#include "dialogs/dialogy.h"
+#include "draw/kreslenie.h"
+// The resource numbers name their I-beam cursor like the system's stock one.
+#undef IDC_IBEAM
+#include "res/resource.h"
+
+#include <cstring>
+
+namespace {
+
+const COLORREF TEXT_O_PROGRAME = RGB(200, 220, 255);
+
+// A pattern brush of a background bitmap; the bitmap is handed back to be deleted with the brush.
+HBRUSH PozadieDialogu(int bitmapa, HBITMAP* obrazok) {
+    *obrazok = LoadBitmapA(g_hInstance, MAKEINTRESOURCEA(bitmapa));
+    return CreatePatternBrush(*obrazok);
+}
+
+void UvolniPozadie(HBRUSH* pozadie, HBITMAP* obrazok) {
+    DeleteObject(*pozadie);
+    DeleteObject(*obrazok);
+    *pozadie = nullptr;
+    *obrazok = nullptr;
+}
+
+void VzhladDialogu(HWND dialog) {
+    SetClassLongPtrA(
+        dialog, GCLP_HCURSOR,
+        reinterpret_cast<LONG_PTR>(LoadCursorA(g_hInstance, MAKEINTRESOURCEA(IDC_HROT))));
+    SetClassLongPtrA(
+        dialog, GCLP_HICONSM,
+        reinterpret_cast<LONG_PTR>(LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_VYSTRAHA))));
+    SetClassLongPtrA(dialog, GCL_STYLE, CS_DROPSHADOW);
+    SetWindowLongPtrA(dialog, GWL_STYLE, WS_POPUP);
+    SetWindowLongPtrA(dialog, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
+}
+
+// The buttons at the template's lower edge only show once the frame is recomputed.
+void ObnovRam(HWND dialog) {
+    SetWindowPos(dialog, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+HFONT PismoTlacidiel(const char* pismo, int vyska) {
+    LOGFONTA lf;
+    std::memset(&lf, 0, sizeof lf);
+    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
+    lf.lfHeight = vyska;
+    std::strncpy(lf.lfFaceName, pismo, LF_FACESIZE - 1);
+    lf.lfFaceName[LF_FACESIZE - 1] = 0;
+    return CreateFontIndirectA(&lf);
+}
+
+void ZavriDialog(HWND dialog, int vysledok) {
+    RedrawWindow(g_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EndDialog(dialog, vysledok);
+}
+INT_PTR Pozadie(WPARAM dc, HBRUSH pozadie) {
+    SetBkMode(reinterpret_cast<HDC>(dc), TRANSPARENT);
+    return reinterpret_cast<INT_PTR>(pozadie);
+}
+
+void Maluj(HWND dialog, void (*maliar)(HDC)) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(dialog, &ps);
+    maliar(dc);
+    EndPaint(dialog, &ps);
+}
+
+HFONT InitNastavenia(HWND dialog, HBITMAP* obrazok) {
+    g_pozadieDlg2 = PozadieDialogu(IDB_POZADIE_DLG2, obrazok);
+    VzhladDialogu(dialog);
+    HFONT pismo = PismoTlacidiel("Tahoma", -10);
+    SendDlgItemMessageA(dialog, IDOK, WM_SETFONT, reinterpret_cast<WPARAM>(pismo), 1);
+    SendDlgItemMessageA(dialog, IDCANCEL, WM_SETFONT, reinterpret_cast<WPARAM>(pismo), 1);
+    SendDlgItemMessageA(dialog, IDC_SLEDOVANIE, BM_SETCHECK,
+                        sledovanie_kurzora == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    ObnovRam(dialog);
+    return pismo;
+}
+
+void PrikazNastavenia(HWND dialog, int prikaz) {
+    if (prikaz == IDOK) {
+        const LRESULT stav = SendDlgItemMessageA(dialog, IDC_SLEDOVANIE, BM_GETCHECK, 0, 0);
+        sledovanie_kurzora = stav == BST_CHECKED ? 1 : 0;
+        RezimOkna(g_hwnd, sledovanie_kurzora);
+    }
+    if (prikaz == IDOK || prikaz == IDCANCEL) {
+        ZavriDialog(dialog, prikaz);
+    }
+}
+
+HFONT InitOPrograme(HWND dialog, HBITMAP* obrazok) {
+    g_pozadieDlg = PozadieDialogu(IDB_POZADIE_DLG, obrazok);
+    VzhladDialogu(dialog);
+    HFONT pismo = PismoTlacidiel("Segoe UI", -12);
+    SendDlgItemMessageA(dialog, IDOK, WM_SETFONT, reinterpret_cast<WPARAM>(pismo), 1);
+    ObnovRam(dialog);
+    return pismo;
+}
+
+// Writes one line of the About text at (x, *y) and moves *y below it.
+void RiadokOPrograme(HDC dc, const char* text, int x, int* y) {
+    SIZE rozmer;
+    Napis(dc, &rozmer, text, -1, x, *y, TEXT_O_PROGRAME, -13, 0, 0, "Segoe UI");
+    *y += rozmer.cy;
+}
+
+} // namespace
+
+void RezimOkna(HWND okno, DWORD sledovanie) {
+    if (sledovanie == 1) {
+        SetWindowPos(okno, HWND_TOPMOST, 0, 0, hl_okno_sirka, hl_okno_vyska, SWP_NOMOVE);
+        SetWindowLongPtrA(okno, GWL_STYLE, WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
+    } else {
+        SetWindowPos(okno, HWND_NOTOPMOST, 0, 0, hl_okno_sirka, hl_okno_vyska - 17, SWP_NOMOVE);
+        SetWindowLongPtrA(okno, GWL_STYLE, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+    }
+    // A style change alone leaves the old caption buttons on screen.
+    SetWindowPos(okno, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+INT_PTR CALLBACK ProceduraDialogu2(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
+    (void)lParam;
+    static HFONT pismo;     // the buttons' font, for the dialog's life
+    static HBITMAP obrazok; // the picture of g_pozadieDlg2
+    switch (sprava) {
+    case WM_INITDIALOG:
+        pismo = InitNastavenia(okno, &obrazok);
+        return 0;
+    case WM_PAINT:
+        Maluj(okno, OnWM_PAINTDLG2);
+        return 0;
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        return Pozadie(wParam, g_pozadieDlg2);
+    case WM_COMMAND:
+        PrikazNastavenia(okno, LOWORD(wParam));
+        return 0;
+    case WM_DESTROY:
+        DeleteObject(pismo);
+        UvolniPozadie(&g_pozadieDlg2, &obrazok);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void OnWM_PAINTDLG2(HDC dc) {
+    SIZE rozmer;
+    Napis(dc, &rozmer, "Sledova\x9d kurzor", -1, 39, 22, RGB(0, 0, 0), -12, 0, 0, "Segoe UI");
+    Napis(dc, &rozmer,
+          "(zv\xfd\x9ai z\xe1\x9d"
+          "a\x9e CPU)",
+          -1, 41, 22 + rozmer.cy, RGB(180, 150, 50), -9, 0, 0, "Verdana");
+}
+
+INT_PTR CALLBACK ProceduraDialogu(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
+    (void)lParam;
+    static HFONT pismo;     // the button's font, for the dialog's life
+    static HBITMAP obrazok; // the picture of g_pozadieDlg
+    switch (sprava) {
+    case WM_INITDIALOG:
+        pismo = InitOPrograme(okno, &obrazok);
+        return 0;
+    case WM_PAINT:
+        Maluj(okno, OnWM_PAINTDLG);
+        return 0;
+    case WM_CTLCOLORDLG:
+        return Pozadie(wParam, g_pozadieDlg);
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
+            ZavriDialog(okno, LOWORD(wParam));
+        }
+        return 0;
+    case WM_LBUTTONDOWN:
+        ZavriDialog(okno, IDOK);
+        return 0;
+    case WM_DESTROY:
+        DeleteObject(pismo);
+        UvolniPozadie(&g_pozadieDlg, &obrazok);
+        return 0;
+    default:
+        return 0;
+    }
+}
+
+void OnWM_PAINTDLG(HDC dc) {
+    static const char* const riadky[] = {
+        "Tento program vyh\xbe"
+        "ad\xe1 na pracovnej ploche",
+        "poz\xed"
+        "cie XY stredov objektov r\xf4znych ve\xbekost\xed",
+        "a tvarov. -Nastavuje sa minim\xe1lny po\xe8"
+        "et",
+        "pixelov v\xfd\x9aky a z\xe1rove\xf2 \x9a\xedrky od ktor\xfd"
+        "ch",
+        "objekty rozpozn\xe1, a tie\x9e percento mno\x9estva",
+        "v\xfdplne objektu \x9a"
+        "edou farbou v zadanom",
+        "rozsahu. -Okno programu je z h\xbe"
+        "adania",
+        "vyl\xfa\xe8"
+        "en\xe9. -Po n\xe1jden\xfd"
+        "ch stredoch je mo\x9en\xe9",
+        "pres\xfava\x9d kurzor my\x9ai stl\xe1\xe8"
+        "an\xedm kl\xe1vesy TAB.",
+        "Ich hodnoty boli ulo\x9e"
+        "en\xe9 do textov\xe9ho",
+    };
+    int x = 7;
+    int y = 2;
+    for (const char* riadok : riadky) {
+        RiadokOPrograme(dc, riadok, x, &y);
+    }
+    SIZE rozmer;
+    Napis(dc, &rozmer,
+          "s\xfa"
+          "boru ",
+          -1, x, y, TEXT_O_PROGRAME, -13, 0, 0, "Segoe UI");
+    x += rozmer.cx;
+    Napis(dc, &rozmer, "Stredy.txt", -1, x, y, TEXT_O_PROGRAME, -13, 1, 0, "Segoe UI");
+    x += rozmer.cx;
+    Napis(dc, &rozmer, " .", -1, x, y, TEXT_O_PROGRAME, -13, 0, 0, "Segoe UI");
+    x = 7 + 5;
+    y += rozmer.cy + 12;
+    Usecka(dc, RGB(80, 80, 80), 1, 7, y - 3, 200, y - 3);
+    Napis(dc, &rozmer,
+          "S\xfa"
+          "bor je v pracovnom prie\xe8inku.",
+          -1, x, y, RGB(150, 150, 150), -11, 0, 0, "Segoe UI");
+}

@@ -1,0 +1,59 @@
+// Layout arithmetic of the main window face and the vertices of the arrow keys.
+#include "draw/kreslenie.h"
+
+namespace {
+
+const int DLZKA_DRIEKU = 7;   // tail to the base of the head
+const int POLSIRKA_HROTU = 4; // head reaches this far to each side of the centre line
+const float FAKTOR_DLZKY = 1.9f;
+const float DELITEL_OKRAJA = 2.0f;
+const float FAKTOR_RIADKU = 1.6f;
+
+// Rounds to single precision, then truncates toward zero: a value just below an integer in double
+// precision can round up to it in single precision, which moves the pixel.
+int Orez(double hodnota) {
+    return static_cast<int>(static_cast<float>(hodnota));
+}
+
+} // namespace
+
+void VrcholySipky(SmerSipky smer, int s, int x, int y, POINT vrcholy[6]) {
+    const double dlzka = DLZKA_DRIEKU * static_cast<double>(FAKTOR_DLZKY);
+    const double okraj = (s - dlzka) / static_cast<double>(DELITEL_OKRAJA);
+    const bool vodorovne = smer == SIPKA_VPRAVO || smer == SIPKA_VLAVO;
+    const bool kladne = smer == SIPKA_VPRAVO || smer == SIPKA_DOLE;
+    const int zaciatok = vodorovne ? x : y;
+    const int stred = vodorovne ? y + s / 2 : x + s / 2;
+    const int chvost = kladne ? Orez(zaciatok + okraj) : Orez((zaciatok + s) - okraj);
+    const int smerom = kladne ? 1 : -1;
+    const int zaklad = chvost + smerom * DLZKA_DRIEKU;
+    const int hrot = Orez(chvost + smerom * dlzka);
+    // Along the arrow, across it: tail, base, head corner, tip, other head corner, base.
+    const int pozdlz[6] = {chvost, zaklad, zaklad, hrot, zaklad, zaklad};
+    const int napriec[6] = {stred, stred, stred + POLSIRKA_HROTU, stred, stred - POLSIRKA_HROTU,
+                            stred};
+    for (int i = 0; i < 6; i++) {
+        vrcholy[i].x = vodorovne ? pozdlz[i] : napriec[i];
+        vrcholy[i].y = vodorovne ? napriec[i] : pozdlz[i];
+    }
+}
+
+int DalsiRiadok(int y, int cy) {
+    return Orez(y + cy * static_cast<double>(FAKTOR_RIADKU));
+}
+
+int RiadokVelkosti(int y, int cy) {
+    return y + cy - 1;
+}
+
+int StatusPoObjektoch(int y5, int cy) {
+    return static_cast<int>(y5 + cy * 1.3);
+}
+
+int StatusBezObjektov(int y3, int cy) {
+    return static_cast<int>(y3 + cy * 2.4);
+}
+
+unsigned char SivaPasika(DWORD stupne, int i) {
+    return static_cast<unsigned char>((32 * stupne + static_cast<DWORD>(i)) & 0xFF);
+}

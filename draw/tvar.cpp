@@ -1,0 +1,178 @@
+// The face of the main window: setting rows, object rows, status box and key legend.
+#include "app/stav.h"
+#include "draw/kreslenie.h"
+
+#include <windows.h>
+
+namespace {
+
+const int OKRAJ = 7;
+const int STRANA_SIPKY = 21;
+
+const COLORREF POPIS_FARBA = RGB(0, 0, 160);
+const COLORREF HODNOTA_FARBA = RGB(0, 0, 0);
+const COLORREF ROZSAH_FARBA = RGB(90, 90, 90);
+const COLORREF POZNAMKA_FARBA = RGB(140, 140, 140);
+
+void Popis(HDC dc, SIZE* rozmer, const char* text, int x, int y) {
+    Napis(dc, rozmer, text, -1, x, y, POPIS_FARBA, -12, 0, 0, "Segoe UI");
+}
+
+void Legenda(HDC dc, SIZE* rozmer, const char* text, int x, int y) {
+    Napis(dc, rozmer, text, -1, x, y, POPIS_FARBA, -9, 0, 0, "Verdana");
+}
+
+void Hodnota(HDC dc, SIZE* rozmer, int hodnota, int x, int y) {
+    Napis(dc, rozmer, "%d", hodnota, x, y, HODNOTA_FARBA, -15, 1, 0, "System");
+}
+
+// The value is drawn once to learn its width, boxed, and drawn again on top of the box.
+void PoleHodnoty(HDC dc, SIZE* rozmer, int hodnota, int vx, int vy, int prvyY, DWORD riadok) {
+    Hodnota(dc, rozmer, hodnota, vx, prvyY);
+    const int sirka = rozmer->cx + 12;
+    Okienko(dc, RGB(180, 180, 180), RGB(205, 205, 205), 12, vx - 6, vy - 2, sirka, 21);
+    if (volba == riadok) {
+        Okienko(dc, RGB(255, 230, 255), RGB(255, 255, 140), 12, vx - 6, vy - 2, sirka, 21);
+    }
+    Hodnota(dc, rozmer, hodnota, vx, vy);
+}
+
+// Row 1: grey level, the strip of the band's 32 greys and the band's first and last level.
+// Returns the row's y.
+int RiadokSedi(HDC dc, SIZE* rozmer) {
+    const int y = 2 + 10;
+    Popis(dc, rozmer,
+          "Stupne \x9a"
+          "edi",
+          OKRAJ + 3, y);
+    const int vx = OKRAJ + 3 + rozmer->cx + 15;
+    PoleHodnoty(dc, rozmer, static_cast<int>(stupne_sedi + 1), vx, y - 2, y - 2, 1);
+    const int x = vx + rozmer->cx + 19;
+    for (int i = 0; i < 32; i++) {
+        const BYTE g = SivaPasika(stupne_sedi, i);
+        Usecka(dc, RGB(g, g, g), 2, x + 2 * (i + 1), y + 4, x + 2 * (i + 1), y + 14);
+    }
+    SIZE pomocny;
+    const int prvy = static_cast<int>(32 * stupne_sedi);
+    Napis(dc, &pomocny, "%d", prvy, x, y - 8, ROZSAH_FARBA, -9, 0, 0, "Tahoma");
+    Napis(dc, &pomocny, "%d", prvy + 31, x + 55, y - 8, ROZSAH_FARBA, -9, 0, 0, "Tahoma");
+    return y;
+}
+
+int RiadokRozmeru(HDC dc, SIZE* rozmer, int y1) {
+    const int y = DalsiRiadok(y1, rozmer->cy);
+    Popis(dc, rozmer, "Min. rozmer", OKRAJ + 3, y);
+    const int vx = OKRAJ + 3 + rozmer->cx + 12;
+    PoleHodnoty(dc, rozmer, static_cast<int>(VelkostObjektu), vx, y, y - 2, 2);
+    Popis(dc, rozmer, "pixelov", vx + rozmer->cx + 11, y);
+    return y;
+}
+
+void SlovoTvaru(HDC dc, int hx, int y) {
+    const char* text = nullptr;
+    int x = hx;
+    if (percento_vyplne == 100) {
+        text = "\x9atvorec";
+        x = hx + 2;
+    } else if (percento_vyplne == 75) {
+        text = ">kruh";
+    } else if (percento_vyplne == 50) {
+        text = ">trojuholn\xedk";
+        x = hx - 4;
+    }
+    if (text) {
+        SIZE pomocny;
+        Napis(dc, &pomocny, text, -1, x, y, POZNAMKA_FARBA, -11, 0, 0, "Segoe UI");
+    }
+}
+
+int RiadokVyplne(HDC dc, SIZE* rozmer, int y2) {
+    const int y = DalsiRiadok(y2, rozmer->cy);
+    Popis(dc, rozmer, "V\xfdpl\xf2 objektu", OKRAJ + 3, y);
+    const int vx = OKRAJ + 3 + rozmer->cx + 12;
+    PoleHodnoty(dc, rozmer, static_cast<int>(percento_vyplne), vx, y, y, 3);
+    const int px = vx + rozmer->cx + 9;
+    Popis(dc, rozmer, "%%", px, y);
+    SlovoTvaru(dc, px + rozmer->cx + 11, y);
+    return y;
+}
+
+// Rows 4 and 5: the object TAB goes to and its size. Returns the status box's y.
+int RiadkyObjektu(HDC dc, SIZE* rozmer, int y3) {
+    const int y = DalsiRiadok(y3, rozmer->cy);
+    SIZE klavesa;
+    KlavesaMala(dc, &klavesa, "TAB", 6, OKRAJ, y);
+    const int lx = OKRAJ + klavesa.cx + 11;
+    Popis(dc, rozmer, " - my\x9a na stred objektu \xe8.", lx, y);
+    const int vx = lx + rozmer->cx + 8;
+    PoleHodnoty(dc, rozmer, cislo_objektu, vx, y - 1, y - 1, 4);
+    const int y5 = RiadokVelkosti(y, rozmer->cy);
+    if (objekty && cislo_objektu >= 1 && cislo_objektu <= PocetObjektov) {
+        const RECT& r = objekty[cislo_objektu - 1];
+        const int x5 = OKRAJ + 76;
+        Napis(dc, rozmer, "%d x ", r.right - r.left + 1, x5, y5, POZNAMKA_FARBA, -9, 0, 0,
+              "Verdana");
+        Napis(dc, rozmer, "%d", r.bottom - r.top + 1, x5 + rozmer->cx, y5, POZNAMKA_FARBA, -9, 0, 0,
+              "Verdana");
+    }
+    return StatusPoObjektoch(y5, rozmer->cy);
+}
+
+void StatusBox(HDC dc, SIZE* rozmer, int y) {
+    Okienko(dc, RGB(160, 210, 210), RGB(230, 240, 240), 16, 35, y, 140, 21);
+    switch (status) {
+    case 0:
+        Napis(dc, rozmer,
+              "ENTER - h\xbe"
+              "adanie",
+              -1, 55, y + 1, RGB(0, 160, 160), -13, 0, 0, "Segoe UI");
+        break;
+    case 1:
+        Napis(dc, rozmer, "H \xbe a d \xe1 m", -1, 71, y + 1, RGB(0, 200, 200), -13, 0, 0,
+              "Segoe UI");
+        break;
+    case 2:
+        Napis(dc, rozmer,
+              "Po\xe8"
+              "et objektov %d",
+              PocetObjektov, 47, y + 2, RGB(0, 0, 200), -13, 0, 0, "System");
+        break;
+    case 3:
+        Napis(dc, rozmer, "Ni\xe8 sa nena\x9alo", -1, 63, y + 1, RGB(250, 0, 0), -13, 0, 0,
+              "Segoe UI");
+        break;
+    default:
+        break;
+    }
+}
+
+void LegendaKlaves(HDC dc) {
+    SIZE klavesa;
+    SIZE pomocny;
+    KlavesaMala(dc, &klavesa, "ESC", 6, 8, 169);
+    Legenda(dc, &pomocny, "- koniec", 8 + klavesa.cx + 13, 171);
+    SipkaHore(dc, STRANA_SIPKY, 115, 141);
+    Legenda(dc, &pomocny,
+            " - v\xfd"
+            "ber",
+            138, 145);
+    SipkaDole(dc, STRANA_SIPKY, 115, 164);
+    SipkaVlavo(dc, STRANA_SIPKY, 92, 164);
+    SipkaVpravo(dc, STRANA_SIPKY, 138, 164);
+    Legenda(dc, &pomocny, " - zmena", 161, 168);
+}
+
+} // namespace
+
+void OnWM_PAINT(HDC* dc, HWND okno) {
+    (void)okno;
+    HDC kam = *dc;
+    SIZE rozmer = {0, 0};
+    const int y1 = RiadokSedi(kam, &rozmer);
+    const int y2 = RiadokRozmeru(kam, &rozmer, y1);
+    const int y3 = RiadokVyplne(kam, &rozmer, y2);
+    const int yStatus =
+        PocetObjektov > 0 ? RiadkyObjektu(kam, &rozmer, y3) : StatusBezObjektov(y3, rozmer.cy);
+    StatusBox(kam, &rozmer, yStatus);
+    LegendaKlaves(kam);
+}
