@@ -1,0 +1,33 @@
+// Test pixel tables: drawing helpers and a call of the search that collects its records.
+#pragma once
+
+#include "search/hladanie.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+struct Image {
+    int w;
+    int h;
+    std::vector<COLORREF> px;
+};
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kGrey64 = 0x404040;
+constexpr RECT kNoWindow = {-1000, -1000, -900, -900};
+
+// Centre x, y, then box left, top, right, bottom.
+using Found = std::array<int, 6>;
+
+Image Blank(int w, int h, COLORREF c = kWhite);
+void Fill(Image& im, int l, int t, int r, int b, COLORREF c = kGrey64);
+// '#' is grey 64, anything else white.
+Image FromArt(const std::vector<std::string>& rows);
+
+// Runs the search and returns what it recorded; kapacita defaults to plenty.
+std::vector<Found> Search(const Image& im, unsigned band = 2, int min_size = 1, int fill = 0,
+                          RECT window = kNoWindow, int kapacita = 1000);
+
+// The same search on the level of runs of points, written independently of the point list.
+std::vector<Found> ModelSearch(const Image& im, unsigned band, int min_size, int fill, RECT window);
