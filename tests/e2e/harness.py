@@ -1,0 +1,474 @@
+"""Drives the real program under wine64 on a private Xvfb: screens, keys, cursor, registry, centre file."""
+
+import contextlib
+import fcntl
+import os
+import re
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+WINE = "/usr/lib/wine/wine64"
+WINESERVER = "/usr/lib/wine/wineserver"
+KEY = r"HKCU\Software\Zornavit"
+KEY_LONG = r"HKEY_CURRENT_USER\Software\Zornavit"
+WINDOW_NAME = "^ Objekty$"
+VALUE_NAMES = ("WindowPos", "WindowSize", "WindowShow", "StupneSedi", "VelkostObjektu",
+               "percento_vyplne", "Volba", "InfoKurzor")
+REG_SZ, REG_BINARY, REG_DWORD, REG_QWORD = 1, 3, 4, 11
+# Mono and Gecko would ask to be downloaded; the menu builder would write desktop files.
+DLL_OVERRIDES = "mscoree,mshtml=;winemenubuilder.exe=d"
+
+
+class Failure(AssertionError):
+    pass
+
+
+def check(condition, what, expected=None, got=None):
+    if not condition:
+        detail = "" if expected is None and got is None else f": expected {expected!r}, got {got!r}"
+        raise Failure(what + detail)
+
+
+def check_equal(got, expected, what):
+    check(got == expected, what, expected, got)
+
+
+def wait_for(probe, timeout, what, interval=0.05):
+    """Polls probe() until it returns something true; returns that value or fails after timeout."""
+    end = time.monotonic() + timeout
+    while True:
+        value = probe()
+        if value:
+            return value
+        if time.monotonic() > end:
+            raise Failure(f"timed out after {timeout} s waiting for {what}")
+        time.sleep(interval)
+
+
+def log(*parts):
+    print(time.strftime("%H:%M:%S"), *parts, flush=True)
+
+
+# ---------------------------------------------------------------- screens
+
+def make_screen(path, size, background, shapes):
+    """Writes a PNG of size (w, h): the background colour, then each (rgb, (x0, y0, x1, y1)) box,
+    corners inclusive, painted in order so that a later box can cut a hole into an earlier one."""
+    w, h = size
+    args = ["convert", "-size", f"{w}x{h}", "xc:rgb(%d,%d,%d)" % background, "+antialias"]
+    for rgb, (x0, y0, x1, y1) in shapes:
+        args += ["-fill", "rgb(%d,%d,%d)" % rgb, "-draw", f"rectangle {x0},{y0} {x1},{y1}"]
+    args += ["-type", "TrueColor", "PNG24:" + path]
+    subprocess.run(args, check=True, timeout=60)
+    return path
+
+
+class Display:
+    """A private Xvfb on the first free display number from :90 to :120."""
+
+    def __init__(self, width=1920, height=1080):
+        self.width, self.height = width, height
+        self.proc = None
+        self.name = None
+
+    def start(self):
+        for number in range(90, 121):
+            if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
+                continue
+            proc = subprocess.Popen(
+                ["Xvfb", f":{number}", "-screen", "0", f"{self.width}x{self.height}x24",
+                 "-nolisten", "tcp", "-noreset"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
+            name = f":{number}"
+            end = time.monotonic() + 15
+            while proc.poll() is None and time.monotonic() < end:
+                if subprocess.run(["xdpyinfo", "-display", name], stdout=subprocess.DEVNULL,
+                                  stderr=subprocess.DEVNULL).returncode == 0:
+                    self.proc, self.name = proc, name
+                    log("Xvfb", name, f"{self.width}x{self.height}", "pid", proc.pid)
+                    return self
+                time.sleep(0.05)
+            # Lost the race for this number, or the server did not come up: try the next one.
+            stop_process(proc)
+        raise Failure("no free X display between :90 and :120")
+
+    def stop(self):
+        if self.proc:
+            stop_process(self.proc)
+            self.proc = None
+
+    def env(self):
+        return dict(os.environ, DISPLAY=self.name)
+
+    def xdotool(self, *args, timeout=20, check_rc=True):
+        r = subprocess.run(["xdotool", *map(str, args)], env=self.env(), capture_output=True,
+                           text=True, timeout=timeout)
+        if check_rc and r.returncode != 0:
+            raise Failure(f"xdotool {' '.join(map(str, args))} failed: {r.stderr.strip()}")
+        return r.stdout
+
+    def show(self, image):
+        """Puts the image on the root window and checks that the screen now shows it exactly."""
+        # display exits with 1 after setting the root window's background; the comparison
+        # below is what tells whether it worked.
+        subprocess.run(["display", "-display", self.name, "-window", "root", image], timeout=60,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        with tempfile.TemporaryDirectory() as tmp:
+            shot = self.screenshot(os.path.join(tmp, "root.png"))
+            r = subprocess.run(["compare", "-metric", "AE", shot, image, "null:"],
+                               capture_output=True, text=True, timeout=60)
+            check(r.stderr.strip() == "0", f"screen shows {image}", "0 differing pixels",
+                  r.stderr.strip())
+
+    def screenshot(self, path):
+        subprocess.run(["import", "-display", self.name, "-window", "root", path], check=True,
+                       timeout=60)
+        return path
+
+    def cursor(self):
+        out = self.xdotool("getmouselocation", "--shell")
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
+    def move_cursor(self, x, y):
+        self.xdotool("mousemove", "--sync", x, y)
+        wait_for(lambda: self.cursor() == (x, y), 5, f"cursor at {(x, y)}")
+
+    def key(self, *keys):
+        for k in keys:
+            self.xdotool("key", k)
+            time.sleep(0.03)
+
+    def windows(self, name=WINDOW_NAME):
+        r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=self.env(),
+                           capture_output=True, text=True, timeout=20)
+        return [int(w) for w in r.stdout.split()]
+
+    def geometry(self, window):
+        """Outer rectangle (x, y, width, height) of a wine window: wine draws its own frame,
+        so the X window covers the whole Win32 window."""
+        out = self.xdotool("getwindowgeometry", "--shell", window)
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+
+def stop_process(proc, grace=5):
+    """Stops a process this harness started, with its process group."""
+    if proc.poll() is not None:
+        return
+    with contextlib.suppress(ProcessLookupError):
+        os.killpg(proc.pid, signal.SIGTERM)
+    try:
+        proc.wait(grace)
+    except subprocess.TimeoutExpired:
+        with contextlib.suppress(ProcessLookupError):
+            os.killpg(proc.pid, signal.SIGKILL)
+        proc.wait(grace)
+
+
+# ---------------------------------------------------------------- wine
+
+class Wine:
+    """A private WINEPREFIX, initialised once and then reused by every test of the build."""
+
+    def __init__(self, prefix, display):
+        self.prefix = os.path.abspath(prefix)
+        self.display = display
+
+    def env(self, debug="-all"):
+        return dict(self.display.env(), WINEPREFIX=self.prefix, WINEDEBUG=debug,
+                    WINEDLLOVERRIDES=DLL_OVERRIDES)
+
+    def prepare(self):
+        parent = os.path.dirname(self.prefix)
+        os.makedirs(parent, exist_ok=True)
+        stamp = os.path.join(self.prefix, ".zornavit-e2e-ready")
+        with open(self.prefix + ".lock", "w") as lock:
+            fcntl.flock(lock, fcntl.LOCK_EX)
+            self.kill_server()
+            if not os.path.exists(stamp):
+                log("initialising wine prefix", self.prefix, "(first time only)")
+                shutil.rmtree(self.prefix, ignore_errors=True)
+                subprocess.run([WINE, "wineboot", "-i"], env=self.env(), check=True, timeout=600,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                # Without a window manager nobody would draw the frame: let wine draw it, so the
+                # X window is the whole Win32 window and the close box can be clicked.
+                self.reg("add", r"HKCU\Software\Wine\X11 Driver", "/v", "Decorated", "/d", "N", "/f")
+                self.kill_server()
+                with open(stamp, "w") as f:
+                    f.write("ok\n")
+        # Wine's own start-up windows, if any, must be gone before a test looks at the screen.
+        wait_for(lambda: not self.display.windows("."), 60, "wine's own windows to go")
+        return self
+
+    def kill_server(self):
+        subprocess.run([WINESERVER, "-k"], env=self.env(), stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=60)
+        subprocess.run([WINESERVER, "-w"], env=self.env(), stdout=subprocess.DEVNULL,
+                       stderr=subprocess.DEVNULL, timeout=60)
+
+    def run(self, args, cwd=None, timeout=120):
+        return subprocess.run([WINE, *args], env=self.env(), cwd=cwd, capture_output=True,
+                              text=True, timeout=timeout)
+
+    def reg(self, *args, check_rc=True, cwd=None):
+        r = self.run(["reg", *args], cwd=cwd)
+        if check_rc and r.returncode != 0:
+            raise Failure(f"reg {' '.join(args)} failed: {r.stdout.strip()} {r.stderr.strip()}")
+        return r
+
+    # Registry of the program.
+    def delete_key(self):
+        self.import_reg(f"[-{KEY_LONG}]\n")
+        check(self.values() is None, "the key is gone before the test")
+
+    def set_values(self, values):
+        """Replaces the key by one holding the given values, name -> (type number, bytes),
+        all in one wine start."""
+        text = f"[-{KEY_LONG}]\n\n[{KEY_LONG}]\n"
+        for name, (kind, data) in values.items():
+            text += f'"{name}"=' + reg_data(kind, data) + "\n"
+        self.import_reg(text)
+
+    def import_reg(self, body):
+        with tempfile.TemporaryDirectory() as tmp:
+            with open(os.path.join(tmp, "import.reg"), "w", encoding="utf-16") as f:
+                f.write("Windows Registry Editor Version 5.00\n\n" + body + "\n")
+            self.reg("import", "import.reg", cwd=tmp)
+
+    def values(self):
+        """The key's values as name -> (type number, bytes); None when the key does not exist."""
+        with tempfile.TemporaryDirectory() as tmp:
+            r = self.run(["reg", "export", KEY, "export.reg", "/y"], cwd=tmp)
+            path = os.path.join(tmp, "export.reg")
+            if r.returncode != 0 or not os.path.exists(path):
+                return None
+            with open(path, "rb") as f:
+                raw = f.read()
+        text = raw.decode("utf-16") if raw[:2] in (b"\xff\xfe", b"\xfe\xff") else raw.decode()
+        return parse_reg_export(text)
+
+
+def parse_reg_export(text):
+    lines, joined = [], ""
+    for line in text.replace("\r", "").split("\n"):
+        joined += line.strip()
+        if joined.endswith("\\"):
+            joined = joined[:-1]
+            continue
+        lines.append(joined)
+        joined = ""
+    values = {}
+    for line in lines:
+        m = re.match(r'^"((?:[^"\\]|\\.)*)"=(.*)$', line)
+        if not m:
+            continue
+        name, data = m.group(1), m.group(2)
+        if data.startswith("dword:"):
+            values[name] = (REG_DWORD, int(data[6:], 16).to_bytes(4, "little"))
+        elif data.startswith("hex:"):
+            values[name] = (REG_BINARY, hex_bytes(data[4:]))
+        elif data.startswith("hex("):
+            kind, rest = data[4:].split("):", 1)
+            values[name] = (int(kind, 16), hex_bytes(rest))
+        elif data.startswith('"'):
+            values[name] = (REG_SZ, data[1:-1].encode())
+    return values
+
+
+def reg_data(kind, data):
+    if kind == REG_DWORD and len(data) == 4:
+        return "dword:%08x" % int.from_bytes(data, "little")
+    if kind == REG_SZ:
+        return '"%s"' % data.decode()
+    hexed = ",".join("%02x" % b for b in data)
+    return ("hex:" if kind == REG_BINARY else "hex(%x):" % kind) + hexed
+
+
+def hex_bytes(text):
+    return bytes(int(b, 16) for b in text.split(",") if b)
+
+
+def dword(value):
+    return (REG_DWORD, (value & 0xFFFFFFFF).to_bytes(4, "little"))
+
+
+def pack(low, high):
+    return (high & 0xFFFF) << 16 | (low & 0xFFFF)
+
+
+# ---------------------------------------------------------------- the program
+
+class App:
+    """One run of the program in its own working directory."""
+
+    def __init__(self, session, workdir, trace=False):
+        self.session = session
+        self.workdir = workdir
+        self.display = session.display
+        os.makedirs(workdir, exist_ok=True)
+        self.stderr_path = os.path.join(workdir, "wine-stderr.txt")
+        debug = "-all,trace+reg" if trace else "-all"
+        with open(self.stderr_path, "w") as err:
+            self.proc = subprocess.Popen([WINE, session.exe], cwd=workdir,
+                                         env=session.wine.env(debug), stdin=subprocess.DEVNULL,
+                                         stdout=subprocess.DEVNULL, stderr=err,
+                                         start_new_session=True)
+        session.apps.append(self)
+        started = time.monotonic()
+        self.window = wait_for(self._single_window, 60, "the program's window")
+        self.wait_settled()
+        log(f"program up in {time.monotonic() - started:.1f} s, window", self.geometry())
+        self.display.xdotool("windowfocus", "--sync", self.window, timeout=10)
+
+    def _single_window(self):
+        check(self.proc.poll() is None, "the program is running", "running",
+              f"exited with {self.proc.returncode}")
+        found = self.display.windows()
+        check(len(found) <= 1, "one window named ' Objekty'", 1, len(found))
+        return found[0] if found else None
+
+    def wait_settled(self):
+        """Waits until the window's rectangle has stopped changing (creation, then the mode's resize)."""
+        last = [None, 0]
+
+        def stable():
+            g = self.display.geometry(self.window)
+            if g == last[0]:
+                last[1] += 1
+            else:
+                last[0], last[1] = g, 0
+            return last[1] >= 6
+        wait_for(stable, 20, "the window to settle", interval=0.05)
+
+    def geometry(self):
+        return self.display.geometry(self.window)
+
+    def key(self, *keys):
+        check(self.proc.poll() is None, "the program is running before keys are sent")
+        self.display.key(*keys)
+
+    @property
+    def centre_file(self):
+        return os.path.join(self.workdir, "Stredy.txt")
+
+    def search(self, timeout=120):
+        """Presses ENTER and returns the bytes of Stredy.txt once the search has written it."""
+        with contextlib.suppress(FileNotFoundError):
+            os.remove(self.centre_file)
+        self.key("Return")
+        return self.wait_centre_file(timeout)
+
+    def wait_centre_file(self, timeout=120):
+        wait_for(lambda: os.path.isfile(self.centre_file), timeout, "Stredy.txt to be written")
+        last = [None, 0]
+
+        def stable():
+            with open(self.centre_file, "rb") as f:
+                data = f.read()
+            last[1] = last[1] + 1 if data == last[0] else 0
+            last[0] = data
+            return last[1] >= 3
+        wait_for(stable, 10, "Stredy.txt to be complete")
+        return last[0]
+
+    def sync(self):
+        """Returns once every key sent before it has been handled: an ENTER is handled after them
+        and its file shows when it is done. The search it runs changes no setting."""
+        return self.search()
+
+    def tab(self, park=(1915, 1075), timeout=20):
+        """Parks the cursor, presses TAB and returns where the program put the cursor."""
+        self.display.move_cursor(*park)
+        self.key("Tab")
+        return wait_for(lambda: (lambda c: c if c != park else None)(self.display.cursor()),
+                        timeout, "TAB to move the cursor")
+
+    def probe(self):
+        """Win32 facts of the window from inside wine: rectangle, style, extended style."""
+        check(self.session.probe is not None, "the window probe was built")
+        r = self.session.wine.run([self.session.probe], cwd=self.workdir, timeout=60)
+        facts = dict(line.split(" ", 1) for line in r.stdout.replace("\r", "").splitlines() if " " in line)
+        check(facts.get("found") == "1", "the probe finds the window", "found 1", r.stdout)
+        return {"rect": tuple(int(v) for v in facts["rect"].split()),
+                "style": int(facts["style"], 16), "exstyle": int(facts["exstyle"], 16)}
+
+    def wait_exit(self, timeout=30):
+        try:
+            self.proc.wait(timeout)
+        except subprocess.TimeoutExpired:
+            raise Failure(f"the program did not end within {timeout} s")
+        wait_for(lambda: not self.display.windows(), 10, "the window to go")
+        return self.proc.returncode
+
+    def close_with(self, *keys):
+        self.key(*keys)
+        rc = self.wait_exit()
+        check_equal(rc, 0, "exit code of the program")
+
+    def stop(self):
+        stop_process(self.proc)
+
+    def register_writes(self):
+        """How often each of the eight values was written, with the type and size of each write,
+        from wine's registry trace."""
+        writes = {}
+        with open(self.stderr_path, errors="replace") as f:
+            for line in f:
+                m = re.search(r'NtSetValueKey \([^,]*,L"([^"]*)",(\d+),[^,]*,(\d+)\)', line)
+                if m and m.group(1) in VALUE_NAMES:
+                    writes.setdefault(m.group(1), []).append((int(m.group(2)), int(m.group(3))))
+        return writes
+
+
+class Session:
+    """Display, wine prefix and the runs of one test; stops everything it started."""
+
+    def __init__(self, exe, build_dir, workdir, probe=None, width=1920, height=1080):
+        self.exe = os.path.abspath(exe)
+        self.probe = os.path.abspath(probe) if probe else None
+        self.workdir = os.path.abspath(workdir)
+        self.display = Display(width, height)
+        self.wine = Wine(os.path.join(build_dir, "e2e-wine"), self.display)
+        self.apps = []
+        self.runs = 0
+
+    def __enter__(self):
+        check(os.path.isfile(self.exe), "the program is built", self.exe, "missing")
+        shutil.rmtree(self.workdir, ignore_errors=True)
+        os.makedirs(self.workdir)
+        try:
+            self.display.start()
+            self.wine.prepare()
+        except BaseException:
+            self.__exit__(None, None, None)
+            raise
+        return self
+
+    def __exit__(self, kind, value, tb):
+        if kind is not None and self.display.proc:
+            with contextlib.suppress(Exception):
+                path = self.display.screenshot(os.path.join(self.workdir, "failure.png"))
+                log("screen at the failure:", path)
+        for app in self.apps:
+            app.stop()
+        if self.display.proc:
+            with contextlib.suppress(Exception):
+                self.wine.kill_server()
+        self.display.stop()
+        return False
+
+    def start(self, trace=False, workdir=None):
+        """Starts the program in a fresh working directory (or the one given)."""
+        self.runs += 1
+        workdir = workdir or os.path.join(self.workdir, f"run{self.runs}")
+        return App(self, workdir, trace)
+
+    def show(self, name, shapes, background=(30, 90, 150)):
+        path = make_screen(os.path.join(self.workdir, name + ".png"),
+                           (self.display.width, self.display.height), background, shapes)
+        self.display.show(path)
+        return path
