@@ -8,8 +8,6 @@
 
 namespace {
 
-using V = std::vector<Found>;
-
 // A filled disc of radius r around (cx, cy); returns its pixel count.
 int Disc(Image& im, int cx, int cy, int r) {
     int n = 0;

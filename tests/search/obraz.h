@@ -19,6 +19,7 @@ constexpr RECT kNoWindow = {-1000, -1000, -900, -900};
 
 // Centre x, y, then box left, top, right, bottom.
 using Found = std::array<int, 6>;
+using V = std::vector<Found>;
 
 Image Blank(int w, int h, COLORREF c = kWhite);
 void Fill(Image& im, int l, int t, int r, int b, COLORREF c = kGrey64);

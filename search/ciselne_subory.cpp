@@ -1,0 +1,172 @@
+// The number files: the centre file and the module's other writers and readers of 32-bit numbers.
+#include "search/hladanie.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// Closes the file and turns the outcome of the writes and the close into the writers' 1 or 0.
+int ZavriPoZapise(FILE* subor, bool zapisy_ok) {
+    const bool chyba = std::ferror(subor) != 0;
+    const bool zavrety = std::fclose(subor) == 0;
+    return zapisy_ok && !chyba && zavrety ? 1 : 0;
+}
+
+bool ZapisLE(FILE* subor, DWORD hodnota) {
+    const unsigned char bajty[4] = {
+        static_cast<unsigned char>(hodnota), static_cast<unsigned char>(hodnota >> 8),
+        static_cast<unsigned char>(hodnota >> 16), static_cast<unsigned char>(hodnota >> 24)};
+    return std::fwrite(bajty, 1, 4, subor) == 4;
+}
+
+bool CitajLE(FILE* subor, DWORD* hodnota) {
+    unsigned char b[4];
+    if (std::fread(b, 1, 4, subor) != 4) {
+        return false;
+    }
+    *hodnota = static_cast<DWORD>(b[0]) | static_cast<DWORD>(b[1]) << 8 |
+               static_cast<DWORD>(b[2]) << 16 | static_cast<DWORD>(b[3]) << 24;
+    return true;
+}
+
+} // namespace
+
+int PointPoleDoTxt(const char* cesta, const POINT* body, int pocet) {
+    // Binary mode with an explicit CR LF: the same bytes on every platform.
+    FILE* subor = std::fopen(cesta, "wb");
+    if (subor == nullptr) {
+        return 0;
+    }
+    bool ok = true;
+    for (int i = 0; i < pocet; ++i) {
+        ok = std::fprintf(subor, "%d,%d\r\n", static_cast<int>(body[i].x),
+                          static_cast<int>(body[i].y)) > 0 &&
+             ok;
+    }
+    return ZavriPoZapise(subor, ok);
+}
+
+int PointPoleCiselDoTXT(const char* cesta, const char* rezim, const POINT* body, int pocet) {
+    FILE* subor = std::fopen(cesta, rezim);
+    if (subor == nullptr) {
+        return 0;
+    }
+    bool ok = true;
+    for (int i = 0; i < pocet; ++i) {
+        ok = std::fprintf(subor, "{%d,%d}, ", static_cast<int>(body[i].x),
+                          static_cast<int>(body[i].y)) > 0 &&
+             ok;
+        if ((i + 1) % 10 == 0) {
+            ok = std::fputc('\n', subor) != EOF && ok;
+        }
+    }
+    ok = std::fputc('\n', subor) != EOF && ok;
+    return ZavriPoZapise(subor, ok);
+}
+
+int PoleCiselDoTXT(const char* cesta, const char* rezim, const int* hodnoty, int pocet) {
+    FILE* subor = std::fopen(cesta, rezim);
+    if (subor == nullptr) {
+        return 0;
+    }
+    bool ok = true;
+    for (int i = 0; i < pocet; ++i) {
+        ok = std::fprintf(subor, "%d, ", hodnoty[i]) > 0 && ok;
+    }
+    ok = std::fputc('\n', subor) != EOF && ok;
+    return ZavriPoZapise(subor, ok);
+}
+
+int CislaFariebDoTXT(const char* cesta, const char* rezim, const DWORD* hodnoty, int pocet) {
+    FILE* subor = std::fopen(cesta, rezim);
+    if (subor == nullptr) {
+        return 0;
+    }
+    bool ok = true;
+    for (int i = 0; i < pocet; ++i) {
+        // Line ends before value 1 and then before every sixth value: 0 | 1..6 | 7..12 | ...
+        if (i % 6 == 1) {
+            ok = std::fputc('\n', subor) != EOF && ok;
+        }
+        ok = std::fprintf(subor, "%d,  ", static_cast<int>(hodnoty[i])) > 0 && ok;
+    }
+    ok = std::fputc('\n', subor) != EOF && ok;
+    return ZavriPoZapise(subor, ok);
+}
+
+int CislaDoTXT(const char* cesta, const char* rezim, int hodnota) {
+    FILE* subor = std::fopen(cesta, rezim);
+    if (subor == nullptr) {
+        return 0;
+    }
+    bool ok = true;
+    if (hodnota >= 0) {
+        ok = std::fprintf(subor, "%d, ", hodnota) > 0;
+    }
+    return ZavriPoZapise(subor, ok);
+}
+
+int CislaDoBIN(const char* cesta, const char* rezim, int hodnota) {
+    FILE* subor = std::fopen(cesta, rezim);
+    if (subor == nullptr) {
+        return 0;
+    }
+    bool ok = true;
+    if (hodnota >= 0) {
+        ok = ZapisLE(subor, static_cast<DWORD>(hodnota));
+    }
+    return ZavriPoZapise(subor, ok);
+}
+
+int CislaFariebDoBIN(const char* cesta, const char* rezim, const DWORD* hodnoty, int pocet) {
+    FILE* subor = std::fopen(cesta, rezim);
+    if (subor == nullptr) {
+        return 0;
+    }
+    int zapisane = 0;
+    while (zapisane < pocet && ZapisLE(subor, hodnoty[zapisane])) {
+        ++zapisane;
+    }
+    return ZavriPoZapise(subor, true) == 1 ? zapisane : 0;
+}
+
+int CislaFariebZ_BIN(const char* cesta, DWORD* buffer, int pocet) {
+    FILE* subor = std::fopen(cesta, "rb");
+    if (subor == nullptr) {
+        return 0;
+    }
+    int precitane = 0;
+    while (precitane < pocet && CitajLE(subor, &buffer[precitane])) {
+        ++precitane;
+    }
+    std::fclose(subor);
+    return precitane;
+}
+
+int* CislaZoSuboruDoPola(const char* cesta, const char* rezim, int* pocet) {
+    static int* pamat = nullptr;
+    *pocet = 0;
+    FILE* subor = std::fopen(cesta, rezim);
+    if (subor == nullptr) {
+        return nullptr;
+    }
+    DWORD hodnota = 0;
+    int n = 0;
+    while (n < 0x7FFFFFF0 && CitajLE(subor, &hodnota)) {
+        ++n;
+    }
+    pamat = static_cast<int*>(std::calloc(static_cast<size_t>(n) + 10, sizeof(int)));
+    if (pamat == nullptr) {
+        std::fclose(subor);
+        return nullptr;
+    }
+    std::rewind(subor);
+    int precitane = 0;
+    while (precitane < n && CitajLE(subor, &hodnota)) {
+        pamat[precitane++] = static_cast<int>(hodnota);
+    }
+    std::fclose(subor);
+    *pocet = precitane;
+    return pamat;
+}
