@@ -17,12 +17,32 @@ struct Rozsah {
 enum Rezim { HLADANIE, RIADOK_SEMENA, RAST };
 enum StavObjektu { ZIADNY, OTVORENY, UZAVRETY };
 
+// A run of the list: start and end column, row, position of its last point, length.
+struct Beh {
+    int zaciatok;
+    int koniec;
+    int riadok;
+    int poloha;
+    int dlzka;
+};
+
 // What the forward pass leaves for the closing pass.
 struct DoprednyVysledok {
     StavObjektu stav;
     int horny_riadok;
     int dolny_riadok;
     int preskok; // list position of the seed's first point
+};
+
+// The forward pass's walk state.
+struct Prechod {
+    Rezim rezim;
+    Rozsah ref;
+    bool riadok_pripojeny;
+    int rmin;
+    int rmax;
+    Beh semeno;
+    DoprednyVysledok v;
 };
 
 // What the closing pass gathered of the object.
@@ -93,176 +113,174 @@ int ZostavZoznam(const COLORREF* farby, int krok, int sirka, int vyska, const RE
     return n;
 }
 
+// A growing row's run: joins when it overlaps the range of the row above; at the row's end the
+// joined runs' span becomes the row's range. Returns true when the walk must go back to the rest
+// of the seed's row.
+bool RastRiadku(Prechod* p, const Beh& b, int d, Rozsah* rozsahy, int* uzatvaracia_poloha) {
+    if (SaPrekryva(b.zaciatok, b.koniec, p->ref.zaciatok, p->ref.koniec)) {
+        p->riadok_pripojeny = true;
+        if (b.zaciatok < p->rmin) {
+            p->rmin = b.zaciatok;
+        }
+        if (b.koniec > p->rmax) {
+            p->rmax = b.koniec;
+            *uzatvaracia_poloha = b.poloha;
+        }
+        rozsahy[p->semeno.riadok] = Rozsah{p->semeno.zaciatok, p->semeno.koniec};
+        p->v.horny_riadok = p->semeno.riadok;
+        p->v.dolny_riadok = b.riadok;
+        p->v.preskok = p->semeno.poloha - p->semeno.dlzka + 1;
+    }
+    if (d >= 1 && p->riadok_pripojeny) {
+        rozsahy[b.riadok] = Rozsah{p->rmin, p->rmax};
+        p->ref = rozsahy[b.riadok];
+    }
+    // A row that ends without joining sends the walk back to the rest of the seed's row, whether
+    // the next row follows directly or after a gap.
+    if (d >= 1 && !p->riadok_pripojeny) {
+        p->rezim = HLADANIE;
+        return true;
+    }
+    if (d > 1) {
+        p->rezim = HLADANIE;
+    }
+    return false;
+}
+
+// The steps at a run's last point apply one after another to the same run.
+bool KoniecBehu(Prechod* p, const Beh& b, int d, Rozsah* rozsahy, int* uzatvaracia_poloha) {
+    bool znova_od_semena = false;
+    if (p->rezim == HLADANIE) {
+        p->semeno = b;
+        p->ref = Rozsah{b.zaciatok, b.koniec};
+        p->rezim = RIADOK_SEMENA;
+    }
+    if (p->rezim == RIADOK_SEMENA && d > 1) {
+        p->rezim = HLADANIE;
+    }
+    if (p->rezim == RAST) {
+        znova_od_semena = RastRiadku(p, b, d, rozsahy, uzatvaracia_poloha);
+    }
+    if (d == 1 && (p->rezim == RIADOK_SEMENA || p->rezim == RAST)) {
+        p->rezim = RAST;
+    }
+    return znova_od_semena;
+}
+
+// At a row's end: a row without a joining run completes an open object. Returns true when the
+// pass ends here.
+bool KoniecRiadku(Prechod* p, int sirka) {
+    if (!p->riadok_pripojeny && p->v.stav == OTVORENY) {
+        p->v.stav = UZAVRETY;
+    }
+    if (p->riadok_pripojeny) {
+        p->v.stav = OTVORENY;
+    }
+    p->riadok_pripojeny = false;
+    if (p->v.stav == UZAVRETY) {
+        return true;
+    }
+    p->rmin = sirka;
+    p->rmax = -1;
+    return false;
+}
+
 // One forward pass: finds the seed, grows the object row by row and stores the rows' ranges.
 // The closing position is kept by the caller from cycle to cycle.
 DoprednyVysledok DoprednyPrechod(const POINT* polohy, int n, int sirka, Rozsah* rozsahy,
                                  int* uzatvaracia_poloha) {
-    DoprednyVysledok v = {ZIADNY, 0, 0, 0};
-    Rezim rezim = HLADANIE;
-    int ref_z = 0;
-    int ref_k = 0;
-    bool riadok_pripojeny = false;
-    int rmin = sirka;
-    int rmax = -1;
-    int semeno_z = 0, semeno_k = 0, semeno_riadok = 0, semeno_poloha = 0, semeno_dlzka = 0;
+    Prechod p = {HLADANIE, {0, 0}, false, sirka, -1, {0, 0, 0, 0, 0}, {ZIADNY, 0, 0, 0}};
     int dlzka = 0;
     for (int i = 0; i < n; ++i) {
         ++dlzka;
         if (PokracujeBeh(polohy, n, i)) {
             continue;
         }
-        const int y = polohy[i].y;
-        const int e = polohy[i].x;
-        const int s = e - dlzka + 1;
+        const Beh b = {polohy[i].x - dlzka + 1, polohy[i].x, polohy[i].y, i, dlzka};
         const int d = KrokRiadku(polohy, n, i);
-        const int dlzka_behu = dlzka;
         dlzka = 0;
-        bool znova_od_semena = false;
-
-        if (rezim == HLADANIE) {
-            semeno_z = s;
-            semeno_k = e;
-            semeno_riadok = y;
-            semeno_poloha = i;
-            semeno_dlzka = dlzka_behu;
-            ref_z = s;
-            ref_k = e;
-            rezim = RIADOK_SEMENA;
-        }
-        if (rezim == RIADOK_SEMENA && d > 1) {
-            rezim = HLADANIE;
-        }
-        if (rezim == RAST) {
-            if (SaPrekryva(s, e, ref_z, ref_k)) {
-                riadok_pripojeny = true;
-                if (s < rmin) {
-                    rmin = s;
-                }
-                if (e > rmax) {
-                    rmax = e;
-                    *uzatvaracia_poloha = i;
-                }
-                rozsahy[semeno_riadok].zaciatok = semeno_z;
-                rozsahy[semeno_riadok].koniec = semeno_k;
-                v.horny_riadok = semeno_riadok;
-                v.dolny_riadok = y;
-                v.preskok = semeno_poloha - semeno_dlzka + 1;
-            }
-            if (d >= 1 && riadok_pripojeny) {
-                rozsahy[y].zaciatok = rmin;
-                rozsahy[y].koniec = rmax;
-                ref_z = rmin;
-                ref_k = rmax;
-            }
-            // A row that ends without joining sends the walk back to the rest of the seed's row,
-            // whether the next row follows directly or after a gap.
-            if (d >= 1 && !riadok_pripojeny) {
-                rezim = HLADANIE;
-                znova_od_semena = true;
-            } else if (d > 1) {
-                rezim = HLADANIE;
-            }
-        }
-        if (d == 1 && (rezim == RIADOK_SEMENA || rezim == RAST)) {
-            rezim = RAST;
-        }
-
+        const bool znova_od_semena = KoniecBehu(&p, b, d, rozsahy, uzatvaracia_poloha);
         if (d >= 1) {
-            if (!riadok_pripojeny && v.stav == OTVORENY) {
-                v.stav = UZAVRETY;
-            }
-            if (riadok_pripojeny) {
-                v.stav = OTVORENY;
-            }
-            riadok_pripojeny = false;
-            if (v.stav == UZAVRETY) {
+            if (KoniecRiadku(&p, sirka)) {
                 break;
             }
-            rmin = sirka;
-            rmax = -1;
             if (znova_od_semena) {
-                i = semeno_poloha;
+                i = p.semeno.poloha;
             }
         }
     }
-    return v;
+    return p.v;
+}
+
+// A run joined by the closing pass widens its row's range. A row above the object's top holds no
+// range yet: it takes the run's own and the top moves up to it, so the box covers every pixel
+// counted.
+void RozsirRozsah(Rozsah* r, const Beh& b, Objekt* o) {
+    if (r->zaciatok == -1 && r->koniec == -1) {
+        *r = Rozsah{b.zaciatok, b.koniec};
+        if (b.riadok < o->horny) {
+            o->horny = b.riadok;
+        }
+        return;
+    }
+    if (b.zaciatok < r->zaciatok) {
+        r->zaciatok = b.zaciatok;
+    }
+    if (b.koniec > r->koniec) {
+        r->koniec = b.koniec;
+    }
 }
 
 // The closing pass: walks back from the closing position, removes every run that joins, widens
-// the rows' ranges and gathers the box's left and right and the pixel count. Rows above the top
-// row that join get a range of their own and move the top up. Afterwards it removes the entries
-// that still stand in front of the seed.
+// the rows' ranges and gathers the box's left and right and the pixel count. Afterwards it removes
+// the entries that still stand in front of the seed: the seed's first position less the entries
+// the pass itself took from in front of it.
 Objekt UzatvaraciPrechod(POINT* polohy, int* n, Rozsah* rozsahy, int uzatvaracia_poloha,
                          const DoprednyVysledok& v) {
     Objekt o = {0, 0, v.horny_riadok, v.dolny_riadok, 0};
     int pred_semenom = v.preskok;
-    int ref_z = 0;
-    int ref_k = 0;
+    Rozsah ref = {0, 0};
     bool prvy_beh = true;
     bool riadok_pripojeny = false;
     int dlzka = 0;
     for (int i = uzatvaracia_poloha; i >= 0; --i) {
         ++dlzka;
+        // Before position 0 stands, in effect, the point directly above.
         const POINT p = polohy[i];
-        const bool zaciatok_behu =
-            i == 0 || !(polohy[i - 1].y == p.y && polohy[i - 1].x == p.x - 1);
-        if (!zaciatok_behu) {
+        if (i > 0 && polohy[i - 1].y == p.y && polohy[i - 1].x == p.x - 1) {
             continue;
         }
-        const int y = p.y;
-        const int s = p.x;
-        const int e = p.x + dlzka - 1;
-        const int dlzka_behu = dlzka;
+        const Beh b = {p.x, p.x + dlzka - 1, p.y, i, dlzka};
         dlzka = 0;
 
-        bool pripoj = false;
-        if (prvy_beh) {
-            ref_z = rozsahy[y].zaciatok;
-            ref_k = rozsahy[y].koniec;
-            o.lavy = ref_z;
-            o.pravy = ref_k;
-            prvy_beh = false;
-            pripoj = true;
-        } else if (SaPrekryva(s, e, ref_z, ref_k)) {
-            Rozsah& r = rozsahy[y];
-            if (r.zaciatok == -1 && r.koniec == -1) {
-                r.zaciatok = s;
-                r.koniec = e;
-                if (y < o.horny) {
-                    o.horny = y;
-                }
+        if (prvy_beh || SaPrekryva(b.zaciatok, b.koniec, ref.zaciatok, ref.koniec)) {
+            if (prvy_beh) {
+                ref = rozsahy[b.riadok];
+                o.lavy = ref.zaciatok;
+                o.pravy = ref.koniec;
+                prvy_beh = false;
             } else {
-                if (s < r.zaciatok) {
-                    r.zaciatok = s;
-                }
-                if (e > r.koniec) {
-                    r.koniec = e;
-                }
+                RozsirRozsah(&rozsahy[b.riadok], b, &o);
             }
-            pripoj = true;
-        }
-        if (pripoj) {
-            o.pocet_bodov += dlzka_behu;
-            OdstranBody(polohy, n, i, dlzka_behu);
+            o.pocet_bodov += b.dlzka;
+            OdstranBody(polohy, n, i, b.dlzka);
             if (i < pred_semenom) {
-                pred_semenom -= dlzka_behu;
+                pred_semenom -= b.dlzka;
             }
             riadok_pripojeny = true;
         }
 
-        const bool prvy_v_riadku = i == 0 || polohy[i - 1].y < y;
-        if (prvy_v_riadku) {
+        if (i == 0 || polohy[i - 1].y < b.riadok) { // first entry of its row
             if (riadok_pripojeny) {
-                ref_z = rozsahy[y].zaciatok;
-                ref_k = rozsahy[y].koniec;
-                if (ref_z < o.lavy) {
-                    o.lavy = ref_z;
+                ref = rozsahy[b.riadok];
+                if (ref.zaciatok < o.lavy) {
+                    o.lavy = ref.zaciatok;
                 }
-                if (ref_k > o.pravy) {
-                    o.pravy = ref_k;
+                if (ref.koniec > o.pravy) {
+                    o.pravy = ref.koniec;
                 }
             }
-            if (!riadok_pripojeny || i == 0 || polohy[i - 1].y < y - 1) {
+            if (!riadok_pripojeny || i == 0 || polohy[i - 1].y < b.riadok - 1) {
                 break;
             }
             riadok_pripojeny = false;
