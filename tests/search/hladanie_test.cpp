@@ -151,6 +151,14 @@ TEST(EdgeCases, DiagonalTouchIsNoOverlap) {
     EXPECT_EQ(Search(im, 2, 1, 0), (V{{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}));
 }
 
+TEST(EdgeCases, ClosingPassStopsAtARowThatDoesNotJoin) {
+    // The stem joins the legs' range across their gap going down, but the legs do not overlap
+    // the stem going up: the first object is the stem with the seed's row as its top, and the
+    // bar with its legs is found again in the next cycle.
+    Image im = FromArt({"#######", "##...##", "...#...", "...#..."});
+    EXPECT_EQ(Search(im, 2, 1, 0), (V{{3, 1, 3, 0, 3, 3}, {3, 0, 0, 0, 6, 1}}));
+}
+
 TEST(FillTest, BoundaryIsRecorded) {
     // 55 pixels in a 10 x 10 box: exactly 55 percent.
     Image im = Blank(20, 20);
