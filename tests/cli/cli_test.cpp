@@ -110,6 +110,10 @@ TEST_F(Cli, EdgeCasesOfTheSearch) {
     EXPECT_EQ(Cmd("--grey 2 --min-size 5 --exclude 200,200,300,300 " + sq).out,
               "24,34 20,30,29,39\n");
     EXPECT_EQ(Cmd("--grey 1 --min-size 5 " + sq).out, "");
+    EXPECT_EQ(Cmd("--grey 2 --exclude -2147483648,-2147483648,2147483647,2147483647 " + sq).out,
+              "");
+    // Left beyond right: an empty rectangle leaves everything in.
+    EXPECT_EQ(Cmd("--grey 2 --min-size 5 --exclude 30,0,20,99 " + sq).out, "24,34 20,30,29,39\n");
 
     Image two = Square();
     Fill(two, 50, 20, 59, 29);
