@@ -1,6 +1,9 @@
 // The number files: the centre file and the module's other writers and readers of 32-bit numbers.
 #include "search/hladanie.h"
 
+#include <algorithm>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -151,22 +154,24 @@ int* CislaZoSuboruDoPola(const char* cesta, const char* rezim, int* pocet) {
     if (subor == nullptr) {
         return nullptr;
     }
+    // Counts beyond what an int and the address space hold are not read.
+    const size_t max_pocet = std::min<size_t>(INT_MAX, PTRDIFF_MAX / sizeof(int)) - 10;
     DWORD hodnota = 0;
-    int n = 0;
-    while (n < 0x7FFFFFF0 && CitajLE(subor, &hodnota)) {
+    size_t n = 0;
+    while (n < max_pocet && CitajLE(subor, &hodnota)) {
         ++n;
     }
-    pamat = static_cast<int*>(std::calloc(static_cast<size_t>(n) + 10, sizeof(int)));
+    pamat = static_cast<int*>(std::calloc(n + 10, sizeof(int)));
     if (pamat == nullptr) {
         std::fclose(subor);
         return nullptr;
     }
     std::rewind(subor);
-    int precitane = 0;
+    size_t precitane = 0;
     while (precitane < n && CitajLE(subor, &hodnota)) {
         pamat[precitane++] = static_cast<int>(hodnota);
     }
     std::fclose(subor);
-    *pocet = precitane;
+    *pocet = static_cast<int>(precitane);
     return pamat;
 }
