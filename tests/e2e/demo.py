@@ -9,29 +9,15 @@ import sys
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import Failure, Session, log, make_screen  # noqa: E402
+from harness import Failure, Session, log  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-# Used when scripts/demo-screen is not there: dark grey objects (grey band 1 of 8, the default) of
-# several sizes and fills on a coloured desktop.
-FALLBACK_SHAPES = [
-    ((20, 20, 20), (160, 140, 259, 219)),
-    ((10, 10, 10), (1400, 200, 1479, 279)),
-    ((25, 25, 25), (300, 700, 339, 739)),
-    ((5, 5, 5), (1500, 800, 1619, 859)),
-    ((40, 120, 170), (1530, 815, 1589, 844)),  # a hole: 75 % of that box is grey
-    ((90, 90, 90), (700, 150, 739, 189)),      # another band: not found with the defaults
-]
-
-
 def demo_screen(path, width, height):
     generator = os.path.join(ROOT, "scripts", "demo-screen")
-    if os.access(generator, os.X_OK):
-        subprocess.run([generator, "--width", str(width), "--height", str(height), path],
-                       check=True, timeout=120)
-        return path
-    return make_screen(path, (width, height), (40, 120, 170), FALLBACK_SHAPES)
+    subprocess.run([sys.executable, generator, "--size", f"{width}x{height}", path], check=True,
+                   timeout=120)
+    return path
 
 
 def main():

@@ -380,12 +380,23 @@ class App:
         and its file shows when it is done. The search it runs changes no setting."""
         return self.search()
 
-    def tab(self, park=(1915, 1075), timeout=20):
+    def park(self):
+        """Puts the cursor on the window's client area, away from every centre, and returns where.
+        Wine learns of pointer moves only over its own windows and skips a SetCursorPos to where it
+        believes the cursor already is; parked here, every jump is a real move."""
+        x, y, w, h = self.geometry()
+        spot = (x + w - 12, y + h - 12)
+        self.display.move_cursor(*spot)
+        return spot
+
+    def tab(self, timeout=20):
         """Parks the cursor, presses TAB and returns where the program put the cursor."""
-        self.display.move_cursor(*park)
+        park = self.park()
         self.key("Tab")
-        return wait_for(lambda: (lambda c: c if c != park else None)(self.display.cursor()),
-                        timeout, "TAB to move the cursor")
+        where = wait_for(lambda: (lambda c: c if c != park else None)(self.display.cursor()),
+                         timeout, "TAB to move the cursor")
+        log("TAB put the cursor at", where)
+        return where
 
     def probe(self):
         """Win32 facts of the window from inside wine: rectangle, style, extended style."""

@@ -16,7 +16,6 @@ LOW = HEIGHT - 17
 BG = (30, 90, 150)        # not grey: never part of an object
 GREY = (20, 20, 20)       # in the band of grey setting 0 (0..31)
 GREY70 = (70, 70, 70)     # in the band of grey setting 2 (64..95)
-PARK = (1915, 1075)       # where the cursor waits before a TAB: no centre lies there
 
 # Screen A, with the window at the centred position of a 1920 x 1080 desktop (848, 411, 224 x 242).
 SCREEN_A = [
@@ -143,10 +142,10 @@ def tab_jumps(s):
     s.show("screen-a", SCREEN_A)
     store(s)
     app = s.start()
-    s.display.move_cursor(*PARK)
+    park = app.park()
     app.key("Tab")
     check_equal(app.sync(), lines(DEFAULT), "Stredy.txt")
-    check_equal(s.display.cursor(), PARK, "cursor after a TAB before any search")
+    check_equal(s.display.cursor(), park, "cursor after a TAB before any search")
 
     check_equal([app.tab() for _ in range(7)], DEFAULT + [A, B],
                 "cursor after each TAB: every centre in order, then from the first again")
@@ -174,10 +173,10 @@ def tab_jumps(s):
 
     app.key("Up", "Up", "Right", "Right", "Right")  # grey setting 3: nothing on the screen
     check_equal(app.search(), b"", "Stredy.txt of a search that finds nothing")
-    s.display.move_cursor(*PARK)
+    park = app.park()
     app.key("Tab")
     app.sync()
-    check_equal(s.display.cursor(), PARK, "cursor after a TAB when nothing was found")
+    check_equal(s.display.cursor(), park, "cursor after a TAB when nothing was found")
     app.close_with("Escape")
 
 
@@ -296,7 +295,6 @@ def unwritable_centre_file(s):
     blocker = os.path.join(workdir, "Stredy.txt")
     os.makedirs(blocker)
     app = s.start(workdir=workdir)
-    s.display.move_cursor(*PARK)
     app.key("Return")
     check_equal(app.tab(timeout=120), A, "first TAB after the search")
     check_equal(app.tab(), B, "second TAB")
