@@ -34,10 +34,12 @@ struct HWND__;
 struct HDC__;
 struct HBRUSH__;
 struct HINSTANCE__;
+struct HKEY__;
 typedef HWND__* HWND;
 typedef HDC__* HDC;
 typedef HBRUSH__* HBRUSH;
 typedef HINSTANCE__* HINSTANCE;
+typedef HKEY__* HKEY;
 #endif
 
 static_assert(sizeof(DWORD) == 4, "DWORD is 32 bits");

@@ -2,9 +2,9 @@
 #pragma once
 
 // Icon groups
-#define IDI_KOCKA 101   // ice cube: the program's icon
+#define IDI_KOCKA 101    // ice cube: the program's icon
 #define IDI_VYSTRAHA 102 // warning-stripe tile: the dialogs' small icon
-#define IDI_GULA 103    // glossy sphere: not loaded
+#define IDI_GULA 103     // glossy sphere: not loaded
 
 // Background bitmaps
 #define IDB_POZADIE 201      // main window
@@ -12,9 +12,9 @@
 #define IDB_POZADIE_DLG2 203 // Settings dialog
 
 // Cursor groups
-#define IDC_SIPKA 301 // arrow pointer: not loaded
-#define IDC_HROT 302  // half-transparent arrowhead: main window and dialogs
-#define IDC_IBEAM 303 // text-selection I-beam: not loaded
+#define IDC_SIPKA 301   // arrow pointer: not loaded
+#define IDC_HROT 302    // half-transparent arrowhead: main window and dialogs
+#define IDC_TEXTOVY 303 // text-selection I-beam: not loaded
 
 // Menu bar and its commands
 #define IDM_MENU 401

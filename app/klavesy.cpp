@@ -1,0 +1,139 @@
+// The main window's key table and search bookkeeping as plain state changes, free of the platform.
+#include "app/klavesy.h"
+
+#include "app/stav.h"
+
+DWORD KrokVelkostiHore(DWORD velkost) {
+    if (velkost != 0)
+        velkost += 1;
+    if (velkost > 10)
+        velkost += 4;
+    if (velkost > 50)
+        velkost += 5;
+    if (velkost > 200)
+        velkost += 10;
+    if (velkost > 500)
+        velkost += 30;
+    if (velkost > 1000)
+        velkost += 50;
+    return velkost;
+}
+
+DWORD KrokVelkostiDole(DWORD velkost) {
+    velkost -= 1;
+    if (velkost > 10)
+        velkost -= 4;
+    if (velkost > 50)
+        velkost -= 5;
+    if (velkost > 200)
+        velkost -= 10;
+    if (velkost > 500)
+        velkost -= 30;
+    if (velkost > 1000)
+        velkost -= 50;
+    return velkost;
+}
+
+void KlavesVlavo() {
+    switch (volba) {
+    case 4:
+        if (cislo_objektu > 1)
+            cislo_objektu -= 1;
+        break;
+    case 3:
+        if (percento_vyplne > 5)
+            percento_vyplne -= 5;
+        break;
+    case 2:
+        if (VelkostObjektu > 1)
+            VelkostObjektu = KrokVelkostiDole(VelkostObjektu);
+        break;
+    case 1:
+        if (stupne_sedi != 0)
+            stupne_sedi -= 1;
+        break;
+    }
+}
+
+void KlavesVpravo(int sirka_desktopu) {
+    switch (volba) {
+    case 4:
+        if (cislo_objektu < PocetObjektov)
+            cislo_objektu += 1;
+        break;
+    case 3:
+        if (percento_vyplne <= 99)
+            percento_vyplne += 5;
+        break;
+    case 2:
+        // The settings compare unsigned: a desktop narrower than 100 pixels leaves no bound.
+        if (VelkostObjektu < static_cast<DWORD>(sirka_desktopu - 100))
+            VelkostObjektu = KrokVelkostiHore(VelkostObjektu);
+        break;
+    case 1:
+        if (stupne_sedi <= 6)
+            stupne_sedi += 1;
+        break;
+    }
+}
+
+namespace {
+DWORD PoslednyRiadok() {
+    return PocetObjektov > 0 ? 4 : 3;
+}
+} // namespace
+
+void KlavesHore() {
+    volba -= 1;
+    if (volba == 0)
+        volba = PoslednyRiadok();
+}
+
+void KlavesDole() {
+    volba += 1;
+    if (volba > PoslednyRiadok())
+        volba = 1;
+}
+
+void ZaciatokHladania() {
+    status = 1;
+}
+
+void VysledokHladania(int pocet) {
+    PocetObjektov = pocet;
+    if (PocetObjektov > 0) {
+        status = 2;
+        if (cislo_objektu == 0)
+            cislo_objektu = 1;
+    }
+    if (PocetObjektov == 0) {
+        status = 3;
+        if (volba == 4)
+            volba = 2;
+        cislo_objektu = 0;
+    }
+    if (PocetObjektov < cislo_objektu)
+        cislo_objektu = PocetObjektov;
+    vypinac_TAB = 1;
+}
+
+int SkokTAB(POINT* ciel) {
+    if (cislo_objektu <= 0 || cislo_objektu > PocetObjektov)
+        return 0;
+    if (volba != 4 && vypinac_TAB == 0)
+        cislo_objektu += 1;
+    if (cislo_objektu > PocetObjektov)
+        cislo_objektu = 1;
+    *ciel = centers[cislo_objektu - 1];
+    vypinac_TAB = 0;
+    return 1;
+}
+
+void VolbaPoVytvoreni() {
+    if (volba == 4)
+        volba = 2;
+}
+
+void KlikDoOkna() {
+    status = 0;
+}

@@ -1,0 +1,30 @@
+// The main window's key table and search bookkeeping as plain state changes, free of the platform.
+#pragma once
+
+#include "app/wintypy.h"
+
+// One step along the minimum-size ladder (1..10 by 1, to 50 by 5, to 200 by 10, to 500 by 20, to
+// 1000 by 50, then by 100). Off-ladder values move by the same cascade of thresholds.
+DWORD KrokVelkostiHore(DWORD velkost);
+DWORD KrokVelkostiDole(DWORD velkost);
+
+// LEFT and RIGHT on the selected row; RIGHT on row 2 is bounded by the desktop client width.
+void KlavesVlavo();
+void KlavesVpravo(int sirka_desktopu);
+
+// UP and DOWN move the row selection, wrapping over the rows offered (row 4 only with results).
+void KlavesHore();
+void KlavesDole();
+
+// ENTER: the searching state before the search, and the bookkeeping of its result after it.
+void ZaciatokHladania();
+void VysledokHladania(int pocet);
+
+// TAB: 1 when the cursor is to jump, with the target centre in *ciel; 0 when nothing happens.
+int SkokTAB(POINT* ciel);
+
+// WM_CREATE: a saved row 4 has no results to select yet.
+void VolbaPoVytvoreni();
+
+// Left click: back to the idle hint; results stay.
+void KlikDoOkna();

@@ -1,0 +1,52 @@
+// The registry wrappers over ADVAPI32 and the placement query of the main window at close.
+#include <windows.h>
+
+#include "app/register.h"
+
+HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
+    HKEY kluc = nullptr;
+    DWORD dispozicia = 0;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, cesta, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        KEY_ALL_ACCESS, nullptr, &kluc, &dispozicia) != ERROR_SUCCESS)
+        return nullptr;
+    if (vytvoreny != nullptr)
+        *vytvoreny = static_cast<int>(dispozicia & 1);
+    return kluc;
+}
+
+int registry_WriteDWORD(HKEY kluc, const char* meno, DWORD hodnota) {
+    return RegSetValueExA(kluc, meno, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&hodnota),
+                          sizeof(hodnota)) == ERROR_SUCCESS;
+}
+
+int registry_WriteBYTE(HKEY kluc, const char* meno, BYTE hodnota) {
+    return RegSetValueExA(kluc, meno, 0, REG_BINARY, &hodnota, 1) == ERROR_SUCCESS;
+}
+
+int registry_ReadDWORD(HKEY kluc, const char* meno, DWORD* ciel) {
+    // Any type of 1 to 4 bytes lands in the low bytes; longer data fails with ERROR_MORE_DATA.
+    DWORD buffer = 0;
+    DWORD velkost = sizeof(buffer);
+    if (RegQueryValueExA(kluc, meno, nullptr, nullptr, reinterpret_cast<BYTE*>(&buffer),
+                         &velkost) != ERROR_SUCCESS)
+        return 0;
+    *ciel = buffer;
+    return 1;
+}
+
+int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* ciel) {
+    return registry_ReadDWORD(kluc, meno, ciel);
+}
+
+int registry_CloseKey(HKEY kluc) {
+    return RegCloseKey(kluc) == ERROR_SUCCESS;
+}
+
+int WriteRegistry(HWND okno) {
+    WINDOWPLACEMENT umiestnenie = {};
+    umiestnenie.length = sizeof(WINDOWPLACEMENT);
+    GetWindowPlacement(okno, &umiestnenie);
+    RECT obdlznik = {};
+    GetWindowRect(okno, &obdlznik);
+    return ZapisNastavenia(obdlznik, umiestnenie.showCmd);
+}

@@ -1,0 +1,38 @@
+// Settings persistence: the registry wrappers, loading and saving of the settings and window
+// placement.
+#pragma once
+
+#include "app/wintypy.h"
+
+// Thin wrappers over one registry call each, under HKEY_CURRENT_USER; 1 on success, 0 on failure.
+// registry_OpenKey creates the key when missing and returns null on failure; *vytvoreny, when
+// given, receives 1 for a newly created key and 0 for an existing one. The reads query at most 4
+// bytes of any type into a zeroed 32-bit target and leave it untouched on failure.
+HKEY registry_OpenKey(const char* cesta, int* vytvoreny);
+int registry_WriteDWORD(HKEY kluc, const char* meno, DWORD hodnota);
+int registry_WriteBYTE(HKEY kluc, const char* meno, BYTE hodnota);
+int registry_ReadDWORD(HKEY kluc, const char* meno, DWORD* ciel);
+int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* ciel);
+int registry_CloseKey(HKEY kluc);
+
+// Two 16-bit halves in one word: each cut to its low 16 bits, the high half shifted up.
+DWORD ZbalSlova(int dolne, int horne);
+
+// Top-left corner, packed, that centres the main window on a desktop of the given size.
+DWORD StredovaPoloha(int sirka_desktopu, int vyska_desktopu);
+
+// 1 when a window at the packed position would lie wholly outside the desktop.
+int MimoDesktopu(DWORD poloha, int sirka_desktopu, int vyska_desktopu);
+
+// Pulls a window rectangle onto the desktop (0, 0, sirka, vyska), keeping its width and height.
+void PritiahniNaDesktop(RECT* okno, int sirka_desktopu, int vyska_desktopu);
+
+// Loads the settings once at start; the first run only sets the centred placement. 1 when
+// everything could be read (or the key was new), else 0.
+int ReadRegistry();
+
+// Stores the placement at close (outer rectangle, showCmd) and writes all eight values.
+int ZapisNastavenia(RECT okno, DWORD zobrazenie);
+
+// Saves the settings and the main window's placement at close. Win32 only.
+int WriteRegistry(HWND okno);

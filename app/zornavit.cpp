@@ -1,0 +1,223 @@
+// The program: WinMain, the main window's procedure and its message and key handlers.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "app/klavesy.h"
+#include "app/okno.h"
+#include "app/register.h"
+#include "app/stav.h"
+#include "dialogs/dialogy.h"
+#include "draw/kreslenie.h"
+#include "mouse/mys.h"
+#include "res/resource.h"
+#include "search/hladanie.h"
+
+namespace {
+
+const char* const kTrieda = "WindowClass";
+const char* const kTitulok = " Objekty";
+const UINT_PTR kTimer = 1;
+
+// Synchronous repaint of the whole client area; WM_PAINT has run when this returns.
+void Prekresli(HWND okno) {
+    RedrawWindow(okno, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+}
+
+void Hladanie(HWND okno) {
+    ZaciatokHladania();
+    Prekresli(okno);
+    const int pocet = Zornavit(okno, static_cast<int>(stupne_sedi),
+                               static_cast<int>(VelkostObjektu), static_cast<int>(percento_vyplne));
+    PointPoleDoTxt("Stredy.txt", centers, pocet);
+    VysledokHladania(pocet);
+    Prekresli(okno);
+}
+
+void Skok(HWND okno) {
+    POINT ciel = {};
+    if (!SkokTAB(&ciel))
+        return;
+    SetCursorPos(ciel.x, ciel.y);
+    Prekresli(okno);
+}
+
+void OnWM_KEYDOWN(HWND okno, WPARAM kluc, int sirka_desktopu) {
+    switch (kluc) {
+    case VK_TAB:
+        Skok(okno);
+        return;
+    case VK_RETURN:
+        Hladanie(okno);
+        return;
+    case VK_ESCAPE:
+        SendMessageA(okno, WM_CLOSE, 0, 0);
+        return;
+    case VK_LEFT:
+        KlavesVlavo();
+        break;
+    case VK_UP:
+        KlavesHore();
+        break;
+    case VK_RIGHT:
+        KlavesVpravo(sirka_desktopu);
+        break;
+    case VK_DOWN:
+        KlavesDole();
+        break;
+    default:
+        return;
+    }
+    Prekresli(okno);
+}
+
+void OnWM_COMMAND(HWND okno, WORD prikaz) {
+    switch (prikaz) {
+    case IDM_NASTAVENIA:
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_NASTAVENIA), okno,
+                        ProceduraDialogu2, 0);
+        break;
+    case IDM_O_PROGRAME:
+        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_O_PROGRAME), okno,
+                        ProceduraDialogu, 0);
+        break;
+    case IDM_KONIEC:
+        SendMessageA(okno, WM_CLOSE, 0, 0);
+        break;
+    }
+}
+
+void OnWM_PAINT_Okna(HWND okno, const RECT& klient) {
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(okno, &ps);
+    initscreen(okno, &g_hdcMemWindow, g_pozadie);
+    OnWM_PAINT(&g_hdcMemWindow, okno);
+    if (sledovanie_kurzora == 1)
+        PohybMysiDesktop(okno, &g_hdcMemWindow);
+    BitBlt(dc, 0, 0, klient.right, klient.bottom, g_hdcMemWindow, 0, 0, SRCCOPY);
+    EndPaint(okno, &ps);
+}
+
+void OnWM_CREATE(HWND okno) {
+    SetTimer(okno, kTimer, static_cast<UINT>(g_cas_timera), nullptr);
+    VolbaPoVytvoreni();
+}
+
+void OnWM_DESTROY(HWND okno) {
+    KillTimer(okno, kTimer);
+    PostQuitMessage(0);
+}
+
+void OnWM_TIMER_Okna(HWND okno, WPARAM casovac) {
+    if (casovac == kTimer && sledovanie_kurzora == 1)
+        Prekresli(okno);
+}
+
+void OnWM_LBUTTONDOWN(HWND okno) {
+    KlikDoOkna();
+    Prekresli(okno);
+}
+
+int RegistrujTriedu(HINSTANCE instancia) {
+    WNDCLASSEXA trieda = {};
+    trieda.cbSize = sizeof(trieda);
+    trieda.style = CS_HREDRAW | CS_VREDRAW | CS_DROPSHADOW;
+    trieda.lpfnWndProc = WndProc;
+    trieda.hInstance = instancia;
+    trieda.hIcon = LoadIconA(instancia, MAKEINTRESOURCEA(IDI_KOCKA));
+    trieda.hIconSm = LoadIconA(instancia, MAKEINTRESOURCEA(IDI_KOCKA));
+    trieda.hCursor = LoadCursorA(instancia, MAKEINTRESOURCEA(IDC_HROT));
+    trieda.hbrBackground = g_pozadie;
+    trieda.lpszClassName = kTrieda;
+    return RegisterClassExA(&trieda) != 0;
+}
+
+HWND VytvorOkno(HINSTANCE instancia, HMENU menu) {
+    const int x = static_cast<int>(g_dwWindowPos & 0xFFFFu);
+    const int y = static_cast<int>(g_dwWindowPos >> 16);
+    return CreateWindowExA(WS_EX_CLIENTEDGE, kTrieda, kTitulok, WS_VISIBLE | WS_SYSMENU, x, y,
+                           hl_okno_sirka, hl_okno_vyska, nullptr, menu, instancia, nullptr);
+}
+
+void Chyba(const char* text) {
+    MessageBoxA(nullptr, text, "Error!", MB_ICONEXCLAMATION | MB_OK);
+}
+
+} // namespace
+
+void NastavRezimOkna(HWND okno, DWORD sledovanie) {
+    if (sledovanie == 1) {
+        SetWindowPos(okno, HWND_TOPMOST, 0, 0, hl_okno_sirka, hl_okno_vyska, SWP_NOMOVE);
+        SetWindowLongPtrA(okno, GWL_STYLE, WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
+    } else {
+        SetWindowPos(okno, HWND_NOTOPMOST, 0, 0, hl_okno_sirka, hl_okno_vyska - 17, SWP_NOMOVE);
+        SetWindowLongPtrA(okno, GWL_STYLE, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
+    }
+    // The new style does not redraw the caption by itself.
+    SetWindowPos(okno, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+void OnWM_TIMER(HWND) {}
+
+LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
+    RECT klient = {};
+    GetClientRect(okno, &klient);
+    RECT desktop = {};
+    GetClientRect(GetDesktopWindow(), &desktop);
+
+    switch (sprava) {
+    case WM_CREATE:
+        OnWM_CREATE(okno);
+        break;
+    case WM_DESTROY:
+        OnWM_DESTROY(okno);
+        break;
+    case WM_PAINT:
+        OnWM_PAINT_Okna(okno, klient);
+        break;
+    case WM_CLOSE:
+        WriteRegistry(okno);
+        break;
+    case WM_KEYDOWN:
+        OnWM_KEYDOWN(okno, wParam, desktop.right - desktop.left);
+        break;
+    case WM_COMMAND:
+        OnWM_COMMAND(okno, LOWORD(wParam));
+        break;
+    case WM_TIMER:
+        OnWM_TIMER_Okna(okno, wParam);
+        break;
+    case WM_LBUTTONDOWN:
+        OnWM_LBUTTONDOWN(okno);
+        break;
+    }
+    return DefWindowProcA(okno, sprava, wParam, lParam);
+}
+
+int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int) {
+    g_hInstance = instancia;
+    INITCOMMONCONTROLSEX ovladace = {sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    if (!InitCommonControlsEx(&ovladace))
+        return 0;
+    g_pozadie = CreatePatternBrush(LoadBitmapA(instancia, MAKEINTRESOURCEA(IDB_POZADIE)));
+    if (!RegistrujTriedu(instancia)) {
+        Chyba("Window Registration Failed!");
+        return 0;
+    }
+    ReadRegistry();
+    HMENU menu = LoadMenuA(instancia, MAKEINTRESOURCEA(IDM_MENU));
+    HWND okno = VytvorOkno(instancia, menu);
+    if (okno == nullptr) {
+        Chyba("Window Creation Failed!");
+        return 0;
+    }
+    g_hwnd = okno;
+    NastavRezimOkna(g_hwnd, sledovanie_kurzora);
+
+    MSG sprava = {};
+    while (GetMessageA(&sprava, nullptr, 0, 0) > 0) {
+        TranslateMessage(&sprava);
+        DispatchMessageA(&sprava);
+    }
+    return static_cast<int>(sprava.wParam);
+}

@@ -1,0 +1,95 @@
+// The screen search of the program (one copy of the desktop into a kept DIB section) and the back
+// buffer.
+#include <windows.h>
+
+#include <algorithm>
+
+#include "app/stav.h"
+#include "search/hladanie.h"
+
+namespace {
+
+// Makes the copy's top-down 32-bit DIB section anew when the desktop changes size; otherwise the
+// section of the previous search is reused.
+void PripravKopiu(HBITMAP* bitmapa, COLORREF** pixely, SIZE* velkost, int sirka, int vyska) {
+    if (*bitmapa != nullptr && velkost->cx == sirka && velkost->cy == vyska)
+        return;
+    if (*bitmapa != nullptr)
+        DeleteObject(*bitmapa);
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = sirka;
+    info.bmiHeader.biHeight = -vyska;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bity = nullptr;
+    *bitmapa = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bity, nullptr, 0);
+    *pixely = *bitmapa != nullptr ? static_cast<COLORREF*>(bity) : nullptr;
+    velkost->cx = sirka;
+    velkost->cy = vyska;
+}
+
+// One BitBlt of the screen from (0, 0) into the section.
+void SkopirujObrazovku(HBITMAP bitmapa, int sirka, int vyska) {
+    HDC obrazovka = GetDC(nullptr);
+    HDC pamat = CreateCompatibleDC(obrazovka);
+    HGDIOBJ stara = SelectObject(pamat, bitmapa);
+    BitBlt(pamat, 0, 0, sirka, vyska, obrazovka, 0, 0, SRCCOPY);
+    // GDI may still be writing the section; its bits are read directly next.
+    GdiFlush();
+    SelectObject(pamat, stara);
+    DeleteDC(pamat);
+    ReleaseDC(nullptr, obrazovka);
+}
+
+// The section holds 0xAARRGGBB; GetPixel gives 0x00BBGGRR. Converted in place.
+void NaFarbyGetPixel(COLORREF* pixely, size_t pocet) {
+    for (size_t i = 0; i < pocet; ++i) {
+        const COLORREF p = pixely[i];
+        pixely[i] = ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
+    }
+}
+
+} // namespace
+
+int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne) {
+    static HBITMAP bitmapa = nullptr;
+    static COLORREF* farby = nullptr;
+    static SIZE velkost = {};
+    int sirka = 0;
+    int vyska = 0;
+    VelkostDesktopu(&sirka, &vyska);
+    RECT obdlznik = {};
+    GetWindowRect(okno, &obdlznik);
+    if (sirka <= 0 || vyska <= 0)
+        return 0;
+
+    PripravKopiu(&bitmapa, &farby, &velkost, sirka, vyska);
+    if (farby == nullptr)
+        return 0;
+    SkopirujObrazovku(bitmapa, sirka, vyska);
+    NaFarbyGetPixel(farby, static_cast<size_t>(sirka) * static_cast<size_t>(vyska));
+
+    const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
+    return HladajObjekty(farby, sirka, sirka, vyska, obdlznik, static_cast<unsigned>(stupen_sedi),
+                         min_velkost, percento_vyplne, centers, objekty, kapacita);
+}
+
+void initscreen(HWND okno, HDC* buffer, HBRUSH stetec) {
+    // The bitmap that a new memory DC starts with, to be selected back before the DC is deleted.
+    static HGDIOBJ povodna = nullptr;
+    if (*buffer != nullptr) {
+        HGDIOBJ nasa = SelectObject(*buffer, povodna);
+        DeleteDC(*buffer);
+        DeleteObject(nasa);
+    }
+    HDC dc = GetDC(okno);
+    RECT klient = {};
+    GetClientRect(okno, &klient);
+    *buffer = CreateCompatibleDC(dc);
+    HBITMAP bitmapa = CreateCompatibleBitmap(dc, klient.right, klient.bottom);
+    povodna = SelectObject(*buffer, bitmapa);
+    FillRect(*buffer, &klient, stetec);
+    ReleaseDC(okno, dc);
+}

@@ -1,0 +1,75 @@
+// An in-memory registry behind the registry wrappers, answering as the Win32 calls do.
+#include "falosny_register.h"
+
+#include "app/register.h"
+
+FalosnyRegister g_register;
+
+namespace {
+HKEY Kluc() {
+    return reinterpret_cast<HKEY>(&g_register);
+}
+} // namespace
+
+void VynulujRegister() {
+    g_register = FalosnyRegister();
+}
+
+void UlozData(const std::string& meno, DWORD typ, std::vector<BYTE> data) {
+    g_register.existuje = true;
+    g_register.hodnoty[meno] = HodnotaRegistra{typ, std::move(data)};
+}
+
+void UlozDword(const std::string& meno, DWORD hodnota) {
+    UlozData(meno, kRegDword,
+             {static_cast<BYTE>(hodnota), static_cast<BYTE>(hodnota >> 8),
+              static_cast<BYTE>(hodnota >> 16), static_cast<BYTE>(hodnota >> 24)});
+}
+
+HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
+    if (g_register.otvorenie_zlyha)
+        return nullptr;
+    g_register.cesta = cesta;
+    if (vytvoreny != nullptr)
+        *vytvoreny = g_register.existuje ? 0 : 1;
+    g_register.existuje = true;
+    g_register.otvoreny += 1;
+    return Kluc();
+}
+
+int registry_WriteDWORD(HKEY, const char* meno, DWORD hodnota) {
+    g_register.poradie_zapisu.push_back(meno);
+    if (g_register.zapis_zlyha.count(meno))
+        return 0;
+    UlozDword(meno, hodnota);
+    return 1;
+}
+
+int registry_WriteBYTE(HKEY, const char* meno, BYTE hodnota) {
+    g_register.poradie_zapisu.push_back(meno);
+    if (g_register.zapis_zlyha.count(meno))
+        return 0;
+    UlozData(meno, kRegBinary, {hodnota});
+    return 1;
+}
+
+int registry_ReadDWORD(HKEY, const char* meno, DWORD* ciel) {
+    // As RegQueryValueExA with a 4-byte buffer: missing or longer data fails, any type is read.
+    auto it = g_register.hodnoty.find(meno);
+    if (it == g_register.hodnoty.end() || it->second.data.size() > 4)
+        return 0;
+    DWORD buffer = 0;
+    for (size_t i = 0; i < it->second.data.size(); ++i)
+        buffer |= static_cast<DWORD>(it->second.data[i]) << (8 * i);
+    *ciel = buffer;
+    return 1;
+}
+
+int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* ciel) {
+    return registry_ReadDWORD(kluc, meno, ciel);
+}
+
+int registry_CloseKey(HKEY) {
+    g_register.otvoreny -= 1;
+    return g_register.zatvorenie_zlyha ? 0 : 1;
+}

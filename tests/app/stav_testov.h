@@ -1,0 +1,21 @@
+// Puts the application state back to its start values between tests.
+#pragma once
+
+#include "app/stav.h"
+
+inline void ObnovStav() {
+    stupne_sedi = 0;
+    VelkostObjektu = 20;
+    percento_vyplne = 70;
+    volba = 1;
+    sledovanie_kurzora = 0;
+    g_dwWindowPos = 0;
+    g_dwWindowSize = 0;
+    g_dwWindowShow = 0;
+    PocetObjektov = 0;
+    cislo_objektu = 0;
+    status = 0;
+    vypinac_TAB = 1;
+    g_timer_pocet = 0;
+    g_timer_pocitadlo = 0;
+}
