@@ -144,19 +144,6 @@ void Chyba(const char* text) {
 
 } // namespace
 
-void NastavRezimOkna(HWND okno, DWORD sledovanie) {
-    if (sledovanie == 1) {
-        SetWindowPos(okno, HWND_TOPMOST, 0, 0, hl_okno_sirka, hl_okno_vyska, SWP_NOMOVE);
-        SetWindowLongPtrA(okno, GWL_STYLE, WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
-    } else {
-        SetWindowPos(okno, HWND_NOTOPMOST, 0, 0, hl_okno_sirka, hl_okno_vyska - 17, SWP_NOMOVE);
-        SetWindowLongPtrA(okno, GWL_STYLE, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
-    }
-    // The new style does not redraw the caption by itself.
-    SetWindowPos(okno, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-}
-
 void OnWM_TIMER(HWND) {}
 
 LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
@@ -212,7 +199,7 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int) {
         return 0;
     }
     g_hwnd = okno;
-    NastavRezimOkna(g_hwnd, sledovanie_kurzora);
+    RezimOkna(g_hwnd, sledovanie_kurzora);
 
     MSG sprava = {};
     while (GetMessageA(&sprava, nullptr, 0, 0) > 0) {

@@ -72,8 +72,11 @@ int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne) {
     NaFarbyGetPixel(farby, static_cast<size_t>(sirka) * static_cast<size_t>(vyska));
 
     const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
-    return HladajObjekty(farby, sirka, sirka, vyska, obdlznik, static_cast<unsigned>(stupen_sedi),
-                         min_velkost, percento_vyplne, centers, objekty, kapacita);
+    const int pocet =
+        HladajObjekty(farby, sirka, sirka, vyska, obdlznik, static_cast<unsigned>(stupen_sedi),
+                      min_velkost, percento_vyplne, centers, objekty, kapacita);
+    // Work tables that could not be had are a search that found nothing.
+    return pocet < 0 ? 0 : pocet;
 }
 
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec) {
