@@ -9,7 +9,8 @@ import sys
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import Failure, Session, log  # noqa: E402
+import harness  # noqa: E402
+from harness import Failure, Session  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
@@ -28,6 +29,7 @@ def main():
     parser.add_argument("--screenshot", required=True)
     parser.add_argument("--tabs", type=int, default=3)
     args = parser.parse_args()
+    harness.VERBOSE = False
     try:
         with Session(args.exe, args.build_dir, args.workdir) as s:
             image = demo_screen(os.path.join(s.workdir, "demo-screen.png"), s.display.width,
@@ -49,7 +51,7 @@ def main():
             print(f"Screenshot: {os.path.abspath(args.screenshot)}")
             app.close_with("Escape")
     except Failure as failure:
-        log(f"demo failed: {failure}")
+        print(f"demo failed: {failure}", file=sys.stderr)
         return 1
     return 0
 

@@ -48,8 +48,12 @@ def wait_for(probe, timeout, what, interval=0.05):
         time.sleep(interval)
 
 
+VERBOSE = True
+
+
 def log(*parts):
-    print(time.strftime("%H:%M:%S"), *parts, flush=True)
+    if VERBOSE:
+        print(time.strftime("%H:%M:%S"), *parts, flush=True)
 
 
 # ---------------------------------------------------------------- screens
@@ -319,7 +323,10 @@ class App:
                                          start_new_session=True)
         session.apps.append(self)
         started = time.monotonic()
-        self.window = wait_for(self._single_window, 60, "the program's window")
+        try:
+            self.window = wait_for(self._single_window, 60, "the program's window")
+        except Failure as failure:
+            raise Failure(f"{failure}; from inside wine: {self._probe_text()}") from None
         self.wait_settled()
         log(f"program up in {time.monotonic() - started:.1f} s, window", self.geometry())
         self.display.xdotool("windowfocus", "--sync", self.window, timeout=10)
@@ -398,12 +405,18 @@ class App:
         log("TAB put the cursor at", where)
         return where
 
+    def _probe_text(self):
+        if self.session.probe is None or self.proc.poll() is not None:
+            return "the program is not running" if self.proc.poll() is not None else "no probe"
+        r = self.session.wine.run([self.session.probe], cwd=self.workdir, timeout=60)
+        return "; ".join(r.stdout.replace("\r", "").splitlines())
+
     def probe(self):
         """Win32 facts of the window from inside wine: rectangle, style, extended style."""
         check(self.session.probe is not None, "the window probe was built")
-        r = self.session.wine.run([self.session.probe], cwd=self.workdir, timeout=60)
-        facts = dict(line.split(" ", 1) for line in r.stdout.replace("\r", "").splitlines() if " " in line)
-        check(facts.get("found") == "1", "the probe finds the window", "found 1", r.stdout)
+        text = self._probe_text()
+        facts = dict(line.split(" ", 1) for line in text.split("; ") if " " in line)
+        check(facts.get("found") == "1", "the probe finds the window", "found 1", text)
         return {"rect": tuple(int(v) for v in facts["rect"].split()),
                 "style": int(facts["style"], 16), "exstyle": int(facts["exstyle"], 16)}
 
