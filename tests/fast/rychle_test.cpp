@@ -1,0 +1,271 @@
+// The fast search against the plain one on seeded random screens, and a few hand-checked screens.
+#include "search/hladanie_rychle.h"
+#include "tests/fast/nahodna_obrazovka.h"
+#include "tests/oracle/hladanie_doslovne.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <sstream>
+
+namespace {
+
+typedef int (*Hladanie)(const COLORREF*, int, int, int, RECT, unsigned, int, int, POINT*, RECT*,
+                        int);
+
+struct Nastavenie {
+    RECT okno;
+    unsigned pasmo;
+    int minVelkost;
+    int percento;
+    int kapacita;
+};
+
+struct Vysledok {
+    int pocet;
+    std::vector<POINT> stredy;
+    std::vector<RECT> boxy;
+};
+
+const int kRezerva = 3;
+const POINT kPrazdnyStred = {0x5A5A5A5A, -0x5A5A5A5A};
+const RECT kPrazdnyBox = {-0x3C3C3C3C, 0x3C3C3C3C, -0x3C3C3C3C, 0x3C3C3C3C};
+const RECT kDaleko = {-1000, -1000, -900, -900};
+
+// Runs a search with room for kapacita results and a few guard entries behind them.
+Vysledok Spusti(Hladanie h, const Obrazovka& o, const Nastavenie& n) {
+    Vysledok v;
+    v.stredy.assign(static_cast<size_t>(n.kapacita) + kRezerva, kPrazdnyStred);
+    v.boxy.assign(static_cast<size_t>(n.kapacita) + kRezerva, kPrazdnyBox);
+    v.pocet = h(o.farby.data(), o.krok, o.sirka, o.vyska, n.okno, n.pasmo, n.minVelkost,
+                n.percento, v.stredy.data(), v.boxy.data(), n.kapacita);
+    return v;
+}
+
+bool RovnakeBody(const POINT& a, const POINT& b) {
+    return a.x == b.x && a.y == b.y;
+}
+
+bool RovnakeBoxy(const RECT& a, const RECT& b) {
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+std::string Popis(const Obrazovka& o, const Nastavenie& n) {
+    std::ostringstream s;
+    s << o.sirka << "x" << o.vyska << " krok " << o.krok << " okno " << n.okno.left << ","
+      << n.okno.top << "," << n.okno.right << "," << n.okno.bottom << " pasmo " << n.pasmo
+      << " min " << n.minVelkost << " vypln " << n.percento << " kapacita " << n.kapacita;
+    return s.str();
+}
+
+// Both searches give the same count and the same entries, and neither touches the guard entries.
+::testing::AssertionResult Zhoda(const Obrazovka& o, const Nastavenie& n) {
+    Vysledok d = Spusti(HladajObjektyDoslovne, o, n);
+    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    if (d.pocet != r.pocet)
+        return ::testing::AssertionFailure() << Popis(o, n) << ": plain found " << d.pocet
+                                             << ", fast " << r.pocet;
+    for (size_t i = 0; i < d.stredy.size(); i++) {
+        if (!RovnakeBody(d.stredy[i], r.stredy[i]) || !RovnakeBoxy(d.boxy[i], r.boxy[i]))
+            return ::testing::AssertionFailure()
+                   << Popis(o, n) << ": entry " << i << " plain (" << d.stredy[i].x << ","
+                   << d.stredy[i].y << ") " << d.boxy[i].left << "," << d.boxy[i].top << ","
+                   << d.boxy[i].right << "," << d.boxy[i].bottom << " fast (" << r.stredy[i].x
+                   << "," << r.stredy[i].y << ") " << r.boxy[i].left << "," << r.boxy[i].top
+                   << "," << r.boxy[i].right << "," << r.boxy[i].bottom;
+        bool zaKapacitou = static_cast<int>(i) >= n.kapacita;
+        if (zaKapacitou && (!RovnakeBody(r.stredy[i], kPrazdnyStred) ||
+                            !RovnakeBoxy(r.boxy[i], kPrazdnyBox)))
+            return ::testing::AssertionFailure() << Popis(o, n) << ": wrote past the capacity";
+    }
+    return ::testing::AssertionSuccess();
+}
+
+int Nahodne(std::mt19937& g, int od, int po) {
+    return std::uniform_int_distribution<int>(od, po)(g);
+}
+
+// Inside, across an edge, covering everything, outside, empty (left > right), or extreme.
+RECT NahodneOkno(std::mt19937& g, int sirka, int vyska) {
+    int x = Nahodne(g, -5, sirka + 5);
+    int y = Nahodne(g, -5, vyska + 5);
+    switch (Nahodne(g, 0, 6)) {
+    case 0:
+    case 1:
+        return kDaleko;
+    case 2:
+        return RECT{x, y, x + Nahodne(g, 0, sirka), y + Nahodne(g, 0, vyska)};
+    case 3:
+        return RECT{-3, -3, sirka + 3, vyska + 3};
+    case 4:
+        return RECT{x, y, x - Nahodne(g, 1, 5), y + Nahodne(g, 0, vyska)};
+    case 5:
+        return RECT{INT_MIN, y, x, INT_MAX};
+    default:
+        return RECT{x, INT_MIN, INT_MAX, y};
+    }
+}
+
+unsigned NahodnePasmo(std::mt19937& g) {
+    int druh = Nahodne(g, 0, 9);
+    if (druh < 8)
+        return static_cast<unsigned>(druh);
+    if (druh == 8)
+        return static_cast<unsigned>(Nahodne(g, 8, 40));
+    return 0xFFFFFFF8u + static_cast<unsigned>(Nahodne(g, 0, 7));
+}
+
+Nastavenie NahodneNastavenie(std::mt19937& g, int sirka, int vyska) {
+    Nastavenie n;
+    n.okno = NahodneOkno(g, sirka, vyska);
+    n.pasmo = NahodnePasmo(g);
+    n.minVelkost = Nahodne(g, 0, 15);
+    n.percento = Nahodne(g, 0, 100);
+    n.kapacita = Nahodne(g, 0, 5) == 0 ? Nahodne(g, 0, 3) : 1000;
+    return n;
+}
+
+TEST(RychleHladanie, AgreesOnSmallRandomScreens) {
+    for (unsigned semeno = 0; semeno < 4000; semeno++) {
+        std::mt19937 g(semeno);
+        int sirka = Nahodne(g, 1, 48);
+        int vyska = Nahodne(g, 1, 48);
+        Nastavenie n = NahodneNastavenie(g, sirka, vyska);
+        Obrazovka o = NahodnaObrazovka(g, sirka, vyska, n.pasmo);
+        ASSERT_TRUE(Zhoda(o, n)) << "seed " << semeno;
+    }
+}
+
+TEST(RychleHladanie, AgreesOnLargerRandomScreens) {
+    for (unsigned semeno = 0; semeno < 150; semeno++) {
+        std::mt19937 g(100000 + semeno);
+        int sirka = Nahodne(g, 60, 260);
+        int vyska = Nahodne(g, 60, 200);
+        Nastavenie n = NahodneNastavenie(g, sirka, vyska);
+        Obrazovka o = NahodnaObrazovka(g, sirka, vyska, n.pasmo);
+        ASSERT_TRUE(Zhoda(o, n)) << "seed " << semeno;
+    }
+}
+
+TEST(RychleHladanie, AgreesOnNoiseOfEveryDensityAndBand) {
+    for (unsigned semeno = 0; semeno < 160; semeno++) {
+        std::mt19937 g(200000 + semeno);
+        unsigned pasmo = semeno % 8;
+        double hustota = 0.1 + 0.8 * ((semeno / 8) % 10) / 9.0;
+        int sirka = Nahodne(g, 1, 120);
+        int vyska = Nahodne(g, 1, 90);
+        Obrazovka o = SumovaObrazovka(g, sirka, vyska, pasmo, hustota);
+        Nastavenie n = {kDaleko, pasmo, Nahodne(g, 0, 4), Nahodne(g, 0, 100), 100000};
+        ASSERT_TRUE(Zhoda(o, n)) << "seed " << semeno;
+        n.okno = NahodneOkno(g, sirka, vyska);
+        ASSERT_TRUE(Zhoda(o, n)) << "seed " << semeno;
+    }
+}
+
+TEST(RychleHladanie, AgreesOnOneScreenUnderEveryWindowPlacement) {
+    std::mt19937 g(7);
+    Obrazovka o = NahodnaObrazovka(g, 40, 30, 2);
+    for (int x = -3; x <= 42; x += 3)
+        for (int y = -3; y <= 32; y += 5)
+            for (int w = 0; w <= 45; w += 9) {
+                Nastavenie n = {RECT{x, y, x + w, y + w / 2}, 2, 2, 30, 1000};
+                ASSERT_TRUE(Zhoda(o, n));
+            }
+}
+
+TEST(RychleHladanie, AgreesAcrossSearchesOfChangingSize) {
+    const int velkosti[][2] = {{30, 20}, {200, 150}, {30, 20}, {31, 20}, {30, 21}, {1, 1},
+                               {300, 2}, {2, 300}, {200, 150}, {17, 64}};
+    std::mt19937 g(11);
+    for (int kolo = 0; kolo < 3; kolo++)
+        for (const auto& v : velkosti) {
+            Nastavenie n = NahodneNastavenie(g, v[0], v[1]);
+            Obrazovka o = NahodnaObrazovka(g, v[0], v[1], n.pasmo);
+            ASSERT_TRUE(Zhoda(o, n)) << v[0] << "x" << v[1];
+        }
+}
+
+TEST(RychleHladanie, StopsAtTheCapacity) {
+    Obrazovka o = ObrazovkaZTextu({"##.##.##.##.##", "##.##.##.##.##"});
+    for (int kapacita = 0; kapacita <= 4; kapacita++) {
+        Nastavenie n = {kDaleko, 2, 0, 0, kapacita};
+        Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+        EXPECT_EQ(r.pocet, kapacita);
+        ASSERT_TRUE(Zhoda(o, n));
+    }
+}
+
+// Eight squares, one per band; each band setting finds exactly its own square, also for settings
+// above 7 (taken modulo 8) and for colours that differ only in the top byte.
+TEST(RychleHladanie, FindsOnlyTheGreysOfTheBand) {
+    Obrazovka o = {80, 10, 80, std::vector<COLORREF>(800, 0x123456)};
+    for (int b = 0; b < 8; b++)
+        for (int y = 2; y < 6; y++)
+            for (int x = b * 10; x < b * 10 + 4; x++)
+                o.farby[y * 80 + x] = (32u * b + 31u - 3u * b) * 0x010101u;
+    o.farby[3 * 80 + 1] |= 0x01000000u;
+    const unsigned nastavenia[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 13, 0xFFFFFFFFu};
+    for (unsigned s : nastavenia) {
+        Nastavenie n = {kDaleko, s, 1, 90, 10};
+        Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+        ASSERT_EQ(r.pocet, 1) << s;
+        int b = static_cast<int>(s % 8);
+        EXPECT_EQ(r.boxy[0].left, b * 10) << s;
+        EXPECT_EQ(r.stredy[0].y, 3) << s;
+        ASSERT_TRUE(Zhoda(o, n));
+    }
+    Nastavenie plne = {kDaleko, 0, 1, 100, 10};
+    EXPECT_EQ(Spusti(HladajObjektyRychlo, o, plne).pocet, 0);
+}
+
+TEST(RychleHladanie, UShapeOfTheWorkedExample) {
+    Obrazovka o = ObrazovkaZTextu({"##..##", "##..##", "##..##", "######"});
+    Nastavenie n = {kDaleko, 2, 0, 75, 10};
+    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    ASSERT_EQ(r.pocet, 1);
+    EXPECT_TRUE(RovnakeBody(r.stredy[0], POINT{2, 1}));
+    EXPECT_TRUE(RovnakeBoxy(r.boxy[0], RECT{0, 0, 5, 3}));
+    n.percento = 76;
+    EXPECT_EQ(Spusti(HladajObjektyRychlo, o, n).pocet, 0);
+}
+
+// The lone point above joins late through the gap of the seed's row and moves the top up; the
+// points removed in front of the seed are not taken again from the vertical line below.
+TEST(RychleHladanie, RowAboveTheTopJoinsAndNothingElseIsDropped) {
+    Obrazovka o = ObrazovkaZTextu({".....#", "##.......##", "###########", "", "", "#", "#",
+                                   "#", "#"});
+    Nastavenie n = {kDaleko, 2, 1, 45, 10};
+    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    ASSERT_EQ(r.pocet, 2);
+    EXPECT_TRUE(RovnakeBoxy(r.boxy[0], RECT{0, 0, 10, 2}));
+    EXPECT_TRUE(RovnakeBody(r.stredy[0], POINT{5, 1}));
+    EXPECT_TRUE(RovnakeBoxy(r.boxy[1], RECT{0, 5, 0, 8}));
+    EXPECT_TRUE(RovnakeBody(r.stredy[1], POINT{0, 6}));
+    EXPECT_TRUE(Zhoda(o, n));
+}
+
+// The lone point is tried as a seed first; the block beside it is still found.
+TEST(RychleHladanie, SeedRowIsRetriedAfterAFailedSeed) {
+    Obrazovka o = ObrazovkaZTextu({"#....##", ".....##"});
+    Nastavenie n = {kDaleko, 2, 2, 100, 10};
+    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    ASSERT_EQ(r.pocet, 1);
+    EXPECT_TRUE(RovnakeBoxy(r.boxy[0], RECT{5, 0, 6, 1}));
+    EXPECT_TRUE(Zhoda(o, n));
+}
+
+// Row 1's left run joins going down but not going back up (row 2 only reaches the right run):
+// the box keeps row 1's stored range while the count leaves the run out (13 of 30 pixels).
+TEST(RychleHladanie, CountLeavesOutRunsTheClosingPassDoesNotReach) {
+    Obrazovka o = ObrazovkaZTextu({"##########", "##......##", "........#."});
+    Nastavenie n = {kDaleko, 2, 1, 43, 10};
+    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    ASSERT_EQ(r.pocet, 1);
+    EXPECT_TRUE(RovnakeBoxy(r.boxy[0], RECT{0, 0, 9, 2}));
+    EXPECT_TRUE(RovnakeBody(r.stredy[0], POINT{4, 1}));
+    n.percento = 44;
+    EXPECT_EQ(Spusti(HladajObjektyRychlo, o, n).pocet, 0);
+    EXPECT_TRUE(Zhoda(o, n));
+}
+
+} // namespace
