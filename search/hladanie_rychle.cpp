@@ -17,17 +17,26 @@
 
 namespace {
 
+// A run of grey pixels on one row: its first and last column.
+struct Beh {
+    int32_t zac;
+    int32_t kon;
+};
+
 // Work tables, sized for one screen size and reused while it stays.
 struct Tabulky {
     int sirka;
     int vyska;
-    int32_t* zac;    // run start x
-    int32_t* kon;    // run end x
+    Beh* behy;       // every run, in scan order
     int32_t* dalsi;  // 0: the run is live; else a later run to look at (the end marker is live)
     int32_t* riadok; // first run of each row; riadok[vyska] = run count
     int32_t* zivych; // live runs per row, one spare row below the last
     int32_t* rz;     // stored range of each row, (-1, -1) when none
     int32_t* rk;
+    int slov;         // 64-pixel words per row
+    uint64_t* bity;   // grey mask of each row, bit x % 64 of word x / 64
+    int32_t* behPred; // index of the first run starting in each word or later
+    int32_t* odstranene; // the runs one row gives up
 };
 
 // Bounds of the state of one object being built.
@@ -46,33 +55,39 @@ int32_t* NovaTabulka(size_t pocet) {
 }
 
 void UvolniTabulky(Tabulky& t) {
-    std::free(t.zac);
-    std::free(t.kon);
+    std::free(t.behy);
     std::free(t.dalsi);
     std::free(t.riadok);
     std::free(t.zivych);
     std::free(t.rz);
     std::free(t.rk);
+    std::free(t.bity);
+    std::free(t.behPred);
+    std::free(t.odstranene);
 }
 
 // Every row holds at most ceil(sirka / 2) runs; the pages of the run tables that a screen never
 // reaches are never touched.
 Tabulky& PripravTabulky(int sirka, int vyska) {
     static Tabulky t = {};
-    if (t.zac != nullptr && t.sirka == sirka && t.vyska == vyska)
+    if (t.behy != nullptr && t.sirka == sirka && t.vyska == vyska)
         return t;
     UvolniTabulky(t);
     size_t behov = static_cast<size_t>(vyska) * ((static_cast<size_t>(sirka) + 1) / 2) + 1;
     size_t riadkov = static_cast<size_t>(vyska) + 2;
     t.sirka = sirka;
     t.vyska = vyska;
-    t.zac = NovaTabulka(behov);
-    t.kon = NovaTabulka(behov);
+    t.behy = static_cast<Beh*>(std::malloc(behov * sizeof(Beh)));
     t.dalsi = NovaTabulka(behov);
     t.riadok = NovaTabulka(riadkov);
     t.zivych = NovaTabulka(riadkov);
     t.rz = NovaTabulka(riadkov);
     t.rk = NovaTabulka(riadkov);
+    t.slov = (sirka + 63) / 64;
+    size_t slov = static_cast<size_t>(t.slov) * static_cast<size_t>(vyska);
+    t.bity = static_cast<uint64_t*>(std::malloc(slov * sizeof(uint64_t)));
+    t.behPred = NovaTabulka(slov);
+    t.odstranene = NovaTabulka((static_cast<size_t>(sirka) + 1) / 2 + 1);
     for (size_t y = 0; y < riadkov; y++)
         t.rz[y] = t.rk[y] = -1;
     return t;
@@ -116,51 +131,62 @@ inline int NajnizsiBit(uint64_t m) {
     return __builtin_ctzll(m);
 }
 
-// Appends the runs of grey pixels among columns x0 .. x1 - 1 of one row.
-int ZapisBehy(const COLORREF* riadok, int x0, int x1, uint32_t zaklad, Tabulky& t, int n) {
-    bool vBehu = false;
+// Bits of the columns x0 .. x1 that fall into the word starting at column x.
+uint64_t StlpceVSlove(long long x0, long long x1, int x) {
+    long long od = x0 > x ? x0 - x : 0;
+    long long po = x1 < x + 63 ? x1 - x : 63;
+    if (od > po)
+        return 0;
+    return ((2ull << po) - 1) & ~((1ull << od) - 1);
+}
+
+inline void PridajBeh(Tabulky& t, int& n, int zaciatok, int koniec) {
+    t.behy[n].zac = zaciatok;
+    t.behy[n].kon = koniec;
+    t.dalsi[n] = 0;
+    n++;
+}
+
+// Masks one row (leaving out the columns vl .. vp when vylucit) and appends its runs.
+void VytvorRiadok(const COLORREF* riadok, int y, bool vylucit, long long vl, long long vp,
+                  uint32_t zaklad, Tabulky& t, int& n) {
+    uint64_t* bity = t.bity + static_cast<size_t>(y) * static_cast<size_t>(t.slov);
+    int32_t* pred = t.behPred + static_cast<size_t>(y) * static_cast<size_t>(t.slov);
+    uint64_t vBehu = 0;
     int zaciatok = 0;
-    for (int x = x0; x < x1; x += 64) {
-        int pocet = x1 - x < 64 ? x1 - x : 64;
+    for (int w = 0; w < t.slov; w++) {
+        int x = w * 64;
+        int pocet = t.sirka - x < 64 ? t.sirka - x : 64;
         uint64_t m = SedeBity(riadok + x, pocet, zaklad);
-        uint64_t zmeny = m ^ ((m << 1) | (vBehu ? 1u : 0u));
+        if (vylucit)
+            m &= ~StlpceVSlove(vl, vp, x);
+        bity[w] = m;
+        pred[w] = n + static_cast<int>(vBehu);
+        uint64_t zmeny = m ^ ((m << 1) | vBehu);
         while (zmeny != 0) {
             int b = NajnizsiBit(zmeny);
             zmeny &= zmeny - 1;
-            if (!vBehu) {
+            if (vBehu == 0)
                 zaciatok = x + b;
-            } else {
-                t.zac[n] = zaciatok;
-                t.kon[n] = x + b - 1;
-                t.dalsi[n] = 0;
-                n++;
-            }
-            vBehu = !vBehu;
+            else
+                PridajBeh(t, n, zaciatok, x + b - 1);
+            vBehu ^= 1;
         }
     }
-    if (vBehu) {
-        t.zac[n] = zaciatok;
-        t.kon[n] = x1 - 1;
-        t.dalsi[n] = 0;
-        n++;
-    }
-    return n;
+    if (vBehu != 0)
+        PridajBeh(t, n, zaciatok, t.sirka - 1);
 }
 
 // Builds the runs of every row, leaving out the window's columns on its rows.
 int VytvorBehy(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad, Tabulky& t) {
-    long long vl = okno.left < 0 ? 0 : okno.left;
-    long long vp = okno.right >= t.sirka ? t.sirka - 1 : okno.right;
+    long long vl = okno.left;
+    long long vp = okno.right;
     int n = 0;
     for (int y = 0; y < t.vyska; y++) {
         const COLORREF* riadok = farby + static_cast<size_t>(y) * static_cast<size_t>(krok);
         t.riadok[y] = n;
-        if (y >= okno.top && y <= okno.bottom && vl <= vp) {
-            n = ZapisBehy(riadok, 0, static_cast<int>(vl), zaklad, t, n);
-            n = ZapisBehy(riadok, static_cast<int>(vp) + 1, t.sirka, zaklad, t, n);
-        } else {
-            n = ZapisBehy(riadok, 0, t.sirka, zaklad, t, n);
-        }
+        bool vylucit = y >= okno.top && y <= okno.bottom && vl <= vp;
+        VytvorRiadok(riadok, y, vylucit, vl, vp, zaklad, t, n);
     }
     t.riadok[t.vyska] = n;
     t.dalsi[n] = 0;
@@ -171,41 +197,49 @@ int VytvorBehy(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad, Tabu
 }
 
 // The first live run at or after i (the end marker n counts as live).
-inline int Zivy(Tabulky& t, int i) {
-    int r = i;
-    while (t.dalsi[r] != 0)
-        r = t.dalsi[r];
-    while (t.dalsi[i] != 0) {
-        int d = t.dalsi[i];
-        t.dalsi[i] = r;
+// Each link on the way is halved, so long stretches of removed runs are crossed once.
+int ZivyZaRetazou(int32_t* dalsi, int i) {
+    while (dalsi[i] != 0) {
+        int d = dalsi[i];
+        int dd = dalsi[d];
+        dalsi[i] = dd != 0 ? dd : d;
         i = d;
     }
-    return r;
+    return i;
 }
 
-inline void Odstran(Tabulky& t, int i, int y) {
-    t.dalsi[i] = i + 1;
-    t.zivych[y]--;
+// Most runs are live or one link away from a live run: that case is taken without a branch.
+inline int Zivy(Tabulky& t, int i) {
+    int d = t.dalsi[i];
+    i = (i & -static_cast<int>(d == 0)) | d;
+    if (__builtin_expect(t.dalsi[i] != 0, 0))
+        i = ZivyZaRetazou(t.dalsi, i);
+    return i;
 }
 
-// The first run of row y (live or not) that ends at or after column x.
-int PrvyKonciaciOd(const Tabulky& t, int y, int x) {
-    int a = t.riadok[y];
-    int b = t.riadok[y + 1];
-    while (a < b) {
-        int s = a + (b - a) / 2;
-        if (t.kon[s] < x)
-            a = s + 1;
-        else
-            b = s;
-    }
-    return a;
+inline int PocetBitov(uint64_t m) {
+    m = m - ((m >> 1) & 0x5555555555555555ull);
+    m = (m & 0x3333333333333333ull) + ((m >> 2) & 0x3333333333333333ull);
+    m = (m + (m >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>((m * 0x0101010101010101ull) >> 56);
+}
+
+// The first run of row y (live or not) that ends at or after column x, read off the row's mask:
+// the runs starting at or before x, less the one that holds x.
+inline int PrvyKonciaciOd(const Tabulky& t, int y, int x) {
+    size_t w = static_cast<size_t>(y) * static_cast<size_t>(t.slov) + static_cast<size_t>(x >> 6);
+    int b = x & 63;
+    uint64_t m = t.bity[w];
+    uint64_t predosly = (x >> 6) > 0 ? t.bity[w - 1] >> 63 : 0;
+    uint64_t zaciatky = m & ~((m << 1) | predosly);
+    int zacalo = PocetBitov(zaciatky & ((2ull << b) - 1));
+    return t.behPred[w] + zacalo - static_cast<int>((m >> b) & 1);
 }
 
 // The first live run of row y that overlaps [s, e], or -1.
 inline int PrvyPrekryvajuci(Tabulky& t, int y, int s, int e) {
     int j = Zivy(t, PrvyKonciaciOd(t, y, s));
-    return j < t.riadok[y + 1] && t.zac[j] <= e ? j : -1;
+    return j < t.riadok[y + 1] && t.behy[j].zac <= e ? j : -1;
 }
 
 // The first live run from the scan start with a live run directly below that overlaps it, or -1.
@@ -218,13 +252,13 @@ int NajdiSemeno(Tabulky& t, int start, int& y) {
         int koniecRiadku = t.riadok[y + 1];
         if (t.zivych[y + 1] > 0) {
             int koniecDalsieho = t.riadok[y + 2];
-            int j = Zivy(t, PrvyKonciaciOd(t, y + 1, t.zac[i]));
+            int j = Zivy(t, PrvyKonciaciOd(t, y + 1, t.behy[i].zac));
             for (; i < koniecRiadku; i = Zivy(t, i + 1)) {
-                while (j < koniecDalsieho && t.kon[j] < t.zac[i])
+                while (j < koniecDalsieho && t.behy[j].kon < t.behy[i].zac)
                     j = Zivy(t, j + 1);
                 if (j >= koniecDalsieho)
                     break;
-                if (t.zac[j] <= t.kon[i])
+                if (t.behy[j].zac <= t.behy[i].kon)
                     return i;
             }
         }
@@ -236,8 +270,8 @@ int NajdiSemeno(Tabulky& t, int start, int& y) {
 // The forward pass from the seed: each following row joins with the span of its live runs that
 // overlap the range of the row above; growth stops at the first row without one.
 void RastDole(Tabulky& t, Objekt& o) {
-    int s = t.zac[o.semeno];
-    int e = t.kon[o.semeno];
+    int s = t.behy[o.semeno].zac;
+    int e = t.behy[o.semeno].kon;
     t.rz[o.hore] = s;
     t.rk[o.hore] = e;
     for (int y = o.hore + 1; y < t.vyska && t.zivych[y] > 0; y++) {
@@ -246,10 +280,10 @@ void RastDole(Tabulky& t, Objekt& o) {
             break;
         int koniec = t.riadok[y + 1];
         int posledny = j;
-        for (int k = Zivy(t, j + 1); k < koniec && t.zac[k] <= e; k = Zivy(t, k + 1))
+        for (int k = Zivy(t, j + 1); k < koniec && t.behy[k].zac <= e; k = Zivy(t, k + 1))
             posledny = k;
-        s = t.zac[j];
-        e = t.kon[posledny];
+        s = t.behy[j].zac;
+        e = t.behy[posledny].kon;
         t.rz[y] = s;
         t.rk[y] = e;
         o.dole = y;
@@ -265,21 +299,27 @@ bool PripojRiadok(Tabulky& t, Objekt& o, int y, int s, int e) {
         return false;
     int koniec = t.riadok[y + 1];
     int posledny = j;
-    for (int k = j; k < koniec && t.zac[k] <= e; k = Zivy(t, k + 1)) {
-        o.pocet += t.kon[k] - t.zac[k] + 1;
-        Odstran(t, k, y);
+    int pocet = 0;
+    int k = j;
+    for (; k < koniec && t.behy[k].zac <= e; k = Zivy(t, k + 1)) {
+        o.pocet += t.behy[k].kon - t.behy[k].zac + 1;
+        t.odstranene[pocet++] = k;
         posledny = k;
     }
+    // Every removed run links straight to the next live one.
+    for (int i = 0; i < pocet; i++)
+        t.dalsi[t.odstranene[i]] = k;
+    t.zivych[y] -= pocet;
     if (t.rz[y] == -1 && t.rk[y] == -1) {
-        t.rz[y] = t.zac[j];
-        t.rk[y] = t.kon[posledny];
+        t.rz[y] = t.behy[j].zac;
+        t.rk[y] = t.behy[posledny].kon;
         if (y < o.hore)
             o.hore = y;
     } else {
-        if (t.zac[j] < t.rz[y])
-            t.rz[y] = t.zac[j];
-        if (t.kon[posledny] > t.rk[y])
-            t.rk[y] = t.kon[posledny];
+        if (t.behy[j].zac < t.rz[y])
+            t.rz[y] = t.behy[j].zac;
+        if (t.behy[posledny].kon > t.rk[y])
+            t.rk[y] = t.behy[posledny].kon;
     }
     return true;
 }
@@ -310,7 +350,8 @@ void OdstranPred(Tabulky& t, int start, int semeno, int& y) {
     for (int i = Zivy(t, start); i < semeno; i = Zivy(t, i + 1)) {
         while (i >= t.riadok[y + 1])
             y++;
-        Odstran(t, i, y);
+        t.zivych[y]--;
+        t.dalsi[i] = semeno;
     }
 }
 

@@ -1,0 +1,127 @@
+// Benchmarks: the fast search, the plain search and the floor (one read of every pixel) on the
+// same screens. Names are "<what>/<screen>/<width>x<height>"; scripts/bench turns them into ratios.
+#include "search/hladanie_rychle.h"
+#include "tests/bench/obrazovky.h"
+#include "tests/oracle/hladanie_doslovne.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
+namespace {
+
+typedef std::vector<COLORREF> (*Generator)(int, int);
+
+struct Obrazovka {
+    const char* meno;
+    Generator generator;
+};
+
+const Obrazovka kObrazovky[] = {
+    {"plocha", ObrazovkaPlocha},
+    {"rozhranie", ObrazovkaSedeRozhranie},
+    {"sum", ObrazovkaSum},
+};
+
+const RECT kBezOkna = {-1000, -1000, -900, -900};
+
+// Each screen is made once and kept for every benchmark that uses it.
+const std::vector<COLORREF>& Farby(const Obrazovka& o, int sirka, int vyska) {
+    static std::map<std::string, std::vector<COLORREF>> hotove;
+    std::string kluc = std::string(o.meno) + std::to_string(sirka) + "x" + std::to_string(vyska);
+    auto it = hotove.find(kluc);
+    if (it == hotove.end())
+        it = hotove.emplace(kluc, o.generator(sirka, vyska)).first;
+    return it->second;
+}
+
+// One plain read of every pixel, summed so that the reads cannot be dropped.
+uint32_t Sucet(const COLORREF* p, size_t n) {
+    size_t i = 0;
+#if defined(__SSE2__)
+    __m128i a = _mm_setzero_si128();
+    __m128i b = _mm_setzero_si128();
+    for (; i + 8 <= n; i += 8) {
+        a = _mm_add_epi32(a, _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i)));
+        b = _mm_add_epi32(b, _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 4)));
+    }
+    a = _mm_add_epi32(a, b);
+    uint32_t s = static_cast<uint32_t>(_mm_cvtsi128_si32(a)) +
+                 static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(a, 4))) +
+                 static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(a, 8))) +
+                 static_cast<uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(a, 12)));
+#else
+    uint32_t s = 0;
+#endif
+    for (; i < n; i++)
+        s += p[i];
+    return s;
+}
+
+void Podlaha(benchmark::State& state, const Obrazovka* o, int sirka, int vyska) {
+    const std::vector<COLORREF>& f = Farby(*o, sirka, vyska);
+    for (auto _ : state) {
+        uint32_t s = Sucet(f.data(), f.size());
+        benchmark::DoNotOptimize(s);
+    }
+}
+
+void Hladanie(benchmark::State& state, const Obrazovka* o, int sirka, int vyska, bool doslovne) {
+    const std::vector<COLORREF>& f = Farby(*o, sirka, vyska);
+    static std::vector<POINT> stredy;
+    static std::vector<RECT> boxy;
+    size_t kapacita = static_cast<size_t>(sirka + 5) * static_cast<size_t>(vyska + 5);
+    stredy.resize(kapacita);
+    boxy.resize(kapacita);
+    int pocet = 0;
+    for (auto _ : state) {
+        if (doslovne)
+            pocet = HladajObjektyDoslovne(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5,
+                                          50, stredy.data(), boxy.data(),
+                                          static_cast<int>(kapacita));
+        else
+            pocet = HladajObjektyRychlo(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5,
+                                        50, stredy.data(), boxy.data(), static_cast<int>(kapacita));
+        benchmark::DoNotOptimize(pocet);
+    }
+    state.counters["objektov"] = pocet;
+}
+
+void Zaregistruj(const Obrazovka& o, int sirka, int vyska, bool aj_doslovne) {
+    std::string nazov = std::string("/") + o.meno + "/" + std::to_string(sirka) + "x" +
+                        std::to_string(vyska);
+    benchmark::RegisterBenchmark(("rychle" + nazov).c_str(), Hladanie, &o, sirka, vyska, false)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(5);
+    benchmark::RegisterBenchmark(("podlaha" + nazov).c_str(), Podlaha, &o, sirka, vyska)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(5);
+    if (aj_doslovne)
+        benchmark::RegisterBenchmark(("doslovne" + nazov).c_str(), Hladanie, &o, sirka, vyska,
+                                     true)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(1)
+            ->Repetitions(1);
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    for (const Obrazovka& o : kObrazovky) {
+        Zaregistruj(o, 1920, 1080, false);
+        Zaregistruj(o, 3840, 2160, false);
+    }
+    Zaregistruj(kObrazovky[2], 640, 480, true);
+    Zaregistruj(kObrazovky[0], 1920, 1080, true);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
