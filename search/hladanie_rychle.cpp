@@ -42,6 +42,7 @@ struct Tabulky {
 // Bounds of the state of one object being built.
 struct Objekt {
     int semeno;
+    int prvyDole; // the first joined run of the bottom row
     int hore;
     int dole;
     int lavy;
@@ -93,38 +94,44 @@ Tabulky& PripravTabulky(int sirka, int vyska) {
     return t;
 }
 
-// A colour is in the band when it is g * 0x010101 (top byte 0, the three channels equal) and
-// g / 32 is the band: (c >> 8) == (c & 0xFFFF) holds exactly for such c.
-inline unsigned JeSeda(uint32_t c, uint32_t zaklad) {
-    return (((c >> 8) ^ (c & 0xFFFFu)) | ((c ^ zaklad) & 0xE0u)) == 0;
+// A colour c is in the band when it is g * 0x010101 (top byte 0, the three channels equal) with
+// g / 32 the band. In u = c ^ (c >> 8) the bytes are b0 ^ b1, b1 ^ b2, b2 ^ b3 and b3, so exactly
+// those c give u & 0xFFE0FFFF == (32 * band) << 16.
+const uint32_t kMaskaSedej = 0xFFE0FFFFu;
+
+inline unsigned JeSeda(uint32_t c, uint32_t vzor) {
+    return ((c ^ (c >> 8)) & kMaskaSedej) == vzor;
 }
 
-// Bit i set when pixel i of the pocet (1 to 64) pixels is in the band.
-uint64_t SedeBity(const COLORREF* p, int pocet, uint32_t zaklad) {
-    uint64_t m = 0;
-    int i = 0;
 #if defined(__SSE2__)
-    const __m128i nizke = _mm_set1_epi32(0xFFFF);
-    const __m128i pasmo = _mm_set1_epi32(0xE0);
-    const __m128i z = _mm_set1_epi32(static_cast<int>(zaklad));
-    const __m128i nula = _mm_setzero_si128();
-    for (; i + 16 <= pocet; i += 16) {
-        __m128i r[4];
-        for (int k = 0; k < 4; k++) {
-            __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i + 4 * k));
-            __m128i rozdiel = _mm_xor_si128(_mm_srli_epi32(v, 8), _mm_and_si128(v, nizke));
-            __m128i mimo = _mm_and_si128(_mm_xor_si128(v, z), pasmo);
-            r[k] = _mm_cmpeq_epi32(_mm_or_si128(rozdiel, mimo), nula);
-        }
-        __m128i a = _mm_packs_epi32(r[0], r[1]);
-        __m128i b = _mm_packs_epi32(r[2], r[3]);
-        uint32_t bity = static_cast<uint32_t>(_mm_movemask_epi8(_mm_packs_epi16(a, b)));
-        m |= static_cast<uint64_t>(bity) << i;
-    }
+// 16 bits for 16 pixels, bit i for pixel i.
+inline uint64_t SedeBity16(const COLORREF* p, __m128i maska, __m128i vzor) {
+    __m128i c0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    __m128i c1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4));
+    __m128i c2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8));
+    __m128i c3 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 12));
+    c0 = _mm_cmpeq_epi32(_mm_and_si128(_mm_xor_si128(c0, _mm_srli_epi32(c0, 8)), maska), vzor);
+    c1 = _mm_cmpeq_epi32(_mm_and_si128(_mm_xor_si128(c1, _mm_srli_epi32(c1, 8)), maska), vzor);
+    c2 = _mm_cmpeq_epi32(_mm_and_si128(_mm_xor_si128(c2, _mm_srli_epi32(c2, 8)), maska), vzor);
+    c3 = _mm_cmpeq_epi32(_mm_and_si128(_mm_xor_si128(c3, _mm_srli_epi32(c3, 8)), maska), vzor);
+    __m128i b = _mm_packs_epi16(_mm_packs_epi32(c0, c1), _mm_packs_epi32(c2, c3));
+    return static_cast<uint32_t>(_mm_movemask_epi8(b));
+}
 #endif
-    for (; i < pocet; i++)
-        m |= static_cast<uint64_t>(JeSeda(p[i], zaklad)) << i;
-    return m;
+
+// Bit i set when pixel i of the pocet (1 to 64) pixels is in the band; vzor = (32 * band) << 16.
+uint64_t SedeBity(const COLORREF* p, int pocet, uint32_t vzor) {
+#if defined(__SSE2__)
+    const __m128i m = _mm_set1_epi32(static_cast<int>(kMaskaSedej));
+    const __m128i v = _mm_set1_epi32(static_cast<int>(vzor));
+    if (pocet == 64)
+        return SedeBity16(p, m, v) | SedeBity16(p + 16, m, v) << 16 |
+               SedeBity16(p + 32, m, v) << 32 | SedeBity16(p + 48, m, v) << 48;
+#endif
+    uint64_t bity = 0;
+    for (int i = 0; i < pocet; i++)
+        bity |= static_cast<uint64_t>(JeSeda(p[i], vzor)) << i;
+    return bity;
 }
 
 inline int NajnizsiBit(uint64_t m) {
@@ -243,8 +250,9 @@ inline int PrvyPrekryvajuci(Tabulky& t, int y, int s, int e) {
 }
 
 // The first live run from the scan start with a live run directly below that overlaps it, or -1.
-// y is a row at or above the start's row on entry and the seed's row on return.
-int NajdiSemeno(Tabulky& t, int start, int& y) {
+// y is a row at or above the start's row on entry and the seed's row on return; pod becomes the
+// first live run below that overlaps the seed.
+int NajdiSemeno(Tabulky& t, int start, int& y, int& pod) {
     int n = t.riadok[t.vyska];
     for (int i = Zivy(t, start); i < n;) {
         while (i >= t.riadok[y + 1])
@@ -258,8 +266,10 @@ int NajdiSemeno(Tabulky& t, int start, int& y) {
                     j = Zivy(t, j + 1);
                 if (j >= koniecDalsieho)
                     break;
-                if (t.behy[j].zac <= t.behy[i].kon)
+                if (t.behy[j].zac <= t.behy[i].kon) {
+                    pod = j;
                     return i;
+                }
             }
         }
         i = Zivy(t, koniecRiadku);
@@ -267,17 +277,16 @@ int NajdiSemeno(Tabulky& t, int start, int& y) {
     return -1;
 }
 
-// The forward pass from the seed: each following row joins with the span of its live runs that
-// overlap the range of the row above; growth stops at the first row without one.
-void RastDole(Tabulky& t, Objekt& o) {
+// The forward pass from the seed, whose first overlapping run below is j: each following row
+// joins with the span of its live runs that overlap the range of the row above; growth stops at
+// the first row without one.
+void RastDole(Tabulky& t, Objekt& o, int j) {
     int s = t.behy[o.semeno].zac;
     int e = t.behy[o.semeno].kon;
     t.rz[o.hore] = s;
     t.rk[o.hore] = e;
-    for (int y = o.hore + 1; y < t.vyska && t.zivych[y] > 0; y++) {
-        int j = PrvyPrekryvajuci(t, y, s, e);
-        if (j < 0)
-            break;
+    int y = o.hore + 1;
+    for (;;) {
         int koniec = t.riadok[y + 1];
         int posledny = j;
         for (int k = Zivy(t, j + 1); k < koniec && t.behy[k].zac <= e; k = Zivy(t, k + 1))
@@ -288,15 +297,20 @@ void RastDole(Tabulky& t, Objekt& o) {
         t.rk[y] = e;
         o.dole = y;
         o.uzaver = posledny;
+        o.prvyDole = j;
+        y++;
+        if (y >= t.vyska || t.zivych[y] == 0)
+            break;
+        j = PrvyPrekryvajuci(t, y, s, e);
+        if (j < 0)
+            break;
     }
 }
 
-// Joins every live run of row y that overlaps [s, e]: the row's stored range widens to it (a row
-// without one takes the span of the joined runs and becomes the top). Returns whether any joined.
-bool PripojRiadok(Tabulky& t, Objekt& o, int y, int s, int e) {
-    int j = PrvyPrekryvajuci(t, y, s, e);
-    if (j < 0)
-        return false;
+// Joins the live runs of row y from j, the first that overlaps the reference range, to the last
+// that starts at or before e: the row's stored range widens to them (a row without one takes
+// their span and becomes the top).
+void PripojOd(Tabulky& t, Objekt& o, int y, int j, int e) {
     int koniec = t.riadok[y + 1];
     int posledny = j;
     int pocet = 0;
@@ -321,6 +335,14 @@ bool PripojRiadok(Tabulky& t, Objekt& o, int y, int s, int e) {
         if (t.behy[posledny].kon > t.rk[y])
             t.rk[y] = t.behy[posledny].kon;
     }
+}
+
+// PripojOd from the first live run of row y that overlaps [s, e]; false when there is none.
+bool PripojRiadok(Tabulky& t, Objekt& o, int y, int s, int e) {
+    int j = PrvyPrekryvajuci(t, y, s, e);
+    if (j < 0)
+        return false;
+    PripojOd(t, o, y, j, e);
     return true;
 }
 
@@ -331,7 +353,7 @@ void Uzavri(Tabulky& t, Objekt& o) {
     o.lavy = t.rz[y];
     o.pravy = t.rk[y];
     o.pocet = 0;
-    PripojRiadok(t, o, y, t.rz[y], t.rk[y]);
+    PripojOd(t, o, y, o.prvyDole, t.rk[y]);
     for (;;) {
         if (t.rz[y] < o.lavy)
             o.lavy = t.rz[y];
@@ -363,7 +385,7 @@ int HladajObjektyRychlo(const COLORREF* farby, int krok, int sirka, int vyska, R
     if (sirka <= 0 || vyska <= 0 || kapacita <= 0)
         return 0;
     Tabulky& t = PripravTabulky(sirka, vyska);
-    uint32_t zaklad = 32u * (stupen_sedi % 8u);
+    uint32_t zaklad = (32u * (stupen_sedi % 8u)) << 16;
     VytvorBehy(farby, krok, okno, zaklad, t);
     int k = 0;
     int start = 0;
@@ -371,11 +393,12 @@ int HladajObjektyRychlo(const COLORREF* farby, int krok, int sirka, int vyska, R
     while (k < kapacita) {
         int riadokSemena = riadokStartu;
         Objekt o = {};
-        o.semeno = NajdiSemeno(t, start, riadokSemena);
+        int pod = 0;
+        o.semeno = NajdiSemeno(t, start, riadokSemena, pod);
         if (o.semeno < 0)
             break;
         o.hore = o.dole = riadokSemena;
-        RastDole(t, o);
+        RastDole(t, o, pod);
         Uzavri(t, o);
         OdstranPred(t, start, o.semeno, riadokStartu);
         start = o.semeno;
