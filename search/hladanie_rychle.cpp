@@ -7,6 +7,7 @@
 // forward: what lies in front of the seed is gone after each cycle.
 #include "search/hladanie_rychle.h"
 
+#include <climits>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -68,14 +69,20 @@ void UvolniTabulky(Tabulky& t) {
 }
 
 // Every row holds at most ceil(sirka / 2) runs; the pages of the run tables that a screen never
-// reaches are never touched.
-Tabulky& PripravTabulky(int sirka, int vyska) {
+// reaches are never touched. Null when the tables cannot be had.
+Tabulky* PripravTabulky(int sirka, int vyska) {
     static Tabulky t = {};
     if (t.behy != nullptr && t.sirka == sirka && t.vyska == vyska)
-        return t;
+        return &t;
     UvolniTabulky(t);
-    size_t behov = static_cast<size_t>(vyska) * ((static_cast<size_t>(sirka) + 1) / 2) + 1;
+    t = Tabulky{};
+    double najviac = static_cast<double>(vyska) * ((sirka + 1) / 2) + 1.0;
+    if (najviac * sizeof(Beh) > static_cast<double>(SIZE_MAX))
+        return nullptr;
+    size_t behov = static_cast<size_t>(najviac);
     size_t riadkov = static_cast<size_t>(vyska) + 2;
+    t.slov = (sirka + 63) / 64;
+    size_t slov = static_cast<size_t>(t.slov) * static_cast<size_t>(vyska);
     t.sirka = sirka;
     t.vyska = vyska;
     t.behy = static_cast<Beh*>(std::malloc(behov * sizeof(Beh)));
@@ -84,14 +91,19 @@ Tabulky& PripravTabulky(int sirka, int vyska) {
     t.zivych = NovaTabulka(riadkov);
     t.rz = NovaTabulka(riadkov);
     t.rk = NovaTabulka(riadkov);
-    t.slov = (sirka + 63) / 64;
-    size_t slov = static_cast<size_t>(t.slov) * static_cast<size_t>(vyska);
     t.bity = static_cast<uint64_t*>(std::malloc(slov * sizeof(uint64_t)));
     t.behPred = NovaTabulka(slov);
     t.odstranene = NovaTabulka((static_cast<size_t>(sirka) + 1) / 2 + 1);
+    if (t.behy == nullptr || t.dalsi == nullptr || t.riadok == nullptr ||
+        t.zivych == nullptr || t.rz == nullptr || t.rk == nullptr || t.bity == nullptr ||
+        t.behPred == nullptr || t.odstranene == nullptr) {
+        UvolniTabulky(t);
+        t = Tabulky{};
+        return nullptr;
+    }
     for (size_t y = 0; y < riadkov; y++)
         t.rz[y] = t.rk[y] = -1;
-    return t;
+    return &t;
 }
 
 // A colour c is in the band when it is g * 0x010101 (top byte 0, the three channels equal) with
@@ -382,9 +394,17 @@ void OdstranPred(Tabulky& t, int start, int semeno, int& y) {
 int HladajObjektyRychlo(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
                         unsigned stupen_sedi, int min_velkost, int percento_vyplne, POINT* stredy,
                         RECT* boxy, int kapacita) {
-    if (sirka <= 0 || vyska <= 0 || kapacita <= 0)
+    if (sirka <= 0 || vyska <= 0)
         return 0;
-    Tabulky& t = PripravTabulky(sirka, vyska);
+    // Bad tables and screens whose point list would not fit an int count fail as the plain
+    // search fails.
+    double bodov = (static_cast<double>(vyska) + 5.0) * (static_cast<double>(sirka) + 5.0);
+    if (farby == nullptr || krok < sirka || bodov > INT_MAX)
+        return -1;
+    Tabulky* tabulky = PripravTabulky(sirka, vyska);
+    if (tabulky == nullptr)
+        return -1;
+    Tabulky& t = *tabulky;
     uint32_t zaklad = (32u * (stupen_sedi % 8u)) << 16;
     VytvorBehy(farby, krok, okno, zaklad, t);
     int k = 0;

@@ -218,6 +218,24 @@ TEST(RychleHladanie, FindsOnlyTheGreysOfTheBand) {
     EXPECT_EQ(Spusti(HladajObjektyRychlo, o, plne).pocet, 0);
 }
 
+// A missing table or a stride shorter than the width fails with -1, an empty screen finds nothing.
+TEST(RychleHladanie, RejectsBadTablesAsThePlainSearchDoes) {
+    std::vector<COLORREF> f(100, 64u * 0x010101u);
+    POINT s[4];
+    RECT b[4];
+    EXPECT_EQ(HladajObjektyRychlo(nullptr, 10, 10, 10, kDaleko, 2, 0, 0, s, b, 4), -1);
+    EXPECT_EQ(HladajObjektyRychlo(f.data(), 9, 10, 10, kDaleko, 2, 0, 0, s, b, 4), -1);
+    EXPECT_EQ(HladajObjektyRychlo(f.data(), 10, 0, 10, kDaleko, 2, 0, 0, s, b, 4), 0);
+    EXPECT_EQ(HladajObjektyRychlo(f.data(), 10, 10, -1, kDaleko, 2, 0, 0, s, b, 4), 0);
+    EXPECT_EQ(HladajObjektyRychlo(f.data(), 10, 10, 10, kDaleko, 2, 0, 0, s, b, 4), 1);
+    const int zle[][3] = {{10, 10, 10}, {9, 10, 10}, {10, 0, 10}, {10, 10, 0}, {0, 0, 0}};
+    for (const auto& z : zle) {
+        const COLORREF* farby = z[0] == 0 ? nullptr : f.data();
+        EXPECT_EQ(HladajObjektyRychlo(farby, z[0], z[1], z[2], kDaleko, 2, 0, 0, s, b, 4),
+                  HladajObjektyDoslovne(farby, z[0], z[1], z[2], kDaleko, 2, 0, 0, s, b, 4));
+    }
+}
+
 TEST(RychleHladanie, UShapeOfTheWorkedExample) {
     Obrazovka o = ObrazovkaZTextu({"##..##", "##..##", "##..##", "######"});
     Nastavenie n = {kDaleko, 2, 0, 75, 10};
