@@ -11,6 +11,7 @@
 namespace {
 
 const COLORREF TEXT_O_PROGRAME = RGB(200, 220, 255);
+const UINT_PTR CASOVAC_REZIMU = 2; // the main window's timer 1 is the repaint tick
 
 // A pattern brush of a background bitmap; the bitmap is handed back to be deleted with the brush.
 HBRUSH PozadieDialogu(int bitmapa, HBITMAP* obrazok) {
@@ -81,11 +82,21 @@ HFONT InitNastavenia(HWND dialog, HBITMAP* obrazok) {
     return pismo;
 }
 
+// Wine leaves an owner out of the topmost band while an owned window is open, so the mode is
+// applied once more from the main loop, after the dialog has gone; elsewhere this repeats it.
+void CALLBACK RezimPoDialogu(HWND okno, UINT sprava, UINT_PTR casovac, DWORD cas) {
+    (void)sprava;
+    (void)cas;
+    KillTimer(okno, casovac);
+    RezimOkna(okno, sledovanie_kurzora);
+}
+
 void PrikazNastavenia(HWND dialog, int prikaz) {
     if (prikaz == IDOK) {
         const LRESULT stav = SendDlgItemMessageA(dialog, IDC_SLEDOVANIE, BM_GETCHECK, 0, 0);
         sledovanie_kurzora = stav == BST_CHECKED ? 1 : 0;
         RezimOkna(g_hwnd, sledovanie_kurzora);
+        SetTimer(g_hwnd, CASOVAC_REZIMU, 0, RezimPoDialogu);
     }
     if (prikaz == IDOK || prikaz == IDCANCEL) {
         ZavriDialog(dialog, prikaz);
