@@ -2,8 +2,6 @@
 #include "app/stav.h"
 #include "dialogs/dialogy.h"
 #include "draw/kreslenie.h"
-// The resource numbers name their I-beam cursor like the system's stock one.
-#undef IDC_IBEAM
 #include "res/resource.h"
 
 #include <cstring>

@@ -17,7 +17,9 @@ void Over(bool podmienka, const char* co) {
     }
 }
 
-bool RovnakyRozmer(SIZE a, SIZE b) { return a.cx == b.cx && a.cy == b.cy; }
+bool RovnakyRozmer(SIZE a, SIZE b) {
+    return a.cx == b.cx && a.cy == b.cy;
+}
 
 // A memory device context with a white 300 x 200 bitmap and known objects selected.
 struct Plocha {
@@ -194,7 +196,8 @@ void SkusKlavesy(const Plocha& p) {
     Vycisti(p.dc);
     KlavesaMala(p.dc, &tab, "ESC", 6, 8, 169 - 100);
     RECT r = Kreslene(p.dc);
-    Over(r.left == 8 + 3 && r.top == 69 + 1, "the small cap starts 3 right of and 1 below its anchor");
+    Over(r.left == 8 + 3 && r.top == 69 + 1,
+         "the small cap starts 3 right of and 1 below its anchor");
     Over(r.right == 8 + tab.cx + 11 - 1 && r.bottom == 69 + tab.cy + 4 - 1,
          "the small cap ends at the label's extent plus its margins");
     Vycisti(p.dc);

@@ -8,6 +8,7 @@ import subprocess
 import sys
 import time
 
+sys.dont_write_bytecode = True  # keeps the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import (REG_BINARY, Failure, Session, check, check_equal, dword, log, pack,  # noqa: E402
                      wait_for)
@@ -486,7 +487,16 @@ def face_steady(s, seconds=60):
     app.close_with("Escape")
 
 
+def face_primitives(s):
+    """The drawing primitives, run inside wine on a memory device context by their own checker."""
+    r = s.wine.run([s.checker], cwd=s.workdir, timeout=300)
+    log(r.stdout.replace("\r", "").strip())
+    check_equal(r.returncode, 0, "exit code of the primitives' checker")
+    check(r.stdout.strip().endswith("OK 0"), "the primitives' checker reports no failure")
+
+
 SCENARIOS = {
+    "face_primitives": face_primitives,
     "face_rows": face_rows,
     "face_tracking": face_tracking,
     "face_settings": face_settings,
@@ -500,6 +510,7 @@ def main():
     parser.add_argument("--exe", required=True, help="the x86_64 zornavit.exe")
     parser.add_argument("--build-dir", required=True, help="build folder; the wine prefix lives there")
     parser.add_argument("--probe", required=True, help="the face probe built beside the program")
+    parser.add_argument("--checker", help="the drawing primitives' checker (face_primitives)")
     parser.add_argument("--workdir", help="folder for this scenario's files (default under the build)")
     parser.add_argument("scenario", choices=sorted(SCENARIOS))
     args = parser.parse_args()
@@ -507,6 +518,7 @@ def main():
     started = time.monotonic()
     try:
         with Session(args.exe, args.build_dir, workdir, args.probe, 1920, 1080) as session:
+            session.checker = os.path.abspath(args.checker) if args.checker else None
             SCENARIOS[args.scenario](session)
     except Failure as failure:
         log(f"FAIL {args.scenario}: {failure} (files in {workdir})")
