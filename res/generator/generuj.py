@@ -294,6 +294,19 @@ def cursor(shader, hot_x, hot_y):
     return icon_file(2, [(32, dib32(32, render(32, shader, 4)), hot_x, hot_y)])
 
 
+def cursor_resources(cur, number):
+    """The two raw resources that a .cur file becomes: the RT_CURSOR image (hot spot, then the DIB) and
+    its one-entry RT_GROUP_CURSOR directory. Written out here because resource compilers disagree on
+    the directory's planes and bit count; this one states what the image holds (1 plane, 32 bits)."""
+    _, _, _, _, hot_x, hot_y, size, offset = struct.unpack_from('<BBBBHHII', cur, 6)
+    dib = cur[offset:offset + size]
+    width, height, planes, bits = struct.unpack_from('<iiHH', dib, 4)
+    image = struct.pack('<HH', hot_x, hot_y) + dib
+    group = struct.pack('<HHH', 0, 2, 1) + struct.pack('<HHHHIH', width, height, planes, bits,
+                                                        len(image), number)
+    return image, group
+
+
 def main():
     out = sys.argv[1]
     os.makedirs(out, exist_ok=True)
@@ -312,8 +325,14 @@ def main():
         'hrot.cur': lambda: cursor(cursor_shape(ARROWHEAD, BLUE, DEEP_BLUE, 0.5, 1.2), 4, 3),
         'ibeam.cur': lambda: cursor(cursor_shape(IBEAM, BLUE, DEEP_BLUE, 1.0, 0.8), 11, 11),
     }
+    written = {}
     for name, make in files.items():
-        data = make()
+        written[name] = make()
+    for number, name in enumerate(('sipka', 'hrot', 'ibeam'), start=1):
+        image, group = cursor_resources(written[name + '.cur'], number)
+        written[name + '.kurzor'] = image
+        written[name + '.skupina'] = group
+    for name, data in written.items():
         path = os.path.join(out, name)
         # Rewrite only what changed, so that the resources are not rebuilt for nothing.
         if os.path.exists(path):

@@ -130,6 +130,17 @@ class Pictures(unittest.TestCase):
             else:
                 self.assertEqual(max(alphas), 255, name)
 
+    def test_cursor_resources_match_their_files(self):
+        for number, name in enumerate(('sipka', 'hrot', 'ibeam'), start=1):
+            cur = read(name + '.cur')
+            _, entries = icon_entries(cur)
+            e = entries[0]
+            image, group = read(name + '.kurzor'), read(name + '.skupina')
+            self.assertEqual(struct.unpack_from('<HH', image, 0), (e[4], e[5]), name)
+            self.assertEqual(image[4:], cur[e[7]:e[7] + e[6]], name)
+            self.assertEqual(struct.unpack('<HHHHHHHIH', group),
+                             (0, 2, 1, 32, 64, 1, 32, len(image), number), name)
+
     def test_repeatable(self):
         again = OUT + '-znova'
         generate(again)
