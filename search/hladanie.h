@@ -30,6 +30,10 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
 // objekty. Win32 only.
 int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne);
 
+// The screen from (0, 0) as a pixel table of vyska rows of sirka colours, as GetPixel gives them;
+// the table lives until the next call. Null when it cannot be had. Win32 only.
+const COLORREF* SnimkaObrazovky(int sirka, int vyska);
+
 // Rebuilds the main window's back buffer, filled with the brush. Win32 only.
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec);
 

@@ -53,24 +53,29 @@ void NaFarbyGetPixel(COLORREF* pixely, size_t pocet) {
 
 } // namespace
 
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne) {
+const COLORREF* SnimkaObrazovky(int sirka, int vyska) {
     static HBITMAP bitmapa = nullptr;
     static COLORREF* farby = nullptr;
     static SIZE velkost = {};
+    if (sirka <= 0 || vyska <= 0)
+        return nullptr;
+    PripravKopiu(&bitmapa, &farby, &velkost, sirka, vyska);
+    if (farby == nullptr)
+        return nullptr;
+    SkopirujObrazovku(bitmapa, sirka, vyska);
+    NaFarbyGetPixel(farby, static_cast<size_t>(sirka) * static_cast<size_t>(vyska));
+    return farby;
+}
+
+int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne) {
     int sirka = 0;
     int vyska = 0;
     VelkostDesktopu(&sirka, &vyska);
     RECT obdlznik = {};
     GetWindowRect(okno, &obdlznik);
-    if (sirka <= 0 || vyska <= 0)
-        return 0;
-
-    PripravKopiu(&bitmapa, &farby, &velkost, sirka, vyska);
+    const COLORREF* farby = SnimkaObrazovky(sirka, vyska);
     if (farby == nullptr)
         return 0;
-    SkopirujObrazovku(bitmapa, sirka, vyska);
-    NaFarbyGetPixel(farby, static_cast<size_t>(sirka) * static_cast<size_t>(vyska));
-
     const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
     const int pocet =
         HladajObjekty(farby, sirka, sirka, vyska, obdlznik, static_cast<unsigned>(stupen_sedi),
