@@ -135,6 +135,17 @@ def enter_search(s):
                 "after a restart: grey setting 0 with the loaded minimum size 15")
     app.close_with("Escape")
 
+    store(s)
+    app = s.start()
+    check_equal(app.search(), lines(DEFAULT), "Stredy.txt before the screen is emptied")
+    app.key("Up")  # row 4, offered now that objects were found
+    s.show("empty", [], verify=False)
+    check_equal(app.search(), b"", "Stredy.txt once the objects are gone")
+    app.key("Right")  # row 4 became row 2: the size goes from 20 to 25
+    app.close_with("Escape")
+    check_values(s, {"VelkostObjektu": dword(25), "Volba": dword(2)},
+                 "a search finding nothing moves row 4 to row 2")
+
 
 def tab_jumps(s):
     """TAB visits the centres in order and wraps; row 4 picks the object; TAB before a search or
@@ -269,6 +280,7 @@ def bad_registry(s):
         # Loaded as it is: the band's levels wrap at 256, 32 * 200 = 0 (mod 256); fill 0 % admits all.
         check_equal(found, lines(DEFAULT), "Stredy.txt with grey setting 200 and fill 0 %")
         check_equal(int.from_bytes(got["Volba"][1], "little"), 1, "DOWN from row 9 gives row 1")
+        log("the out-of-range settings were loaded as they are")
     else:
         log("the program brought the out-of-range settings into range:",
             {k: int.from_bytes(got[k][1], "little") for k in ranges})
