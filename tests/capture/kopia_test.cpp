@@ -1,0 +1,118 @@
+// Compares the program's screen copy with GetPixel of the screen and with the image put on it.
+//
+// Reads commands from standard input, one per line, so that the caller can change the screen
+// between copies made by the same process (the copy keeps its bitmap from one search to the next):
+//   <image.rgb> <0|1>   copy the screen and compare it with the image (raw RGB rows, top-down);
+//                       1 also compares every pixel with GetPixel of the screen's device context
+// and answers each with one line: "ok ..." or "fail ...", with details of the first differences.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <vector>
+
+#include "search/hladanie.h"
+
+namespace {
+
+struct Rozdiely {
+    long horny_bajt = 0;
+    long obraz = 0;
+    long getpixel = 0;
+    int vypisane = 0;
+};
+
+bool NacitajObraz(const char* cesta, size_t velkost, std::vector<unsigned char>* obraz) {
+    FILE* subor = std::fopen(cesta, "rb");
+    if (subor == nullptr)
+        return false;
+    obraz->assign(velkost + 1, 0);
+    const size_t precitane = std::fread(obraz->data(), 1, velkost + 1, subor);
+    std::fclose(subor);
+    obraz->resize(velkost);
+    return precitane == velkost;
+}
+
+void Vypis(Rozdiely* r, const char* co, int x, int y, COLORREF mame, COLORREF chceme) {
+    if (r->vypisane >= 10)
+        return;
+    ++r->vypisane;
+    std::printf("  %s at (%d, %d): copy 0x%08lx, expected 0x%08lx\n", co, x, y,
+                static_cast<unsigned long>(mame), static_cast<unsigned long>(chceme));
+}
+
+// Compares every pixel of the table; GetPixel is asked only when porovnat_getpixel is set, since
+// under wine each call is a round trip to the X server.
+Rozdiely Porovnaj(const COLORREF* farby, int sirka, int vyska, const unsigned char* obraz,
+                  bool porovnat_getpixel) {
+    Rozdiely r;
+    HDC obrazovka = porovnat_getpixel ? GetDC(nullptr) : nullptr;
+    for (int y = 0; y < vyska; ++y) {
+        for (int x = 0; x < sirka; ++x) {
+            const COLORREF mame = farby[static_cast<size_t>(y) * sirka + x];
+            const unsigned char* p = obraz + 3 * (static_cast<size_t>(y) * sirka + x);
+            const COLORREF znamy = RGB(p[0], p[1], p[2]);
+            if ((mame >> 24) != 0) {
+                ++r.horny_bajt;
+                Vypis(&r, "top byte", x, y, mame, mame & 0xFFFFFFu);
+            }
+            if (mame != znamy) {
+                ++r.obraz;
+                Vypis(&r, "image", x, y, mame, znamy);
+            }
+            if (obrazovka != nullptr) {
+                const COLORREF bod = GetPixel(obrazovka, x, y);
+                if (mame != bod) {
+                    ++r.getpixel;
+                    Vypis(&r, "GetPixel", x, y, mame, bod);
+                }
+            }
+        }
+    }
+    if (obrazovka != nullptr)
+        ReleaseDC(nullptr, obrazovka);
+    return r;
+}
+
+bool Skontroluj(const char* cesta, bool porovnat_getpixel) {
+    int sirka = 0;
+    int vyska = 0;
+    VelkostDesktopu(&sirka, &vyska);
+    std::vector<unsigned char> obraz;
+    if (sirka <= 0 || vyska <= 0 ||
+        !NacitajObraz(cesta, static_cast<size_t>(sirka) * vyska * 3, &obraz)) {
+        std::printf("fail %s is not a %dx%d RGB image\n", cesta, sirka, vyska);
+        return false;
+    }
+    const COLORREF* farby = SnimkaObrazovky(sirka, vyska);
+    if (farby == nullptr) {
+        std::printf("fail no copy of the %dx%d screen\n", sirka, vyska);
+        return false;
+    }
+    const Rozdiely r = Porovnaj(farby, sirka, vyska, obraz.data(), porovnat_getpixel);
+    const bool dobre = r.horny_bajt == 0 && r.obraz == 0 && r.getpixel == 0;
+    std::printf(
+        "%s %dx%d pixels, %ld with a top byte, %ld unlike the image, %ld unlike GetPixel%s\n",
+        dobre ? "ok" : "fail", sirka, vyska, r.horny_bajt, r.obraz, r.getpixel,
+        porovnat_getpixel ? "" : " (not asked)");
+    return dobre;
+}
+
+} // namespace
+
+int main() {
+    char riadok[1024];
+    int zlyhania = 0;
+    while (std::fgets(riadok, sizeof riadok, stdin) != nullptr) {
+        char cesta[1024];
+        int getpixel = 0;
+        if (std::sscanf(riadok, "%1023s %d", cesta, &getpixel) != 2) {
+            std::printf("fail bad command: %s", riadok);
+            ++zlyhania;
+        } else if (!Skontroluj(cesta, getpixel != 0)) {
+            ++zlyhania;
+        }
+        std::fflush(stdout);
+    }
+    return zlyhania == 0 ? 0 : 1;
+}
