@@ -1,10 +1,12 @@
-// The program's screen copy on a screen of known colours: the same table as GetPixel, and a search
-// over it finds what was drawn. A Win32 console program; exit status 0 when every check holds.
+// The program's screen copy and the mouse toolbox on a screen of known colours: the copy gives the
+// same table as GetPixel, a search over it finds what was drawn, the probes and clicks act where
+// they should. A Win32 console program; exit status 0 when every check holds.
 #include <windows.h>
 
 #include <cstdio>
 
 #include "app/stav.h"
+#include "mouse/mys.h"
 #include "search/hladanie.h"
 
 namespace {
@@ -31,7 +33,12 @@ COLORREF Vzor(int x, int y) {
     return RGB(x, y, (3 * x + 5 * y) & 0xFF);
 }
 
+// Left-button presses that reached the pattern window.
+int g_kliky_vzoru = 0;
+
 LRESULT CALLBACK ProceduraVzoru(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
+    if (sprava == WM_LBUTTONDOWN)
+        ++g_kliky_vzoru;
     if (sprava != WM_PAINT)
         return DefWindowProcA(okno, sprava, wParam, lParam);
     static DWORD bity[kStrana * kStrana];
@@ -102,6 +109,44 @@ void Skontroluj(bool podmienka, const char* sprava) {
     }
 }
 
+bool Kurzor(int x, int y) {
+    POINT p = {};
+    GetCursorPos(&p);
+    return p.x == x && p.y == y;
+}
+
+void MysovyNastroj() {
+    SetCursorPos(kX + 10, kY + 20);
+    Pumpuj(200);
+    Skontroluj(AktivitaMysi(nullptr) == 0, "first movement probe reports a movement");
+    Skontroluj(AktivitaMysi(nullptr) == 0, "still cursor reported as moving");
+    SetCursorPos(kX + 11, kY + 20);
+    Pumpuj(200);
+    Skontroluj(AktivitaMysi(nullptr) == 1, "a move of one pixel in x is not seen");
+    SetCursorPos(kX + 11, kY + 21);
+    Pumpuj(200);
+    Skontroluj(AktivitaMysi(nullptr) == 1, "a move of one pixel in y is not seen");
+    Skontroluj(AktivitaMysi(nullptr) == 0, "still cursor reported as moving");
+
+    const POINT p = PolohaMysiDesktop(nullptr);
+    Skontroluj(p.x == kX + 11 && p.y == kY + 21, "cursor position not read");
+    Skontroluj(FarbaMysiDesktop() == Vzor(11, 21), "wrong colour under the cursor");
+
+    KlikanieMysou(0, kX + 40, kY + 40);
+    KlikanieMysou(-1, kX + 40, kY + 40);
+    Pumpuj(200);
+    Skontroluj(Kurzor(kX + 11, kY + 21) && g_kliky_vzoru == 0,
+               "a click count of 0 or less did something");
+    KlikMysou(kX + 30, kY + 40);
+    Pumpuj(300);
+    Skontroluj(Kurzor(kX + 30, kY + 40), "a click leaves the cursor elsewhere");
+    Skontroluj(g_kliky_vzoru == 1, "one click is not one press");
+    KlikanieMysou(3, kX + 50, kY + 60);
+    Pumpuj(300);
+    Skontroluj(Kurzor(kX + 50, kY + 60), "repeated clicks leave the cursor elsewhere");
+    Skontroluj(g_kliky_vzoru == 4, "three clicks are not three presses");
+}
+
 } // namespace
 
 int main() {
@@ -143,6 +188,8 @@ int main() {
     }
     // The search leaves the given window out: over the pattern window the square is gone.
     Skontroluj(Zornavit(vzor, 2, 20, 70) == 0, "the square was found inside the excluded window");
+
+    MysovyNastroj();
 
     std::printf("%s: %d failure(s)\n", g_chyby ? "FAIL" : "OK", g_chyby);
     return g_chyby ? 1 : 0;
