@@ -1,6 +1,5 @@
 #!/usr/bin/env python3
-"""End-to-end checks of the program's face by its pixels: rows, highlight, grey strip, status box,
-key legend, tracking readout, the Settings and About dialogs, and a steady state while tracking."""
+"""End-to-end checks of the program's face by its pixels, its dialogs, and a steady minute of tracking."""
 
 import argparse
 import os

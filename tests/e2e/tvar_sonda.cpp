@@ -1,5 +1,4 @@
-// Prints, from inside wine, where the main window's client area, menu items and dialog controls
-// lie on the screen, for the face's end-to-end tests.
+// Prints from inside wine the screen rectangles of the main window, its client area and dialogs.
 #include <windows.h>
 
 #include <cstdio>
@@ -24,14 +23,6 @@ void HlavneOkno(HWND okno) {
     std::printf("style 0x%08lx\n", static_cast<unsigned long>(GetWindowLongPtrA(okno, GWL_STYLE)));
     std::printf("exstyle 0x%08lx\n",
                 static_cast<unsigned long>(GetWindowLongPtrA(okno, GWL_EXSTYLE)));
-    HMENU menu = GetMenu(okno);
-    for (int i = 0; i < GetMenuItemCount(menu); i++) {
-        char meno[16];
-        std::snprintf(meno, sizeof meno, "menu%d", i);
-        if (GetMenuItemRect(okno, menu, i, &r)) {
-            Obdlznik(meno, r);
-        }
-    }
 }
 
 void Dialog(const char* titul, const char* meno) {
