@@ -38,6 +38,7 @@ struct Tabulky {
     uint64_t* bity;   // grey mask of each row, bit x % 64 of word x / 64
     int32_t* behPred; // index of the first run starting in each word or later
     int32_t* odstranene; // the runs one row gives up
+    int32_t* bodovPred;  // points in all runs before each run
 };
 
 // Bounds of the state of one object being built.
@@ -66,6 +67,7 @@ void UvolniTabulky(Tabulky& t) {
     std::free(t.bity);
     std::free(t.behPred);
     std::free(t.odstranene);
+    std::free(t.bodovPred);
 }
 
 // Every row holds at most ceil(sirka / 2) runs; the pages of the run tables that a screen never
@@ -94,9 +96,10 @@ Tabulky* PripravTabulky(int sirka, int vyska) {
     t.bity = static_cast<uint64_t*>(std::malloc(slov * sizeof(uint64_t)));
     t.behPred = NovaTabulka(slov);
     t.odstranene = NovaTabulka((static_cast<size_t>(sirka) + 1) / 2 + 1);
+    t.bodovPred = NovaTabulka(behov + 1);
     if (t.behy == nullptr || t.dalsi == nullptr || t.riadok == nullptr ||
         t.zivych == nullptr || t.rz == nullptr || t.rk == nullptr || t.bity == nullptr ||
-        t.behPred == nullptr || t.odstranene == nullptr) {
+        t.behPred == nullptr || t.odstranene == nullptr || t.bodovPred == nullptr) {
         UvolniTabulky(t);
         t = Tabulky{};
         return nullptr;
@@ -163,6 +166,7 @@ inline void PridajBeh(Tabulky& t, int& n, int zaciatok, int koniec) {
     t.behy[n].zac = zaciatok;
     t.behy[n].kon = koniec;
     t.dalsi[n] = 0;
+    t.bodovPred[n + 1] = t.bodovPred[n] + koniec - zaciatok + 1;
     n++;
 }
 
@@ -201,6 +205,7 @@ int VytvorBehy(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad, Tabu
     long long vl = okno.left;
     long long vp = okno.right;
     int n = 0;
+    t.bodovPred[0] = 0;
     for (int y = 0; y < t.vyska; y++) {
         const COLORREF* riadok = farby + static_cast<size_t>(y) * static_cast<size_t>(krok);
         t.riadok[y] = n;
@@ -243,16 +248,30 @@ inline int PocetBitov(uint64_t m) {
     return static_cast<int>((m * 0x0101010101010101ull) >> 56);
 }
 
-// The first run of row y (live or not) that ends at or after column x, read off the row's mask:
-// the runs starting at or before x, less the one that holds x.
-inline int PrvyKonciaciOd(const Tabulky& t, int y, int x) {
+// Index of the first run of row y (live or not) that starts after column x; kolumna gets bit
+// x of the row's mask.
+inline int ZacinajuceDo(const Tabulky& t, int y, int x, int& kolumna) {
     size_t w = static_cast<size_t>(y) * static_cast<size_t>(t.slov) + static_cast<size_t>(x >> 6);
     int b = x & 63;
     uint64_t m = t.bity[w];
     uint64_t predosly = (x >> 6) > 0 ? t.bity[w - 1] >> 63 : 0;
     uint64_t zaciatky = m & ~((m << 1) | predosly);
-    int zacalo = PocetBitov(zaciatky & ((2ull << b) - 1));
-    return t.behPred[w] + zacalo - static_cast<int>((m >> b) & 1);
+    kolumna = static_cast<int>((m >> b) & 1);
+    return t.behPred[w] + PocetBitov(zaciatky & ((2ull << b) - 1));
+}
+
+// The first run of row y (live or not) that ends at or after column x: the runs starting at or
+// before x, less the one that holds x.
+inline int PrvyKonciaciOd(const Tabulky& t, int y, int x) {
+    int kolumna = 0;
+    int za = ZacinajuceDo(t, y, x, kolumna);
+    return za - kolumna;
+}
+
+// The last run of row y (live or not) that starts at or before column x.
+inline int PoslednyZacinajuciDo(const Tabulky& t, int y, int x) {
+    int kolumna = 0;
+    return ZacinajuceDo(t, y, x, kolumna) - 1;
 }
 
 // The first live run of row y that overlaps [s, e], or -1.
@@ -299,10 +318,14 @@ void RastDole(Tabulky& t, Objekt& o, int j) {
     t.rk[o.hore] = e;
     int y = o.hore + 1;
     for (;;) {
-        int koniec = t.riadok[y + 1];
-        int posledny = j;
-        for (int k = Zivy(t, j + 1); k < koniec && t.behy[k].zac <= e; k = Zivy(t, k + 1))
-            posledny = k;
+        // The last run starting within the range is the last that overlaps, when it is live.
+        int posledny = PoslednyZacinajuciDo(t, y, e);
+        if (t.dalsi[posledny] != 0) {
+            int koniec = t.riadok[y + 1];
+            posledny = j;
+            for (int k = Zivy(t, j + 1); k < koniec && t.behy[k].zac <= e; k = Zivy(t, k + 1))
+                posledny = k;
+        }
         s = t.behy[j].zac;
         e = t.behy[posledny].kon;
         t.rz[y] = s;
@@ -325,17 +348,26 @@ void RastDole(Tabulky& t, Objekt& o, int j) {
 void PripojOd(Tabulky& t, Objekt& o, int y, int j, int e) {
     int koniec = t.riadok[y + 1];
     int posledny = j;
-    int pocet = 0;
-    int k = j;
-    for (; k < koniec && t.behy[k].zac <= e; k = Zivy(t, k + 1)) {
-        o.pocet += t.behy[k].kon - t.behy[k].zac + 1;
-        t.odstranene[pocet++] = k;
-        posledny = k;
+    if (t.zivych[y] == koniec - t.riadok[y]) {
+        // A row still whole gives up every run from j to the last starting within the range.
+        posledny = PoslednyZacinajuciDo(t, y, e);
+        o.pocet += t.bodovPred[posledny + 1] - t.bodovPred[j];
+        for (int k = j; k <= posledny; k++)
+            t.dalsi[k] = posledny + 1;
+        t.zivych[y] -= posledny - j + 1;
+    } else {
+        int pocet = 0;
+        int k = j;
+        for (; k < koniec && t.behy[k].zac <= e; k = Zivy(t, k + 1)) {
+            o.pocet += t.behy[k].kon - t.behy[k].zac + 1;
+            t.odstranene[pocet++] = k;
+            posledny = k;
+        }
+        // Every removed run links straight to the next live one.
+        for (int i = 0; i < pocet; i++)
+            t.dalsi[t.odstranene[i]] = k;
+        t.zivych[y] -= pocet;
     }
-    // Every removed run links straight to the next live one.
-    for (int i = 0; i < pocet; i++)
-        t.dalsi[t.odstranene[i]] = k;
-    t.zivych[y] -= pocet;
     if (t.rz[y] == -1 && t.rk[y] == -1) {
         t.rz[y] = t.behy[j].zac;
         t.rk[y] = t.behy[posledny].kon;
