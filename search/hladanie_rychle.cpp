@@ -29,7 +29,7 @@ struct Tabulky {
     int sirka;
     int vyska;
     Beh* behy;       // every run, in scan order
-    int32_t* dalsi;  // 0: the run is live; else a later run to look at (the end marker is live)
+    uint64_t* zive;  // bit i: run i is still in the list; the end marker's bit is always set
     int32_t* riadok; // first run of each row; riadok[vyska] = run count
     int32_t* zivych; // live runs per row, one spare row below the last
     int32_t* rz;     // stored range of each row, (-1, -1) when none
@@ -37,7 +37,6 @@ struct Tabulky {
     int slov;         // 64-pixel words per row
     uint64_t* bity;   // grey mask of each row, bit x % 64 of word x / 64
     int32_t* behPred; // index of the first run starting in each word or later
-    int32_t* odstranene; // the runs one row gives up
     int32_t* bodovPred;  // points in all runs before each run
 };
 
@@ -59,14 +58,13 @@ int32_t* NovaTabulka(size_t pocet) {
 
 void UvolniTabulky(Tabulky& t) {
     std::free(t.behy);
-    std::free(t.dalsi);
+    std::free(t.zive);
     std::free(t.riadok);
     std::free(t.zivych);
     std::free(t.rz);
     std::free(t.rk);
     std::free(t.bity);
     std::free(t.behPred);
-    std::free(t.odstranene);
     std::free(t.bodovPred);
 }
 
@@ -88,18 +86,17 @@ Tabulky* PripravTabulky(int sirka, int vyska) {
     t.sirka = sirka;
     t.vyska = vyska;
     t.behy = static_cast<Beh*>(std::malloc(behov * sizeof(Beh)));
-    t.dalsi = NovaTabulka(behov);
+    t.zive = static_cast<uint64_t*>(std::malloc((behov / 64 + 2) * sizeof(uint64_t)));
     t.riadok = NovaTabulka(riadkov);
     t.zivych = NovaTabulka(riadkov);
     t.rz = NovaTabulka(riadkov);
     t.rk = NovaTabulka(riadkov);
     t.bity = static_cast<uint64_t*>(std::malloc(slov * sizeof(uint64_t)));
     t.behPred = NovaTabulka(slov);
-    t.odstranene = NovaTabulka((static_cast<size_t>(sirka) + 1) / 2 + 1);
     t.bodovPred = NovaTabulka(behov + 1);
-    if (t.behy == nullptr || t.dalsi == nullptr || t.riadok == nullptr ||
+    if (t.behy == nullptr || t.zive == nullptr || t.riadok == nullptr ||
         t.zivych == nullptr || t.rz == nullptr || t.rk == nullptr || t.bity == nullptr ||
-        t.behPred == nullptr || t.odstranene == nullptr || t.bodovPred == nullptr) {
+        t.behPred == nullptr || t.bodovPred == nullptr) {
         UvolniTabulky(t);
         t = Tabulky{};
         return nullptr;
@@ -165,7 +162,6 @@ uint64_t StlpceVSlove(long long x0, long long x1, int x) {
 inline void PridajBeh(Tabulky& t, int& n, int zaciatok, int koniec) {
     t.behy[n].zac = zaciatok;
     t.behy[n].kon = koniec;
-    t.dalsi[n] = 0;
     t.bodovPred[n + 1] = t.bodovPred[n] + koniec - zaciatok + 1;
     n++;
 }
@@ -213,32 +209,60 @@ int VytvorBehy(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad, Tabu
         VytvorRiadok(riadok, y, vylucit, vl, vp, zaklad, t, n);
     }
     t.riadok[t.vyska] = n;
-    t.dalsi[n] = 0;
+    size_t slovo = static_cast<size_t>(n) / 64;
+    for (size_t w = 0; w < slovo; w++)
+        t.zive[w] = ~0ull;
+    t.zive[slovo] = (2ull << (n % 64)) - 1;
     for (int y = 0; y < t.vyska; y++)
         t.zivych[y] = t.riadok[y + 1] - t.riadok[y];
     t.zivych[t.vyska] = 0;
     return n;
 }
 
-// The first live run at or after i (the end marker n counts as live).
-// Each link on the way is halved, so long stretches of removed runs are crossed once.
-int ZivyZaRetazou(int32_t* dalsi, int i) {
-    while (dalsi[i] != 0) {
-        int d = dalsi[i];
-        int dd = dalsi[d];
-        dalsi[i] = dd != 0 ? dd : d;
-        i = d;
-    }
-    return i;
+inline uint64_t BityOd(int b) {
+    return ~0ull << b;
 }
 
-// Most runs are live or one link away from a live run: that case is taken without a branch.
-inline int Zivy(Tabulky& t, int i) {
-    int d = t.dalsi[i];
-    i = (i & -static_cast<int>(d == 0)) | d;
-    if (__builtin_expect(t.dalsi[i] != 0, 0))
-        i = ZivyZaRetazou(t.dalsi, i);
-    return i;
+inline uint64_t BityDo(int b) {
+    return (2ull << b) - 1;
+}
+
+// The first live run at or after i; the end marker stops the scan.
+inline int Zivy(const Tabulky& t, int i) {
+    size_t w = static_cast<size_t>(i) >> 6;
+    uint64_t m = t.zive[w] & BityOd(i & 63);
+    while (m == 0)
+        m = t.zive[++w];
+    return static_cast<int>(w * 64) + NajnizsiBit(m);
+}
+
+// The first live run at or after i and before hranica, or hranica.
+inline int ZivyPred(const Tabulky& t, int i, int hranica) {
+    if (i >= hranica)
+        return hranica;
+    size_t w = static_cast<size_t>(i) >> 6;
+    size_t posledne = static_cast<size_t>(hranica - 1) >> 6;
+    uint64_t m = t.zive[w] & BityOd(i & 63);
+    while (m == 0) {
+        if (w >= posledne)
+            return hranica;
+        m = t.zive[++w];
+    }
+    int k = static_cast<int>(w * 64) + NajnizsiBit(m);
+    return k < hranica ? k : hranica;
+}
+
+// The last live run at or before i; there must be one.
+inline int ZivyNaposledy(const Tabulky& t, int i) {
+    size_t w = static_cast<size_t>(i) >> 6;
+    uint64_t m = t.zive[w] & BityDo(i & 63);
+    while (m == 0)
+        m = t.zive[--w];
+    return static_cast<int>(w * 64) + 63 - __builtin_clzll(m);
+}
+
+inline bool JeZivy(const Tabulky& t, int i) {
+    return (t.zive[static_cast<size_t>(i) >> 6] >> (i & 63)) & 1;
 }
 
 inline int PocetBitov(uint64_t m) {
@@ -246,6 +270,31 @@ inline int PocetBitov(uint64_t m) {
     m = (m & 0x3333333333333333ull) + ((m >> 2) & 0x3333333333333333ull);
     m = (m + (m >> 4)) & 0x0F0F0F0F0F0F0F0Full;
     return static_cast<int>((m * 0x0101010101010101ull) >> 56);
+}
+
+// Removes the live runs among a .. b (inclusive) and returns how many there were; their
+// points are added to body.
+int OdstranRozsah(Tabulky& t, int a, int b, long long& body) {
+    int odstranenych = 0;
+    for (int w = a >> 6; w <= b >> 6; w++) {
+        uint64_t maska = ~0ull;
+        if (w == a >> 6)
+            maska &= BityOd(a & 63);
+        if (w == b >> 6)
+            maska &= BityDo(b & 63);
+        uint64_t m = t.zive[w] & maska;
+        t.zive[w] &= ~maska;
+        odstranenych += PocetBitov(m);
+        if (m == ~0ull) {
+            body += t.bodovPred[w * 64 + 64] - t.bodovPred[w * 64];
+            continue;
+        }
+        for (; m != 0; m &= m - 1) {
+            const Beh& beh = t.behy[w * 64 + NajnizsiBit(m)];
+            body += beh.kon - beh.zac + 1;
+        }
+    }
+    return odstranenych;
 }
 
 // Index of the first run of row y (live or not) that starts after column x; kolumna gets bit
@@ -294,7 +343,7 @@ int NajdiSemeno(Tabulky& t, int start, int& y, int& pod) {
             int j = Zivy(t, PrvyKonciaciOd(t, y + 1, t.behy[i].zac));
             for (; i < koniecRiadku; i = Zivy(t, i + 1)) {
                 while (j < koniecDalsieho && t.behy[j].kon < t.behy[i].zac)
-                    j = Zivy(t, j + 1);
+                    j = ZivyPred(t, j + 1, koniecDalsieho);
                 if (j >= koniecDalsieho)
                     break;
                 if (t.behy[j].zac <= t.behy[i].kon) {
@@ -318,14 +367,8 @@ void RastDole(Tabulky& t, Objekt& o, int j) {
     t.rk[o.hore] = e;
     int y = o.hore + 1;
     for (;;) {
-        // The last run starting within the range is the last that overlaps, when it is live.
-        int posledny = PoslednyZacinajuciDo(t, y, e);
-        if (t.dalsi[posledny] != 0) {
-            int koniec = t.riadok[y + 1];
-            posledny = j;
-            for (int k = Zivy(t, j + 1); k < koniec && t.behy[k].zac <= e; k = Zivy(t, k + 1))
-                posledny = k;
-        }
+        // The last live run starting within the range is the last that overlaps.
+        int posledny = ZivyNaposledy(t, PoslednyZacinajuciDo(t, y, e));
         s = t.behy[j].zac;
         e = t.behy[posledny].kon;
         t.rz[y] = s;
@@ -346,28 +389,8 @@ void RastDole(Tabulky& t, Objekt& o, int j) {
 // that starts at or before e: the row's stored range widens to them (a row without one takes
 // their span and becomes the top).
 void PripojOd(Tabulky& t, Objekt& o, int y, int j, int e) {
-    int koniec = t.riadok[y + 1];
-    int posledny = j;
-    if (t.zivych[y] == koniec - t.riadok[y]) {
-        // A row still whole gives up every run from j to the last starting within the range.
-        posledny = PoslednyZacinajuciDo(t, y, e);
-        o.pocet += t.bodovPred[posledny + 1] - t.bodovPred[j];
-        for (int k = j; k <= posledny; k++)
-            t.dalsi[k] = posledny + 1;
-        t.zivych[y] -= posledny - j + 1;
-    } else {
-        int pocet = 0;
-        int k = j;
-        for (; k < koniec && t.behy[k].zac <= e; k = Zivy(t, k + 1)) {
-            o.pocet += t.behy[k].kon - t.behy[k].zac + 1;
-            t.odstranene[pocet++] = k;
-            posledny = k;
-        }
-        // Every removed run links straight to the next live one.
-        for (int i = 0; i < pocet; i++)
-            t.dalsi[t.odstranene[i]] = k;
-        t.zivych[y] -= pocet;
-    }
+    int posledny = ZivyNaposledy(t, PoslednyZacinajuciDo(t, y, e));
+    t.zivych[y] -= OdstranRozsah(t, j, posledny, o.pocet);
     if (t.rz[y] == -1 && t.rk[y] == -1) {
         t.rz[y] = t.behy[j].zac;
         t.rk[y] = t.behy[posledny].kon;
@@ -411,13 +434,15 @@ void Uzavri(Tabulky& t, Objekt& o) {
     }
 }
 
-// Removes every live run in front of the seed.
-void OdstranPred(Tabulky& t, int start, int semeno, int& y) {
-    for (int i = Zivy(t, start); i < semeno; i = Zivy(t, i + 1)) {
-        while (i >= t.riadok[y + 1])
-            y++;
-        t.zivych[y]--;
-        t.dalsi[i] = semeno;
+// Removes every live run in front of the seed; y is a row at or above the start's row.
+void OdstranPred(Tabulky& t, int start, int semeno, int y) {
+    long long body = 0;
+    for (; start < semeno; y++) {
+        int koniec = t.riadok[y + 1] < semeno ? t.riadok[y + 1] : semeno;
+        if (start < koniec)
+            t.zivych[y] -= OdstranRozsah(t, start, koniec - 1, body);
+        if (koniec > start)
+            start = koniec;
     }
 }
 
