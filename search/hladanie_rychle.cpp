@@ -12,8 +12,13 @@
 #include <cstdlib>
 #include <cstring>
 
-#if defined(__SSE2__)
+// SSE2 is part of every x86-64 processor; 32-bit builds get it when the compiler is told to.
+#if defined(ZORNAVIT_SSE2) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#define ZORNAVIT_SSE2 1
 #include <emmintrin.h>
+#endif
+#if defined(_MSC_VER) && !defined(__clang__)
+#include <intrin.h>
 #endif
 
 namespace {
@@ -115,7 +120,7 @@ inline unsigned JeSeda(uint32_t c, uint32_t vzor) {
     return ((c ^ (c >> 8)) & kMaskaSedej) == vzor;
 }
 
-#if defined(__SSE2__)
+#if defined(ZORNAVIT_SSE2)
 // 16 bits for 16 pixels, bit i for pixel i.
 inline uint64_t SedeBity16(const COLORREF* p, __m128i maska, __m128i vzor) {
     __m128i c0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
@@ -133,7 +138,7 @@ inline uint64_t SedeBity16(const COLORREF* p, __m128i maska, __m128i vzor) {
 
 // Bit i set when pixel i of the pocet (1 to 64) pixels is in the band; vzor = (32 * band) << 16.
 uint64_t SedeBity(const COLORREF* p, int pocet, uint32_t vzor) {
-#if defined(__SSE2__)
+#if defined(ZORNAVIT_SSE2)
     const __m128i m = _mm_set1_epi32(static_cast<int>(kMaskaSedej));
     const __m128i v = _mm_set1_epi32(static_cast<int>(vzor));
     if (pocet == 64)
@@ -146,8 +151,29 @@ uint64_t SedeBity(const COLORREF* p, int pocet, uint32_t vzor) {
     return bity;
 }
 
+// Lowest and highest set bit of a non-zero word.
 inline int NajnizsiBit(uint64_t m) {
+#if defined(__GNUC__) || defined(__clang__)
     return __builtin_ctzll(m);
+#else
+    unsigned long i = 0;
+    if (_BitScanForward(&i, static_cast<unsigned long>(m)))
+        return static_cast<int>(i);
+    _BitScanForward(&i, static_cast<unsigned long>(m >> 32));
+    return static_cast<int>(i) + 32;
+#endif
+}
+
+inline int NajvyssiBit(uint64_t m) {
+#if defined(__GNUC__) || defined(__clang__)
+    return 63 - __builtin_clzll(m);
+#else
+    unsigned long i = 0;
+    if (_BitScanReverse(&i, static_cast<unsigned long>(m >> 32)))
+        return static_cast<int>(i) + 32;
+    _BitScanReverse(&i, static_cast<unsigned long>(m));
+    return static_cast<int>(i);
+#endif
 }
 
 // Bits of the columns x0 .. x1 that fall into the word starting at column x.
@@ -258,7 +284,7 @@ inline int ZivyNaposledy(const Tabulky& t, int i) {
     uint64_t m = t.zive[w] & BityDo(i & 63);
     while (m == 0)
         m = t.zive[--w];
-    return static_cast<int>(w * 64) + 63 - __builtin_clzll(m);
+    return static_cast<int>(w * 64) + NajvyssiBit(m);
 }
 
 inline bool JeZivy(const Tabulky& t, int i) {
