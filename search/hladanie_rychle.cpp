@@ -106,8 +106,6 @@ Tabulky* PripravTabulky(int sirka, int vyska) {
         t = Tabulky{};
         return nullptr;
     }
-    for (size_t y = 0; y < riadkov; y++)
-        t.rz[y] = t.rk[y] = -1;
     return &t;
 }
 
@@ -488,6 +486,8 @@ int HladajObjektyRychlo(const COLORREF* farby, int krok, int sirka, int vyska, R
     if (tabulky == nullptr)
         return -1;
     Tabulky& t = *tabulky;
+    for (int y = 0; y <= vyska; y++)
+        t.rz[y] = t.rk[y] = -1;
     uint32_t zaklad = (32u * (stupen_sedi % 8u)) << 16;
     VytvorBehy(farby, krok, okno, zaklad, t);
     int k = 0;
