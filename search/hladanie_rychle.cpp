@@ -285,10 +285,6 @@ inline int ZivyNaposledy(const Tabulky& t, int i) {
     return static_cast<int>(w * 64) + NajvyssiBit(m);
 }
 
-inline bool JeZivy(const Tabulky& t, int i) {
-    return (t.zive[static_cast<size_t>(i) >> 6] >> (i & 63)) & 1;
-}
-
 inline int PocetBitov(uint64_t m) {
     m = m - ((m >> 1) & 0x5555555555555555ull);
     m = (m & 0x3333333333333333ull) + ((m >> 2) & 0x3333333333333333ull);
