@@ -39,10 +39,10 @@ struct Tabulky {
     int32_t* zivych; // live runs per row, one spare row below the last
     int32_t* rz;     // stored range of each row, (-1, -1) when none
     int32_t* rk;
-    int slov;         // 64-pixel words per row
-    uint64_t* bity;   // grey mask of each row, bit x % 64 of word x / 64
-    int32_t* behPred; // index of the first run starting in each word or later
-    int32_t* bodovPred;  // points in all runs before each run
+    int slov;           // 64-pixel words per row
+    uint64_t* bity;     // grey mask of each row, bit x % 64 of word x / 64
+    int32_t* behPred;   // index of the first run starting in each word or later
+    int32_t* bodovPred; // points in all runs before each run
 };
 
 // Bounds of the state of one object being built.
@@ -99,9 +99,9 @@ Tabulky* PripravTabulky(int sirka, int vyska) {
     t.bity = static_cast<uint64_t*>(std::malloc(slov * sizeof(uint64_t)));
     t.behPred = NovaTabulka(slov);
     t.bodovPred = NovaTabulka(behov + 1);
-    if (t.behy == nullptr || t.zive == nullptr || t.riadok == nullptr ||
-        t.zivych == nullptr || t.rz == nullptr || t.rk == nullptr || t.bity == nullptr ||
-        t.behPred == nullptr || t.bodovPred == nullptr) {
+    if (t.behy == nullptr || t.zive == nullptr || t.riadok == nullptr || t.zivych == nullptr ||
+        t.rz == nullptr || t.rk == nullptr || t.bity == nullptr || t.behPred == nullptr ||
+        t.bodovPred == nullptr) {
         UvolniTabulky(t);
         t = Tabulky{};
         return nullptr;

@@ -103,12 +103,12 @@ void Hladanie(benchmark::State& state, const Obrazovka* o, int sirka, int vyska,
             state.ResumeTiming();
         }
         if (doslovne)
-            pocet = HladajObjektyDoslovne(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5,
-                                          50, stredy.data(), boxy.data(),
-                                          static_cast<int>(kapacita));
+            pocet =
+                HladajObjektyDoslovne(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5, 50,
+                                      stredy.data(), boxy.data(), static_cast<int>(kapacita));
         else
-            pocet = HladajObjektyRychlo(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5,
-                                        50, stredy.data(), boxy.data(), static_cast<int>(kapacita));
+            pocet = HladajObjektyRychlo(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5, 50,
+                                        stredy.data(), boxy.data(), static_cast<int>(kapacita));
         benchmark::DoNotOptimize(pocet);
     }
     state.counters["objektov"] = pocet;
@@ -146,8 +146,8 @@ void Zaregistruj(const Obrazovka& o, int sirka, int vyska, bool aj_studena) {
 
 // The plain search, once: it takes seconds where the fast one takes milliseconds.
 void ZaregistrujDoslovne(const Obrazovka& o, int sirka, int vyska) {
-    benchmark::RegisterBenchmark(("doslovne" + Nazov(o, sirka, vyska)).c_str(), Hladanie, &o,
-                                 sirka, vyska, true, false)
+    benchmark::RegisterBenchmark(("doslovne" + Nazov(o, sirka, vyska)).c_str(), Hladanie, &o, sirka,
+                                 vyska, true, false)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
         ->Repetitions(1);

@@ -24,7 +24,8 @@ COLORREF FarbaTvaru(std::mt19937& g, unsigned pasmo) {
     if (druh <= 5)
         return seda;
     if (druh == 6)
-        return (32u * ((pasmo + 1u + static_cast<unsigned>(Nahodne(g, 0, 6))) % 8u) + 5u) * 0x010101u;
+        return (32u * ((pasmo + 1u + static_cast<unsigned>(Nahodne(g, 0, 6))) % 8u) + 5u) *
+               0x010101u;
     if (druh == 7)
         return seda ^ (1u << Nahodne(g, 0, 23));
     if (druh == 8)
@@ -50,8 +51,8 @@ void Bod(Platno& p, int x, int y) {
 void Obdlznik(Platno& p, int x0, int y0, int w, int h, int hrubka) {
     for (int y = y0; y < y0 + h; y++)
         for (int x = x0; x < x0 + w; x++) {
-            bool okraj = x < x0 + hrubka || x >= x0 + w - hrubka || y < y0 + hrubka ||
-                         y >= y0 + h - hrubka;
+            bool okraj =
+                x < x0 + hrubka || x >= x0 + w - hrubka || y < y0 + hrubka || y >= y0 + h - hrubka;
             if (hrubka == 0 || okraj)
                 Bod(p, x, y);
         }

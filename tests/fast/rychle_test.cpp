@@ -37,8 +37,8 @@ Vysledok Spusti(Hladanie h, const Obrazovka& o, const Nastavenie& n) {
     Vysledok v;
     v.stredy.assign(static_cast<size_t>(n.kapacita) + kRezerva, kPrazdnyStred);
     v.boxy.assign(static_cast<size_t>(n.kapacita) + kRezerva, kPrazdnyBox);
-    v.pocet = h(o.farby.data(), o.krok, o.sirka, o.vyska, n.okno, n.pasmo, n.minVelkost,
-                n.percento, v.stredy.data(), v.boxy.data(), n.kapacita);
+    v.pocet = h(o.farby.data(), o.krok, o.sirka, o.vyska, n.okno, n.pasmo, n.minVelkost, n.percento,
+                v.stredy.data(), v.boxy.data(), n.kapacita);
     return v;
 }
 
@@ -63,19 +63,19 @@ std::string Popis(const Obrazovka& o, const Nastavenie& n) {
     Vysledok d = Spusti(HladajObjektyDoslovne, o, n);
     Vysledok r = Spusti(HladajObjektyRychlo, o, n);
     if (d.pocet != r.pocet)
-        return ::testing::AssertionFailure() << Popis(o, n) << ": plain found " << d.pocet
-                                             << ", fast " << r.pocet;
+        return ::testing::AssertionFailure()
+               << Popis(o, n) << ": plain found " << d.pocet << ", fast " << r.pocet;
     for (size_t i = 0; i < d.stredy.size(); i++) {
         if (!RovnakeBody(d.stredy[i], r.stredy[i]) || !RovnakeBoxy(d.boxy[i], r.boxy[i]))
             return ::testing::AssertionFailure()
                    << Popis(o, n) << ": entry " << i << " plain (" << d.stredy[i].x << ","
                    << d.stredy[i].y << ") " << d.boxy[i].left << "," << d.boxy[i].top << ","
                    << d.boxy[i].right << "," << d.boxy[i].bottom << " fast (" << r.stredy[i].x
-                   << "," << r.stredy[i].y << ") " << r.boxy[i].left << "," << r.boxy[i].top
-                   << "," << r.boxy[i].right << "," << r.boxy[i].bottom;
+                   << "," << r.stredy[i].y << ") " << r.boxy[i].left << "," << r.boxy[i].top << ","
+                   << r.boxy[i].right << "," << r.boxy[i].bottom;
         bool zaKapacitou = static_cast<int>(i) >= n.kapacita;
-        if (zaKapacitou && (!RovnakeBody(r.stredy[i], kPrazdnyStred) ||
-                            !RovnakeBoxy(r.boxy[i], kPrazdnyBox)))
+        if (zaKapacitou &&
+            (!RovnakeBody(r.stredy[i], kPrazdnyStred) || !RovnakeBoxy(r.boxy[i], kPrazdnyBox)))
             return ::testing::AssertionFailure() << Popis(o, n) << ": wrote past the capacity";
     }
     return ::testing::AssertionSuccess();
@@ -174,8 +174,8 @@ TEST(RychleHladanie, AgreesOnOneScreenUnderEveryWindowPlacement) {
 }
 
 TEST(RychleHladanie, AgreesAcrossSearchesOfChangingSize) {
-    const int velkosti[][2] = {{30, 20}, {200, 150}, {30, 20}, {31, 20}, {30, 21}, {1, 1},
-                               {300, 2}, {2, 300}, {200, 150}, {17, 64}};
+    const int velkosti[][2] = {{30, 20}, {200, 150}, {30, 20}, {31, 20},   {30, 21},
+                               {1, 1},   {300, 2},   {2, 300}, {200, 150}, {17, 64}};
     std::mt19937 g(11);
     for (int kolo = 0; kolo < 3; kolo++)
         for (const auto& v : velkosti) {
@@ -250,8 +250,8 @@ TEST(RychleHladanie, UShapeOfTheWorkedExample) {
 // The lone point above joins late through the gap of the seed's row and moves the top up; the
 // points removed in front of the seed are not taken again from the vertical line below.
 TEST(RychleHladanie, RowAboveTheTopJoinsAndNothingElseIsDropped) {
-    Obrazovka o = ObrazovkaZTextu({".....#", "##.......##", "###########", "", "", "#", "#",
-                                   "#", "#"});
+    Obrazovka o =
+        ObrazovkaZTextu({".....#", "##.......##", "###########", "", "", "#", "#", "#", "#"});
     Nastavenie n = {kDaleko, 2, 1, 45, 10};
     Vysledok r = Spusti(HladajObjektyRychlo, o, n);
     ASSERT_EQ(r.pocet, 2);

@@ -67,8 +67,8 @@ void Porovnaj(const std::vector<COLORREF>& farby, int krok, int sirka, int vyska
     std::vector<RECT> br(bd);
     int d = HladajObjektyDoslovne(farby.data(), krok, sirka, vyska, okno, pasmo, minVelkost,
                                   percento, sd.data(), bd.data(), kapacita);
-    int r = HladajObjektyRychlo(farby.data(), krok, sirka, vyska, okno, pasmo, minVelkost,
-                                percento, sr.data(), br.data(), kapacita);
+    int r = HladajObjektyRychlo(farby.data(), krok, sirka, vyska, okno, pasmo, minVelkost, percento,
+                                sr.data(), br.data(), kapacita);
     if (d != r || std::memcmp(sd.data(), sr.data(), sd.size() * sizeof(POINT)) != 0 ||
         std::memcmp(bd.data(), br.data(), bd.size() * sizeof(RECT)) != 0)
         __builtin_trap();
@@ -97,8 +97,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         okno.bottom = Suradnica(c, vyska);
     }
     uint8_t d1 = Bajt(c), u1 = Bajt(c), d2 = Bajt(c), u2 = Bajt(c);
-    const COLORREF paleta[4] = {0xFFFFFFu, (32u * (pasmo % 8u)) * 0x010101u,
-                                Farba(d1, u1, pasmo), Farba(d2, u2, pasmo)};
+    const COLORREF paleta[4] = {0xFFFFFFu, (32u * (pasmo % 8u)) * 0x010101u, Farba(d1, u1, pasmo),
+                                Farba(d2, u2, pasmo)};
     // Spare columns of the stride are band grey, so reading past the width changes results.
     std::vector<COLORREF> farby(static_cast<size_t>(krok) * vyska, paleta[1]);
     int bitov = 0;

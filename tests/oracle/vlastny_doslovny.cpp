@@ -4,8 +4,8 @@
 #include "search/hladanie.h"
 
 int HladajObjektyDoslovne(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
-                          unsigned stupen_sedi, int min_velkost, int percento_vyplne,
-                          POINT* stredy, RECT* boxy, int kapacita) {
-    return HladajObjekty(farby, krok, sirka, vyska, okno, stupen_sedi, min_velkost,
-                         percento_vyplne, stredy, boxy, kapacita);
+                          unsigned stupen_sedi, int min_velkost, int percento_vyplne, POINT* stredy,
+                          RECT* boxy, int kapacita) {
+    return HladajObjekty(farby, krok, sirka, vyska, okno, stupen_sedi, min_velkost, percento_vyplne,
+                         stredy, boxy, kapacita);
 }
