@@ -286,4 +286,18 @@ TEST(RychleHladanie, CountLeavesOutRunsTheClosingPassDoesNotReach) {
     EXPECT_TRUE(Zhoda(o, n));
 }
 
+// The closing pass stops at row 1 (its runs miss row 2's range), so the first object is the single
+// pixel of row 2 with the box down from the seed's row; the rest of the blob is found again from
+// the same seed as a second object.
+TEST(RychleHladanie, BlobCutShortIsFoundTwice) {
+    Obrazovka o = ObrazovkaZTextu({"##########", "#........#", ".....#...."});
+    Nastavenie n = {kDaleko, 2, 0, 0, 10};
+    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    ASSERT_EQ(r.pocet, 2);
+    EXPECT_TRUE(RovnakeBoxy(r.boxy[0], RECT{5, 0, 5, 2}));
+    EXPECT_TRUE(RovnakeBoxy(r.boxy[1], RECT{0, 0, 9, 1}));
+    EXPECT_TRUE(RovnakeBody(r.stredy[1], POINT{4, 0}));
+    EXPECT_TRUE(Zhoda(o, n));
+}
+
 } // namespace
