@@ -415,16 +415,17 @@ class App:
         log("TAB put the cursor at", where)
         return where
 
-    def _probe_text(self):
+    def _probe_text(self, *args):
         if self.session.probe is None or self.proc.poll() is not None:
             return "the program is not running" if self.proc.poll() is not None else "no probe"
-        r = self.session.wine.run([self.session.probe], cwd=self.workdir, timeout=60)
+        r = self.session.wine.run([self.session.probe, *args], cwd=self.workdir, timeout=60)
         return "; ".join(r.stdout.replace("\r", "").splitlines())
 
-    def probe(self):
-        """Win32 facts of the window from inside wine: rectangle, style, extended style."""
+    def probe(self, *args):
+        """Win32 facts of the window from inside wine: rectangle, style, extended style.
+        With "close", the window is then asked to close (WM_SYSCOMMAND SC_CLOSE)."""
         check(self.session.probe is not None, "the window probe was built")
-        text = self._probe_text()
+        text = self._probe_text(*args)
         facts = dict(line.split(" ", 1) for line in text.split("; ") if " " in line)
         check(facts.get("found") == "1", "the probe finds the window", "found 1", text)
         return {"rect": tuple(int(v) for v in facts["rect"].split()),

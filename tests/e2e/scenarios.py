@@ -9,7 +9,7 @@ import time
 sys.dont_write_bytecode = True  # keeps the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import (REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ, VALUE_NAMES,  # noqa: E402
-                     Failure, Session, check, check_equal, dword, log, pack)
+                     Failure, Session, check, check_equal, dword, log, pack, wait_for)
 
 WIDTH, HEIGHT = 224, 259  # outer size with tracking on; 17 less with it off
 LOW = HEIGHT - 17
@@ -235,6 +235,19 @@ def tracking_shape(s):
     check_values(s, saved(100, 100, WIDTH, HEIGHT, 0, 20, 70, 1, 1), "saved with tracking on")
 
 
+def minimised_close(s):
+    """Closed while minimised: the show state 2 is saved, the position and size as loaded."""
+    store(s, WindowPos=dword(pack(500, 300)), WindowSize=dword(pack(111, 222)))
+    app = s.start()
+    x, y, w, _ = app.geometry()
+    s.display.xdotool("mousemove", "--sync", x + w - 42, y + 12, "click", "1")  # minimize box
+    wait_for(lambda: app.probe()["style"] & 0x20000000, 20, "the window to be minimised")
+    app.probe("close")
+    check_equal(app.wait_exit(), 0, "exit code")
+    check_values(s, {"WindowPos": dword(pack(500, 300)), "WindowSize": dword(pack(111, 222)),
+                     "WindowShow": dword(2)}, "saved while minimised")
+
+
 def bad_registry(s):
     """Missing values, data too long, other types, out-of-range settings and positions off the
     desktop: the program starts and goes on as it should."""
@@ -342,6 +355,7 @@ SCENARIOS = {
     "tab_jumps": (tab_jumps, (1920, 1080)),
     "settings_ladder": (settings_ladder, (1920, 1080)),
     "tracking_shape": (tracking_shape, (1920, 1080)),
+    "minimised_close": (minimised_close, (1920, 1080)),
     "bad_registry": (bad_registry, (1920, 1080)),
     "unwritable_centre_file": (unwritable_centre_file, (1920, 1080)),
     "close_once": (close_once, (1920, 1080)),
