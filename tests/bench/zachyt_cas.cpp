@@ -1,22 +1,49 @@
 // Times the three steps of a search as the program makes them (screen copy, search, centre file) on
-// the current screen; a measuring tool run under wine64 by scripts/bench-wine, not a test.
+// the current screen, and writes the benchmark screens; a measuring tool run under wine64 by
+// scripts/bench-wine, not a test.
 //
-// usage: zachyt_cas.exe [repetitions] [grey setting] [min size] [fill percent]
-// Prints "name: value" lines; times in milliseconds, the first repetition (which also makes the
-// copy's bitmap and the search's tables) apart from the median and minimum of the others.
+// usage: zachyt_cas.exe screen desktop|greyui|noise OUT.rgb
+//          writes that benchmark screen at the desktop's size as raw RGB rows, top-down
+//        zachyt_cas.exe time REPETITIONS GREY MIN_SIZE FILL [LEFT TOP RIGHT BOTTOM]
+//          times the steps with the given settings, leaving out the given window rectangle
+// Times the fast search, then the plain one that the program calls. Prints "name: value" lines;
+// times in milliseconds. The first repetition, which also makes the copy's bitmap and the search's
+// tables, is printed apart from the median and minimum of the rest.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 #include "app/stav.h"
 #include "search/hladanie.h"
+#include "search/hladanie_rychle.h"
+#include "tests/bench/obrazovky.h"
 
 namespace {
 
-double Milisekundy(LARGE_INTEGER od, LARGE_INTEGER po, LARGE_INTEGER frekvencia) {
+using Hladanie = int (*)(const COLORREF*, int, int, int, RECT, unsigned, int, int, POINT*, RECT*,
+                         int);
+
+struct Nastavenia {
+    int opakovania;
+    unsigned stupen;
+    int min_velkost;
+    int percento;
+    RECT okno;
+};
+
+LARGE_INTEGER Teraz() {
+    LARGE_INTEGER t;
+    QueryPerformanceCounter(&t);
+    return t;
+}
+
+double Milisekundy(LARGE_INTEGER od, LARGE_INTEGER po) {
+    LARGE_INTEGER frekvencia;
+    QueryPerformanceFrequency(&frekvencia);
     return 1000.0 * static_cast<double>(po.QuadPart - od.QuadPart) /
            static_cast<double>(frekvencia.QuadPart);
 }
@@ -36,58 +63,111 @@ void VypisCasy(const char* meno, const std::vector<double>& casy) {
     std::printf("%s_min_ms: %.3f\n", meno, *std::min_element(dalsie.begin(), dalsie.end()));
 }
 
-int Argument(int argc, char** argv, int i, int predvolene) {
-    return argc > i ? std::atoi(argv[i]) : predvolene;
+int ZapisObrazovku(const char* meno, const char* cesta) {
+    int sirka = 0;
+    int vyska = 0;
+    VelkostDesktopu(&sirka, &vyska);
+    std::vector<COLORREF> obraz;
+    if (std::strcmp(meno, "desktop") == 0)
+        obraz = ObrazovkaPlocha(sirka, vyska);
+    else if (std::strcmp(meno, "greyui") == 0)
+        obraz = ObrazovkaSedeRozhranie(sirka, vyska);
+    else if (std::strcmp(meno, "noise") == 0)
+        obraz = ObrazovkaSum(sirka, vyska);
+    else
+        return 2;
+    std::vector<unsigned char> rgb;
+    rgb.reserve(obraz.size() * 3);
+    for (COLORREF c : obraz) {
+        rgb.push_back(GetRValue(c));
+        rgb.push_back(GetGValue(c));
+        rgb.push_back(GetBValue(c));
+    }
+    FILE* subor = std::fopen(cesta, "wb");
+    const bool dobre =
+        subor != nullptr && std::fwrite(rgb.data(), 1, rgb.size(), subor) == rgb.size();
+    if (subor != nullptr)
+        std::fclose(subor);
+    std::printf("band: %u\n", kPasmoBench);
+    return dobre ? 0 : 1;
+}
+
+struct Casy {
+    std::vector<double> kopia, hladanie, subor, spolu;
+};
+
+// One search as Zornavit makes it, timed, with the centre file written; -1 when a step failed.
+int JednoHladanie(const Nastavenia& n, Hladanie hladaj, Casy* casy) {
+    int sirka = 0;
+    int vyska = 0;
+    VelkostDesktopu(&sirka, &vyska);
+    const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
+    const LARGE_INTEGER t0 = Teraz();
+    const COLORREF* farby = SnimkaObrazovky(sirka, vyska);
+    const LARGE_INTEGER t1 = Teraz();
+    const int pocet = farby == nullptr
+                          ? -1
+                          : hladaj(farby, sirka, sirka, vyska, n.okno, n.stupen, n.min_velkost,
+                                   n.percento, centers, objekty, kapacita);
+    const LARGE_INTEGER t2 = Teraz();
+    if (pocet < 0 || PointPoleDoTxt("Stredy.txt", centers, pocet) != 1)
+        return -1;
+    const LARGE_INTEGER t3 = Teraz();
+    casy->kopia.push_back(Milisekundy(t0, t1));
+    casy->hladanie.push_back(Milisekundy(t1, t2));
+    casy->subor.push_back(Milisekundy(t2, t3));
+    casy->spolu.push_back(Milisekundy(t0, t3));
+    return pocet;
+}
+
+// Times one search; the lines come out at once, so that a caller that gives up on a slow search
+// still has those of the searches before it.
+bool Casuj(const Nastavenia& n, Hladanie hladaj, const char* meno) {
+    Casy c;
+    int pocet = 0;
+    for (int i = 0; i < n.opakovania && pocet >= 0; ++i)
+        pocet = JednoHladanie(n, hladaj, &c);
+    if (pocet < 0) {
+        std::printf("error: a step of the %s search failed\n", meno);
+        return false;
+    }
+    char nazov[64];
+    std::printf("objects_%s: %d\n", meno, pocet);
+    std::snprintf(nazov, sizeof nazov, "capture_%s", meno);
+    VypisCasy(nazov, c.kopia);
+    std::snprintf(nazov, sizeof nazov, "search_%s", meno);
+    VypisCasy(nazov, c.hladanie);
+    std::snprintf(nazov, sizeof nazov, "file_%s", meno);
+    VypisCasy(nazov, c.subor);
+    std::snprintf(nazov, sizeof nazov, "total_%s", meno);
+    VypisCasy(nazov, c.spolu);
+    std::fflush(stdout);
+    return true;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
-    const int opakovania = std::max(1, Argument(argc, argv, 1, 10));
-    const unsigned stupen = static_cast<unsigned>(Argument(argc, argv, 2, 0));
-    const int min_velkost = Argument(argc, argv, 3, 20);
-    const int percento = Argument(argc, argv, 4, 70);
-
+    if (argc == 4 && std::strcmp(argv[1], "screen") == 0)
+        return ZapisObrazovku(argv[2], argv[3]);
+    if ((argc != 6 && argc != 10) || std::strcmp(argv[1], "time") != 0) {
+        std::printf(
+            "usage: zachyt_cas screen desktop|greyui|noise OUT.rgb\n"
+            "       zachyt_cas time REPETITIONS GREY MIN_SIZE FILL [LEFT TOP RIGHT BOTTOM]\n");
+        return 2;
+    }
+    Nastavenia n = {std::max(1, std::atoi(argv[2])),
+                    static_cast<unsigned>(std::atoi(argv[3])),
+                    std::atoi(argv[4]),
+                    std::atoi(argv[5]),
+                    {-1, -1, -1, -1}};
+    if (argc == 10)
+        n.okno = {std::atoi(argv[6]), std::atoi(argv[7]), std::atoi(argv[8]), std::atoi(argv[9])};
     int sirka = 0;
     int vyska = 0;
     VelkostDesktopu(&sirka, &vyska);
-    // Where the program's window stands on its first start: centred, 224 x 242.
-    const RECT okno = {sirka / 2 - 112, vyska / 2 - 121, sirka / 2 + 112, vyska / 2 + 121};
-    const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
-
-    LARGE_INTEGER frekvencia;
-    QueryPerformanceFrequency(&frekvencia);
-    std::vector<double> kopia, hladanie, subor, spolu;
-    int pocet = 0;
-    for (int i = 0; i < opakovania; ++i) {
-        LARGE_INTEGER t0, t1, t2, t3;
-        QueryPerformanceCounter(&t0);
-        const COLORREF* farby = SnimkaObrazovky(sirka, vyska);
-        QueryPerformanceCounter(&t1);
-        if (farby == nullptr) {
-            std::printf("error: no copy of the %dx%d screen\n", sirka, vyska);
-            return 1;
-        }
-        pocet = HladajObjekty(farby, sirka, sirka, vyska, okno, stupen, min_velkost, percento,
-                              centers, objekty, kapacita);
-        QueryPerformanceCounter(&t2);
-        const int zapisane = PointPoleDoTxt("Stredy.txt", centers, std::max(pocet, 0));
-        QueryPerformanceCounter(&t3);
-        if (pocet < 0 || zapisane != 1) {
-            std::printf("error: search %d, centre file %d\n", pocet, zapisane);
-            return 1;
-        }
-        kopia.push_back(Milisekundy(t0, t1, frekvencia));
-        hladanie.push_back(Milisekundy(t1, t2, frekvencia));
-        subor.push_back(Milisekundy(t2, t3, frekvencia));
-        spolu.push_back(Milisekundy(t0, t3, frekvencia));
-    }
-    std::printf("screen: %dx%d\n", sirka, vyska);
-    std::printf("objects: %d\n", pocet);
-    std::printf("repetitions: %d\n", opakovania);
-    VypisCasy("capture", kopia);
-    VypisCasy("search", hladanie);
-    VypisCasy("file", subor);
-    VypisCasy("total", spolu);
-    return 0;
+    std::printf("screen: %dx%d\nrepetitions: %d\n", sirka, vyska, n.opakovania);
+    // The fast search first: the plain one can take very long on busy screens. The centre file
+    // left behind is the plain search's.
+    return Casuj(n, HladajObjektyRychlo, "fast") && Casuj(n, HladajObjekty, "plain") ? 0 : 1;
 }
