@@ -248,6 +248,17 @@ def minimised_close(s):
                      "WindowShow": dword(2)}, "saved while minimised")
 
 
+def placement_clamp(s):
+    """A window moved past the top-left corner is saved pulled onto the desktop, its size kept."""
+    store(s)
+    app = s.start()
+    s.display.xdotool("windowmove", "--sync", app.window, -30, -25)
+    wait_for(lambda: app.probe()["rect"][:2] == (-30, -25), 20, "the window to stand at (-30, -25)")
+    app.close_with("Escape")
+    check_values(s, {"WindowPos": dword(pack(0, 0)), "WindowSize": dword(pack(WIDTH, LOW))},
+                 "saved after a move past the top-left corner")
+
+
 def bad_registry(s):
     """Missing values, data too long, other types, out-of-range settings and positions off the
     desktop: the program starts and goes on as it should."""
@@ -356,6 +367,7 @@ SCENARIOS = {
     "settings_ladder": (settings_ladder, (1920, 1080)),
     "tracking_shape": (tracking_shape, (1920, 1080)),
     "minimised_close": (minimised_close, (1920, 1080)),
+    "placement_clamp": (placement_clamp, (1920, 1080)),
     "bad_registry": (bad_registry, (1920, 1080)),
     "unwritable_centre_file": (unwritable_centre_file, (1920, 1080)),
     "close_once": (close_once, (1920, 1080)),
