@@ -7,6 +7,7 @@ import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -472,6 +473,8 @@ class Session:
         self.runs = 0
 
     def __enter__(self):
+        # A terminated test still stops its Xvfb, program and wineserver on the way out.
+        signal.signal(signal.SIGTERM, lambda *_: sys.exit(128 + signal.SIGTERM))
         check(os.path.isfile(self.exe), "the program is built", self.exe, "missing")
         shutil.rmtree(self.workdir, ignore_errors=True)
         os.makedirs(self.workdir)
