@@ -56,6 +56,7 @@ void ZavriDialog(HWND dialog, int vysledok) {
     RedrawWindow(g_hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EndDialog(dialog, vysledok);
 }
+
 INT_PTR Pozadie(WPARAM dc, HBRUSH pozadie) {
     SetBkMode(reinterpret_cast<HDC>(dc), TRANSPARENT);
     return reinterpret_cast<INT_PTR>(pozadie);

@@ -22,7 +22,8 @@ REG_SZ, REG_BINARY, REG_DWORD, REG_QWORD = 1, 3, 4, 11
 # Mono and Gecko would ask to be downloaded; the menu builder would write desktop files.
 DLL_OVERRIDES = "mscoree,mshtml=;winemenubuilder.exe=d"
 FONT_REPLACEMENTS = {"Segoe UI": "DejaVu Sans Condensed", "Tahoma": "DejaVu Sans Condensed",
-                     "Times New Roman": "DejaVu Serif", "System": "DejaVu Sans"}
+                     "MS Sans Serif": "DejaVu Sans Condensed", "Times New Roman": "DejaVu Serif",
+                     "System": "DejaVu Sans"}
 
 
 class Failure(AssertionError):
@@ -195,7 +196,7 @@ class Wine:
     def prepare(self):
         parent = os.path.dirname(self.prefix)
         os.makedirs(parent, exist_ok=True)
-        stamp = os.path.join(self.prefix, ".zornavit-e2e-ready-2")
+        stamp = os.path.join(self.prefix, ".zornavit-e2e-ready-3")
         with open(self.prefix + ".lock", "w") as lock:
             fcntl.flock(lock, fcntl.LOCK_EX)
             self.kill_server()
@@ -208,7 +209,8 @@ class Wine:
                 # X window is the whole Win32 window and the close box can be clicked.
                 self.reg("add", r"HKCU\Software\Wine\X11 Driver", "/v", "Decorated", "/d", "N", "/f")
                 # The program's Windows faces are missing here; without these the fallback is the
-                # wide DejaVu Sans, and the face's longest row runs past the window's edge.
+                # wide DejaVu Sans: the face's longest row runs past the window's edge, and the
+                # dialogs' units (from "MS Sans Serif") grow so that the check box covers its label.
                 for face, replacement in FONT_REPLACEMENTS.items():
                     self.reg("add", r"HKCU\Software\Wine\Fonts\Replacements", "/v", face, "/d",
                              replacement, "/f")
