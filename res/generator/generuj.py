@@ -246,10 +246,10 @@ def glossy_sphere(u, v):
     light = clamp(-0.5 * dx - 0.6 * dy + 0.62 * nz, 0.0, 1.0)
     r, g, b = 0.05 + 0.25 * light, 0.20 + 0.45 * light, 0.55 + 0.45 * light
     hx, hy = (u - 0.36) / 0.16, (v - 0.30) / 0.10
-    spec = clamp(1.0 - (hx * hx + hy * hy), 0.0, 1.0) ** 2
+    glint = clamp(1.0 - (hx * hx + hy * hy), 0.0, 1.0) ** 2
     rim = clamp((rr - 0.85) / 0.15, 0.0, 1.0) * 0.35 * clamp(dy + 0.3, 0.0, 1.0)
-    return (clamp(r + spec + rim, 0.0, 1.0), clamp(g + spec + rim, 0.0, 1.0),
-            clamp(b + spec + rim * 0.5, 0.0, 1.0), 1.0)
+    return (clamp(r + glint + rim, 0.0, 1.0), clamp(g + glint + rim, 0.0, 1.0),
+            clamp(b + glint + rim * 0.5, 0.0, 1.0), 1.0)
 
 
 def point_in_polygon(poly, x, y):
