@@ -305,8 +305,11 @@ int OdstranRozsah(Tabulky& t, int a, int b, long long& body) {
         uint64_t m = t.zive[w] & maska;
         t.zive[w] &= ~maska;
         odstranenych += PocetBitov(m);
-        if (m == ~0ull) {
-            body += t.bodovPred[w * 64 + 64] - t.bodovPred[w * 64];
+        if (m == maska) {
+            // All of them live: the points between the first and the last.
+            int od = w * 64 + NajnizsiBit(maska);
+            int po = w * 64 + NajvyssiBit(maska);
+            body += t.bodovPred[po + 1] - t.bodovPred[od];
             continue;
         }
         for (; m != 0; m &= m - 1) {

@@ -173,6 +173,21 @@ TEST(RychleHladanie, AgreesOnOneScreenUnderEveryWindowPlacement) {
             }
 }
 
+// Rows are masked 64 pixels at a time: widths and window edges on both sides of a word boundary.
+TEST(RychleHladanie, AgreesAroundWordBoundaries) {
+    const int sirky[] = {63, 64, 65, 127, 128, 129, 192};
+    const int hrany[] = {-1, 0, 62, 63, 64, 65, 127, 128};
+    std::mt19937 g(5);
+    for (int sirka : sirky)
+        for (int l : hrany)
+            for (int r : hrany) {
+                Obrazovka o = Nahodne(g, 0, 1) == 0 ? NahodnaObrazovka(g, sirka, 12, 3)
+                                                    : SumovaObrazovka(g, sirka, 12, 3, 0.6);
+                Nastavenie n = {RECT{l, 2, r, 9}, 3, 1, 20, 1000};
+                ASSERT_TRUE(Zhoda(o, n)) << l << ".." << r;
+            }
+}
+
 TEST(RychleHladanie, AgreesAcrossSearchesOfChangingSize) {
     const int velkosti[][2] = {{30, 20}, {200, 150}, {30, 20}, {31, 20},   {30, 21},
                                {1, 1},   {300, 2},   {2, 300}, {200, 150}, {17, 64}};
