@@ -1,10 +1,11 @@
 // The object search over a pixel table, worked on a list of runs instead of a list of points.
 //
 // The grey points of a row fall into runs that never merge, and every removal takes whole runs, so
-// the search keeps the runs in scan order with a "next live run" link per run (path-compressed), a
-// live count per row and the row's stored range. The forward pass, the closing pass and the removal
-// of the entries in front of the seed then become queries on single rows, and the scan only moves
-// forward: what lies in front of the seed is gone after each cycle.
+// the search keeps the runs in scan order with one "still in the list" bit per run, a live count
+// per row and the row's stored range. Each row's grey mask, kept in 64-pixel words, tells which run
+// holds or follows a column. The forward pass, the closing pass and the removal of the entries in
+// front of the seed then become queries on single rows, and the scan only moves forward: what lies
+// in front of the seed is gone after each cycle.
 #include "search/hladanie_rychle.h"
 
 #include <climits>
@@ -13,7 +14,7 @@
 #include <cstring>
 
 // SSE2 is part of every x86-64 processor; 32-bit builds get it when the compiler is told to.
-#if defined(ZORNAVIT_SSE2) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #define ZORNAVIT_SSE2 1
 #include <emmintrin.h>
 #endif
