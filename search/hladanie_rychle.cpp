@@ -13,9 +13,16 @@
 #include <cstdlib>
 #include <cstring>
 
-// SSE2 is part of every x86-64 processor; 32-bit builds get it when the compiler is told to.
+// SSE2 is part of every x86-64 processor and of 32-bit builds told to use it; other 32-bit x86
+// builds of GCC and Clang carry an SSE2 mask as well and pick it when the processor has SSE2.
 #if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
 #define ZORNAVIT_SSE2 1
+#define ZORNAVIT_CIEL_SSE2
+#include <emmintrin.h>
+#elif (defined(__GNUC__) || defined(__clang__)) && defined(__i386__)
+#define ZORNAVIT_SSE2 1
+#define ZORNAVIT_SSE2_PODLA_PROCESORA 1
+#define ZORNAVIT_CIEL_SSE2 __attribute__((target("sse2")))
 #include <emmintrin.h>
 #endif
 #if defined(_MSC_VER) && !defined(__clang__)
@@ -119,9 +126,25 @@ inline unsigned JeSeda(uint32_t c, uint32_t vzor) {
     return ((c ^ (c >> 8)) & kMaskaSedej) == vzor;
 }
 
+// Bit i set when pixel i of the pocet (1 to 64) pixels is in the band; vzor = (32 * band) << 16.
+uint64_t SedeBity(const COLORREF* p, int pocet, uint32_t vzor) {
+    uint64_t bity = 0;
+    for (int i = 0; i < pocet; i++)
+        bity |= static_cast<uint64_t>(JeSeda(p[i], vzor)) << i;
+    return bity;
+}
+
+#if !defined(ZORNAVIT_SSE2) || defined(ZORNAVIT_SSE2_PODLA_PROCESORA)
+// The grey mask of one row into its words, sixty-four pixels each.
+void MaskaRiadku(const COLORREF* riadok, int sirka, uint32_t vzor, uint64_t* bity) {
+    for (int x = 0; x < sirka; x += 64)
+        bity[x / 64] = SedeBity(riadok + x, sirka - x < 64 ? sirka - x : 64, vzor);
+}
+#endif
+
 #if defined(ZORNAVIT_SSE2)
 // 16 bits for 16 pixels, bit i for pixel i.
-inline uint64_t SedeBity16(const COLORREF* p, __m128i maska, __m128i vzor) {
+ZORNAVIT_CIEL_SSE2 inline uint64_t SedeBity16(const COLORREF* p, __m128i maska, __m128i vzor) {
     __m128i c0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
     __m128i c1 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 4));
     __m128i c2 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 8));
@@ -133,21 +156,33 @@ inline uint64_t SedeBity16(const COLORREF* p, __m128i maska, __m128i vzor) {
     __m128i b = _mm_packs_epi16(_mm_packs_epi32(c0, c1), _mm_packs_epi32(c2, c3));
     return static_cast<uint32_t>(_mm_movemask_epi8(b));
 }
-#endif
 
-// Bit i set when pixel i of the pocet (1 to 64) pixels is in the band; vzor = (32 * band) << 16.
-uint64_t SedeBity(const COLORREF* p, int pocet, uint32_t vzor) {
-#if defined(ZORNAVIT_SSE2)
+// MaskaRiadku four pixels per step.
+ZORNAVIT_CIEL_SSE2 void MaskaRiadkuSse2(const COLORREF* riadok, int sirka, uint32_t vzor,
+                                        uint64_t* bity) {
     const __m128i m = _mm_set1_epi32(static_cast<int>(kMaskaSedej));
     const __m128i v = _mm_set1_epi32(static_cast<int>(vzor));
-    if (pocet == 64)
-        return SedeBity16(p, m, v) | SedeBity16(p + 16, m, v) << 16 |
-               SedeBity16(p + 32, m, v) << 32 | SedeBity16(p + 48, m, v) << 48;
+    int x = 0;
+    for (; x + 64 <= sirka; x += 64) {
+        const COLORREF* p = riadok + x;
+        bity[x / 64] = SedeBity16(p, m, v) | SedeBity16(p + 16, m, v) << 16 |
+                       SedeBity16(p + 32, m, v) << 32 | SedeBity16(p + 48, m, v) << 48;
+    }
+    if (x < sirka)
+        bity[x / 64] = SedeBity(riadok + x, sirka - x, vzor);
+}
 #endif
-    uint64_t bity = 0;
-    for (int i = 0; i < pocet; i++)
-        bity |= static_cast<uint64_t>(JeSeda(p[i], vzor)) << i;
-    return bity;
+
+typedef void (*MaskaRiadkuFn)(const COLORREF*, int, uint32_t, uint64_t*);
+
+MaskaRiadkuFn VyberMaskuRiadku() {
+#if defined(ZORNAVIT_SSE2_PODLA_PROCESORA)
+    return __builtin_cpu_supports("sse2") ? MaskaRiadkuSse2 : MaskaRiadku;
+#elif defined(ZORNAVIT_SSE2)
+    return MaskaRiadkuSse2;
+#else
+    return MaskaRiadku;
+#endif
 }
 
 // Lowest and highest set bit of a non-zero word.
@@ -196,12 +231,13 @@ void VytvorRiadok(const COLORREF* riadok, int y, bool vylucit, long long vl, lon
                   uint32_t zaklad, Tabulky& t, int& n) {
     uint64_t* bity = t.bity + static_cast<size_t>(y) * static_cast<size_t>(t.slov);
     int32_t* pred = t.behPred + static_cast<size_t>(y) * static_cast<size_t>(t.slov);
+    static const MaskaRiadkuFn maskaRiadku = VyberMaskuRiadku();
+    maskaRiadku(riadok, t.sirka, zaklad, bity);
     uint64_t vBehu = 0;
     int zaciatok = 0;
     for (int w = 0; w < t.slov; w++) {
         int x = w * 64;
-        int pocet = t.sirka - x < 64 ? t.sirka - x : 64;
-        uint64_t m = SedeBity(riadok + x, pocet, zaklad);
+        uint64_t m = bity[w];
         if (vylucit)
             m &= ~StlpceVSlove(vl, vp, x);
         bity[w] = m;
