@@ -383,6 +383,16 @@ inline int PoslednyZacinajuciDo(const Tabulky& t, int y, int x) {
     return ZacinajuceDo(t, y, x, kolumna) - 1;
 }
 
+// The last live run of row y that starts at or before e, j being live and starting there too.
+// Mostly j itself, seen from the next live run; else read off the mask.
+inline int PoslednyPrekryvajuci(const Tabulky& t, int y, int j, int e) {
+    int koniec = t.riadok[y + 1];
+    int k = ZivyPred(t, j + 1, koniec);
+    if (k >= koniec || t.behy[k].zac > e)
+        return j;
+    return ZivyNaposledy(t, PoslednyZacinajuciDo(t, y, e));
+}
+
 // The first live run of row y that overlaps [s, e], or -1.
 inline int PrvyPrekryvajuci(Tabulky& t, int y, int s, int e) {
     int j = Zivy(t, PrvyKonciaciOd(t, y, s));
@@ -428,7 +438,7 @@ void RastDole(Tabulky& t, Objekt& o, int j) {
     int y = o.hore + 1;
     for (;;) {
         // The last live run starting within the range is the last that overlaps.
-        int posledny = ZivyNaposledy(t, PoslednyZacinajuciDo(t, y, e));
+        int posledny = PoslednyPrekryvajuci(t, y, j, e);
         s = t.behy[j].zac;
         e = t.behy[posledny].kon;
         t.rz[y] = s;
@@ -449,7 +459,7 @@ void RastDole(Tabulky& t, Objekt& o, int j) {
 // that starts at or before e: the row's stored range widens to them (a row without one takes
 // their span and becomes the top).
 void PripojOd(Tabulky& t, Objekt& o, int y, int j, int e) {
-    int posledny = ZivyNaposledy(t, PoslednyZacinajuciDo(t, y, e));
+    int posledny = PoslednyPrekryvajuci(t, y, j, e);
     t.zivych[y] -= OdstranRozsah(t, j, posledny, o.pocet);
     if (t.rz[y] == -1 && t.rk[y] == -1) {
         t.rz[y] = t.behy[j].zac;
