@@ -1,6 +1,6 @@
 // Benchmarks: the fast search, the plain search and the floor (one read of every pixel) on the
 // same screens. Names are "<what>/<screen>/<width>x<height>"; scripts/bench turns them into ratios.
-#include "search/hladanie_rychle.h"
+#include "search/hladanie.h"
 #include "tests/bench/obrazovky.h"
 #include "tests/oracle/hladanie_doslovne.h"
 
@@ -107,8 +107,8 @@ void Hladanie(benchmark::State& state, const Obrazovka* o, int sirka, int vyska,
                 HladajObjektyDoslovne(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5, 50,
                                       stredy.data(), boxy.data(), static_cast<int>(kapacita));
         else
-            pocet = HladajObjektyRychlo(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5, 50,
-                                        stredy.data(), boxy.data(), static_cast<int>(kapacita));
+            pocet = HladajObjekty(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5, 50,
+                                  stredy.data(), boxy.data(), static_cast<int>(kapacita));
         benchmark::DoNotOptimize(pocet);
     }
     state.counters["objektov"] = pocet;

@@ -1,5 +1,5 @@
 // The fast search against the plain one on seeded random screens, and a few hand-checked screens.
-#include "search/hladanie_rychle.h"
+#include "search/hladanie.h"
 #include "tests/fast/nahodna_obrazovka.h"
 #include "tests/oracle/hladanie_doslovne.h"
 
@@ -61,7 +61,7 @@ std::string Popis(const Obrazovka& o, const Nastavenie& n) {
 // Both searches give the same count and the same entries, and neither touches the guard entries.
 ::testing::AssertionResult Zhoda(const Obrazovka& o, const Nastavenie& n) {
     Vysledok d = Spusti(HladajObjektyDoslovne, o, n);
-    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    Vysledok r = Spusti(HladajObjekty, o, n);
     if (d.pocet != r.pocet)
         return ::testing::AssertionFailure()
                << Popis(o, n) << ": plain found " << d.pocet << ", fast " << r.pocet;
@@ -204,7 +204,7 @@ TEST(RychleHladanie, StopsAtTheCapacity) {
     Obrazovka o = ObrazovkaZTextu({"##.##.##.##.##", "##.##.##.##.##"});
     for (int kapacita = 0; kapacita <= 4; kapacita++) {
         Nastavenie n = {kDaleko, 2, 0, 0, kapacita};
-        Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+        Vysledok r = Spusti(HladajObjekty, o, n);
         EXPECT_EQ(r.pocet, kapacita);
         ASSERT_TRUE(Zhoda(o, n));
     }
@@ -222,7 +222,7 @@ TEST(RychleHladanie, FindsOnlyTheGreysOfTheBand) {
     const unsigned nastavenia[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 13, 0xFFFFFFFFu};
     for (unsigned s : nastavenia) {
         Nastavenie n = {kDaleko, s, 1, 90, 10};
-        Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+        Vysledok r = Spusti(HladajObjekty, o, n);
         ASSERT_EQ(r.pocet, 1) << s;
         int b = static_cast<int>(s % 8);
         EXPECT_EQ(r.boxy[0].left, b * 10) << s;
@@ -230,7 +230,7 @@ TEST(RychleHladanie, FindsOnlyTheGreysOfTheBand) {
         ASSERT_TRUE(Zhoda(o, n));
     }
     Nastavenie plne = {kDaleko, 0, 1, 100, 10};
-    EXPECT_EQ(Spusti(HladajObjektyRychlo, o, plne).pocet, 0);
+    EXPECT_EQ(Spusti(HladajObjekty, o, plne).pocet, 0);
 }
 
 // A missing table or a stride shorter than the width fails with -1, an empty screen finds nothing.
@@ -238,15 +238,15 @@ TEST(RychleHladanie, RejectsBadTablesAsThePlainSearchDoes) {
     std::vector<COLORREF> f(100, 64u * 0x010101u);
     POINT s[4];
     RECT b[4];
-    EXPECT_EQ(HladajObjektyRychlo(nullptr, 10, 10, 10, kDaleko, 2, 0, 0, s, b, 4), -1);
-    EXPECT_EQ(HladajObjektyRychlo(f.data(), 9, 10, 10, kDaleko, 2, 0, 0, s, b, 4), -1);
-    EXPECT_EQ(HladajObjektyRychlo(f.data(), 10, 0, 10, kDaleko, 2, 0, 0, s, b, 4), 0);
-    EXPECT_EQ(HladajObjektyRychlo(f.data(), 10, 10, -1, kDaleko, 2, 0, 0, s, b, 4), 0);
-    EXPECT_EQ(HladajObjektyRychlo(f.data(), 10, 10, 10, kDaleko, 2, 0, 0, s, b, 4), 1);
+    EXPECT_EQ(HladajObjekty(nullptr, 10, 10, 10, kDaleko, 2, 0, 0, s, b, 4), -1);
+    EXPECT_EQ(HladajObjekty(f.data(), 9, 10, 10, kDaleko, 2, 0, 0, s, b, 4), -1);
+    EXPECT_EQ(HladajObjekty(f.data(), 10, 0, 10, kDaleko, 2, 0, 0, s, b, 4), 0);
+    EXPECT_EQ(HladajObjekty(f.data(), 10, 10, -1, kDaleko, 2, 0, 0, s, b, 4), 0);
+    EXPECT_EQ(HladajObjekty(f.data(), 10, 10, 10, kDaleko, 2, 0, 0, s, b, 4), 1);
     const int zle[][3] = {{10, 10, 10}, {9, 10, 10}, {10, 0, 10}, {10, 10, 0}, {0, 0, 0}};
     for (const auto& z : zle) {
         const COLORREF* farby = z[0] == 0 ? nullptr : f.data();
-        EXPECT_EQ(HladajObjektyRychlo(farby, z[0], z[1], z[2], kDaleko, 2, 0, 0, s, b, 4),
+        EXPECT_EQ(HladajObjekty(farby, z[0], z[1], z[2], kDaleko, 2, 0, 0, s, b, 4),
                   HladajObjektyDoslovne(farby, z[0], z[1], z[2], kDaleko, 2, 0, 0, s, b, 4));
     }
 }
@@ -254,12 +254,12 @@ TEST(RychleHladanie, RejectsBadTablesAsThePlainSearchDoes) {
 TEST(RychleHladanie, UShapeOfTheWorkedExample) {
     Obrazovka o = ObrazovkaZTextu({"##..##", "##..##", "##..##", "######"});
     Nastavenie n = {kDaleko, 2, 0, 75, 10};
-    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    Vysledok r = Spusti(HladajObjekty, o, n);
     ASSERT_EQ(r.pocet, 1);
     EXPECT_TRUE(RovnakeBody(r.stredy[0], POINT{2, 1}));
     EXPECT_TRUE(RovnakeBoxy(r.boxy[0], RECT{0, 0, 5, 3}));
     n.percento = 76;
-    EXPECT_EQ(Spusti(HladajObjektyRychlo, o, n).pocet, 0);
+    EXPECT_EQ(Spusti(HladajObjekty, o, n).pocet, 0);
 }
 
 // The lone point above joins late through the gap of the seed's row and moves the top up; the
@@ -268,7 +268,7 @@ TEST(RychleHladanie, RowAboveTheTopJoinsAndNothingElseIsDropped) {
     Obrazovka o =
         ObrazovkaZTextu({".....#", "##.......##", "###########", "", "", "#", "#", "#", "#"});
     Nastavenie n = {kDaleko, 2, 1, 45, 10};
-    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    Vysledok r = Spusti(HladajObjekty, o, n);
     ASSERT_EQ(r.pocet, 2);
     EXPECT_TRUE(RovnakeBoxy(r.boxy[0], RECT{0, 0, 10, 2}));
     EXPECT_TRUE(RovnakeBody(r.stredy[0], POINT{5, 1}));
@@ -281,7 +281,7 @@ TEST(RychleHladanie, RowAboveTheTopJoinsAndNothingElseIsDropped) {
 TEST(RychleHladanie, SeedRowIsRetriedAfterAFailedSeed) {
     Obrazovka o = ObrazovkaZTextu({"#....##", ".....##"});
     Nastavenie n = {kDaleko, 2, 2, 100, 10};
-    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    Vysledok r = Spusti(HladajObjekty, o, n);
     ASSERT_EQ(r.pocet, 1);
     EXPECT_TRUE(RovnakeBoxy(r.boxy[0], RECT{5, 0, 6, 1}));
     EXPECT_TRUE(Zhoda(o, n));
@@ -292,12 +292,12 @@ TEST(RychleHladanie, SeedRowIsRetriedAfterAFailedSeed) {
 TEST(RychleHladanie, CountLeavesOutRunsTheClosingPassDoesNotReach) {
     Obrazovka o = ObrazovkaZTextu({"##########", "##......##", "........#."});
     Nastavenie n = {kDaleko, 2, 1, 43, 10};
-    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    Vysledok r = Spusti(HladajObjekty, o, n);
     ASSERT_EQ(r.pocet, 1);
     EXPECT_TRUE(RovnakeBoxy(r.boxy[0], RECT{0, 0, 9, 2}));
     EXPECT_TRUE(RovnakeBody(r.stredy[0], POINT{4, 1}));
     n.percento = 44;
-    EXPECT_EQ(Spusti(HladajObjektyRychlo, o, n).pocet, 0);
+    EXPECT_EQ(Spusti(HladajObjekty, o, n).pocet, 0);
     EXPECT_TRUE(Zhoda(o, n));
 }
 
@@ -307,7 +307,7 @@ TEST(RychleHladanie, CountLeavesOutRunsTheClosingPassDoesNotReach) {
 TEST(RychleHladanie, BlobCutShortIsFoundTwice) {
     Obrazovka o = ObrazovkaZTextu({"##########", "#........#", ".....#...."});
     Nastavenie n = {kDaleko, 2, 0, 0, 10};
-    Vysledok r = Spusti(HladajObjektyRychlo, o, n);
+    Vysledok r = Spusti(HladajObjekty, o, n);
     ASSERT_EQ(r.pocet, 2);
     EXPECT_TRUE(RovnakeBoxy(r.boxy[0], RECT{5, 0, 5, 2}));
     EXPECT_TRUE(RovnakeBoxy(r.boxy[1], RECT{0, 0, 9, 1}));

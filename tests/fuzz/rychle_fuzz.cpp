@@ -1,5 +1,5 @@
 // libFuzzer target: the fast search and the plain one must agree on every small image.
-#include "search/hladanie_rychle.h"
+#include "search/hladanie.h"
 #include "tests/oracle/hladanie_doslovne.h"
 
 #include <climits>
@@ -67,8 +67,8 @@ void Porovnaj(const std::vector<COLORREF>& farby, int krok, int sirka, int vyska
     std::vector<RECT> br(bd);
     int d = HladajObjektyDoslovne(farby.data(), krok, sirka, vyska, okno, pasmo, minVelkost,
                                   percento, sd.data(), bd.data(), kapacita);
-    int r = HladajObjektyRychlo(farby.data(), krok, sirka, vyska, okno, pasmo, minVelkost, percento,
-                                sr.data(), br.data(), kapacita);
+    int r = HladajObjekty(farby.data(), krok, sirka, vyska, okno, pasmo, minVelkost, percento,
+                          sr.data(), br.data(), kapacita);
     if (d != r || std::memcmp(sd.data(), sr.data(), sd.size() * sizeof(POINT)) != 0 ||
         std::memcmp(bd.data(), br.data(), bd.size() * sizeof(RECT)) != 0)
         __builtin_trap();
