@@ -7,29 +7,22 @@
 
 namespace {
 
-TEST(Allocators, CountsFollowTheDesktopWithAMargin) {
+TEST(Allocators, ZeroFilledForTheCurrentDesktopWithAMargin) {
+    int n[3] = {};
     NastavVelkostDesktopu(640, 480);
-    int n = 0;
-    POINT* body = AlokaciaDsktPointPola(&n);
-    ASSERT_NE(body, nullptr);
-    EXPECT_EQ(n, 645 * 485);
-    EXPECT_EQ(body[n - 1].x, 0);
-    EXPECT_EQ(body[0].y, 0);
-    std::free(body);
-
+    POINT* body = AlokaciaDsktPointPola(&n[0]);
     NastavVelkostDesktopu(800, 600);
-    int m = 0;
-    RECT* boxy = AlokaciaDsktRectPola(&m);
-    ASSERT_NE(boxy, nullptr);
-    EXPECT_EQ(m, 805 * 605);
-    EXPECT_EQ(boxy[m - 1].bottom, 0);
+    RECT* boxy = AlokaciaDsktRectPola(&n[1]);
+    double* cisla = AlokaciaDsktDoublePola(&n[2]);
+    ASSERT_TRUE(body && boxy && cisla);
+    EXPECT_EQ(n[0], 645 * 485);
+    EXPECT_EQ(n[1], 805 * 605);
+    EXPECT_EQ(n[2], 805 * 605);
+    EXPECT_EQ(body[n[0] - 1].y, 0);
+    EXPECT_EQ(boxy[n[1] - 1].bottom, 0);
+    EXPECT_EQ(cisla[n[2] - 1], 0.0);
+    std::free(body);
     std::free(boxy);
-
-    int d = 0;
-    double* cisla = AlokaciaDsktDoublePola(&d);
-    ASSERT_NE(cisla, nullptr);
-    EXPECT_EQ(d, 805 * 605);
-    EXPECT_EQ(cisla[d - 1], 0.0);
     std::free(cisla);
 }
 

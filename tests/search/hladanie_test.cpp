@@ -4,222 +4,149 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace {
 
-// A filled disc of radius r around (cx, cy); returns its pixel count.
-int Disc(Image& im, int cx, int cy, int r) {
-    int n = 0;
-    for (int y = cy - r; y <= cy + r; ++y) {
-        for (int x = cx - r; x <= cx + r; ++x) {
-            if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r) {
-                Fill(im, x, y, x, y);
-                ++n;
+Image Disc() {
+    Image im = Blank(100, 100);
+    for (int y = -10; y <= 10; ++y) {
+        for (int x = -10; x <= 10; ++x) {
+            if (x * x + y * y <= 100) {
+                Fill(im, 50 + x, 40 + y, 50 + x, 40 + y);
             }
         }
     }
-    return n;
+    return im;
 }
 
-TEST(WorkedExample, UShapeIsOneObjectAtThreeQuartersFill) {
-    Image u = FromArt({"##..##", "##..##", "##..##", "######"});
-    EXPECT_EQ(Search(u, 2, 1, 75), (V{{2, 1, 0, 0, 5, 3}}));
-    EXPECT_EQ(Search(u, 2, 1, 76), V{});
-}
-
-TEST(EdgeCases, FilledSquare) {
-    Image im = Blank(100, 100);
-    Fill(im, 20, 30, 29, 39);
-    EXPECT_EQ(Search(im, 2, 5, 70), (V{{24, 34, 20, 30, 29, 39}}));
-    EXPECT_EQ(Search(im, 2, 10, 100), (V{{24, 34, 20, 30, 29, 39}}));
-    EXPECT_EQ(Search(im, 2, 11, 0), V{});
-}
-
-TEST(EdgeCases, DiscAndTriangleFillThresholds) {
-    Image disc = Blank(100, 100);
-    ASSERT_EQ(Disc(disc, 50, 40, 10), 317);
-    EXPECT_EQ(Search(disc, 2, 5, 70), (V{{50, 40, 40, 30, 60, 50}}));
-    EXPECT_EQ(Search(disc, 2, 5, 75), V{});
-
-    Image tri = Blank(60, 60);
+Image Triangle() {
+    Image im = Blank(60, 60);
     for (int i = 0; i < 20; ++i) {
-        Fill(tri, 10, 10 + i, 10 + i, 10 + i);
+        Fill(im, 10, 10 + i, 10 + i, 10 + i);
     }
-    EXPECT_EQ(Search(tri, 2, 5, 50), (V{{19, 19, 10, 10, 29, 29}}));
-    EXPECT_EQ(Search(tri, 2, 5, 55), V{});
+    return im;
 }
 
-TEST(EdgeCases, ResultOrderFollowsSeeds) {
-    Image im = Blank(100, 100);
-    Fill(im, 20, 30, 29, 39);
-    Fill(im, 50, 20, 59, 29);
-    EXPECT_EQ(Search(im, 2, 5, 70), (V{{54, 24, 50, 20, 59, 29}, {24, 34, 20, 30, 29, 39}}));
-
-    Image same = Blank(100, 100);
-    Fill(same, 60, 30, 69, 39);
-    Fill(same, 20, 30, 29, 39);
-    EXPECT_EQ(Search(same, 2, 5, 70), (V{{24, 34, 20, 30, 29, 39}, {64, 34, 60, 30, 69, 39}}));
-}
-
-TEST(EdgeCases, WindowIsLeftOutIncludingRightAndBottomEdges) {
-    Image im = Blank(100, 100);
-    Fill(im, 20, 30, 29, 39);
-    EXPECT_EQ(Search(im, 2, 5, 70, RECT{25, 0, 40, 99}), (V{{22, 34, 20, 30, 24, 39}}));
-    // Right column 24 and bottom row 35 of the window still belong to it.
-    EXPECT_EQ(Search(im, 2, 1, 0, RECT{0, 0, 24, 99}), (V{{27, 34, 25, 30, 29, 39}}));
-    EXPECT_EQ(Search(im, 2, 1, 0, RECT{0, 0, 99, 35}), (V{{24, 37, 20, 36, 29, 39}}));
-    EXPECT_EQ(Search(im, 2, 1, 0, RECT{-50, -50, 500, 500}), V{});
-}
-
-TEST(EdgeCases, LinesOnePixelThick) {
-    Image h = Blank(50, 20);
-    Fill(h, 5, 10, 40, 10);
-    EXPECT_EQ(Search(h, 2, 0, 0), V{});
-
-    Image v = Blank(50, 40);
-    Fill(v, 0, 10, 0, 30);
-    EXPECT_EQ(Search(v, 2, 1, 100), (V{{0, 20, 0, 10, 0, 30}}));
-    EXPECT_EQ(Search(v, 2, 0, 100), (V{{0, 20, 0, 10, 0, 30}}));
-    EXPECT_EQ(Search(v, 2, 2, 0), V{});
-}
-
-TEST(EdgeCases, GreyBandAndExactChannels) {
+// Band 1 and an off-grey pixel RGB(64, 64, 65) inside a band-2 square.
+Image Greys() {
     Image im = Blank(50, 50);
     Fill(im, 10, 10, 19, 19, 0x3F3F3F);
-    EXPECT_EQ(Search(im, 1, 5, 70), (V{{14, 14, 10, 10, 19, 19}}));
-    EXPECT_EQ(Search(im, 2, 5, 70), V{});
-
-    Image dot = Blank(50, 50);
-    Fill(dot, 10, 10, 19, 19);
-    Fill(dot, 15, 15, 15, 15, 0x414040); // RGB(64, 64, 65)
-    EXPECT_EQ(Search(dot, 2, 5, 99), (V{{14, 14, 10, 10, 19, 19}}));
-    EXPECT_EQ(Search(dot, 2, 5, 100), V{});
+    Fill(im, 30, 30, 39, 39);
+    Fill(im, 35, 35, 35, 35, 0x414040);
+    return im;
 }
 
-TEST(EdgeCases, BandSevenIncludesWhiteAndLargeSettingsWrap) {
-    Image white = Blank(8, 6);
-    EXPECT_EQ(Search(white, 7, 1, 100), (V{{3, 2, 0, 0, 7, 5}}));
-    // 32 * setting is taken modulo 256: 8 is band 0, the largest setting is band 7.
+// A background of band 4 with a band-0 square and a white one.
+Image BandEnds() {
     Image im = Blank(30, 30, 0x808080);
     Fill(im, 2, 2, 6, 6, 0x050505);
-    Fill(im, 20, 20, 24, 24, 0xE6E6E6);
-    EXPECT_EQ(Search(im, 8, 1, 0), (V{{4, 4, 2, 2, 6, 6}}));
-    EXPECT_EQ(Search(im, 0xFFFFFFFFu, 1, 0), (V{{22, 22, 20, 20, 24, 24}}));
-    EXPECT_EQ(Search(im, 3, 1, 0), V{});
-    EXPECT_EQ(Search(im, 4, 1, 0), (V{{14, 14, 0, 0, 29, 29}})); // the background itself
+    Fill(im, 20, 20, 24, 24, kWhite);
+    return im;
 }
 
-TEST(EdgeCases, UAndNShapesAreOneObjectEach) {
-    Image u = FromArt({".........", ".##...##.", ".##...##.", ".#######.", "........."});
-    EXPECT_EQ(Search(u, 2, 1, 0), (V{{4, 2, 1, 1, 7, 3}}));
-    Image n = FromArt({".........", ".#######.", ".##...##.", ".##...##.", "........."});
-    EXPECT_EQ(Search(n, 2, 1, 0), (V{{4, 2, 1, 1, 7, 3}}));
-}
+struct Case {
+    const char* what;
+    Image im;
+    unsigned band;
+    int min_size;
+    int fill;
+    V want;
+    RECT window = kNoWindow;
+};
 
-TEST(EdgeCases, ObjectsAtTheEdgesOfTheTable) {
-    Image im = Blank(40, 30);
-    Fill(im, 0, 0, 9, 9);
-    Fill(im, 30, 20, 39, 29); // bottom row is the table's last row and the list's end
-    EXPECT_EQ(Search(im, 2, 5, 70), (V{{4, 4, 0, 0, 9, 9}, {34, 24, 30, 20, 39, 29}}));
-}
-
-TEST(EdgeCases, NothingFoundLeavesResultsUntouched) {
-    Image im = Blank(30, 30);
-    POINT c[2] = {{11, 12}, {13, 14}};
-    RECT b[2] = {{1, 2, 3, 4}, {5, 6, 7, 8}};
-    EXPECT_EQ(HladajObjekty(im.px.data(), im.w, im.w, im.h, kNoWindow, 2, 1, 0, c, b, 2), 0);
-    EXPECT_EQ(c[0].x, 11);
-    EXPECT_EQ(c[1].y, 14);
-    EXPECT_EQ(b[0].left, 1);
-    EXPECT_EQ(b[1].bottom, 8);
-}
-
-TEST(EdgeCases, ObjectEndingAtAGapIsClosedBeforeTheRowsBelow) {
-    Image im = FromArt({"###....", "###....", ".......", "....###", "....###", "###...."});
-    EXPECT_EQ(Search(im, 2, 1, 0), (V{{1, 0, 0, 0, 2, 1}, {5, 3, 4, 3, 6, 4}}));
-}
-
-TEST(EdgeCases, RunsBesideTheGrowingRowStayForLaterObjects) {
-    // The right block shares rows with the left one but never overlaps its range.
-    Image im = FromArt({"##....", "##..##", "##..##", "....##"});
-    EXPECT_EQ(Search(im, 2, 1, 0), (V{{0, 1, 0, 0, 1, 2}, {4, 2, 4, 1, 5, 3}}));
-}
-
-TEST(EdgeCases, DiagonalTouchIsNoOverlap) {
-    Image im = FromArt({"##....", "##....", "..##..", "..##.."});
-    EXPECT_EQ(Search(im, 2, 1, 0), (V{{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}));
-}
-
-TEST(EdgeCases, ClosingPassStopsAtARowThatDoesNotJoin) {
-    // The stem joins the legs' range across their gap going down, but the legs do not overlap
-    // the stem going up: the first object is the stem with the seed's row as its top, and the
-    // bar with its legs is found again in the next cycle.
-    Image im = FromArt({"#######", "##...##", "...#...", "...#..."});
-    EXPECT_EQ(Search(im, 2, 1, 0), (V{{3, 1, 3, 0, 3, 3}, {3, 0, 0, 0, 6, 1}}));
-}
-
-TEST(FillTest, BoundaryIsRecorded) {
-    // 55 pixels in a 10 x 10 box: exactly 55 percent.
-    Image im = Blank(20, 20);
-    Fill(im, 0, 0, 9, 4);
-    Fill(im, 0, 5, 0, 9);
-    EXPECT_EQ(Search(im, 2, 1, 55), (V{{4, 4, 0, 0, 9, 9}}));
-    EXPECT_EQ(Search(im, 2, 1, 56), V{});
-}
-
-TEST(Decisions, SeedRowIsRetriedWhenTheNextRowIsTheLast) {
-    // A block two rows high beside an earlier run on the same row, at the end of the list.
-    Image im = FromArt({"#....#####", ".....#####"});
-    EXPECT_EQ(Search(im, 2, 1, 0), (V{{7, 0, 5, 0, 9, 1}}));
-}
-
-TEST(Decisions, SeedRowIsRetriedBeforeAGap) {
-    Image im = FromArt({"#....#####", ".....#####", "..........", "###.......", "###......."});
-    EXPECT_EQ(Search(im, 2, 1, 100), (V{{7, 0, 5, 0, 9, 1}, {1, 3, 0, 3, 2, 4}}));
-}
-
-TEST(Decisions, SkipCountSparesPointsOfLaterObjects) {
-    // The closing pass takes the run at (1, 0) in front of the seed (5, 0); the full square
-    // below must keep all its 9 pixels.
-    Image im = FromArt({".#...#", "#..###", "######", "......", "###...", "###...", "###..."});
-    EXPECT_EQ(Search(im, 2, 1, 100), (V{{1, 5, 0, 4, 2, 6}}));
-    EXPECT_EQ(Search(im, 2, 1, 66), (V{{2, 1, 0, 0, 5, 2}, {1, 5, 0, 4, 2, 6}}));
-    EXPECT_EQ(Search(im, 2, 1, 67), (V{{1, 5, 0, 4, 2, 6}}));
-}
-
-TEST(Decisions, RowAboveTheTopJoiningLateMovesTheTop) {
-    // (3, 0) joins across the gap of row 1 only in the closing pass.
-    Image im = FromArt({"...#...", "##...##", "#######"});
-    EXPECT_EQ(Search(im, 2, 1, 0), (V{{3, 1, 0, 0, 6, 2}}));
-    // 12 of 21 pixels: the box is three rows high, so 57 % passes and 58 % fails.
-    EXPECT_EQ(Search(im, 2, 1, 57).size(), 1u);
-    EXPECT_EQ(Search(im, 2, 1, 58).size(), 0u);
-    // Only the run that joins sets the range, not column -1.
-    Image off = FromArt({".....#.", "##...##", "#######"});
-    EXPECT_EQ(Search(off, 2, 1, 0), (V{{3, 1, 0, 0, 6, 2}}));
-}
-
-TEST(Capacity, NeverRecordsMoreThanTheArraysHold) {
-    Image im = Blank(100, 20);
-    for (int i = 0; i < 5; ++i) {
-        Fill(im, 2 + 20 * i, 2, 11 + 20 * i, 11);
+TEST(Search, ExamplesAndEdgeCases) {
+    const Image u = FromArt({"##..##", "##..##", "##..##", "######"});
+    const Image n = FromArt({"#######", "##...##", "##...##"});
+    const Image square = Boxes(100, 100, {{20, 30, 29, 39}});
+    const Image three = Boxes(100, 100, {{20, 30, 29, 39}, {50, 20, 59, 29}, {65, 30, 74, 39}});
+    const Image corners = Boxes(40, 30, {{0, 0, 9, 9}, {30, 20, 39, 29}});
+    const Image fifty_five = Boxes(20, 20, {{0, 0, 9, 4}, {0, 5, 0, 9}}); // 55 of 100 pixels
+    const Image row = Boxes(50, 20, {{5, 10, 40, 10}});
+    const Image column = Boxes(50, 40, {{0, 10, 0, 30}});
+    const Image gap = FromArt({"###....", "###....", ".......", "....###", "....###", "###...."});
+    const Image beside = FromArt({"##....", "##..##", "##..##", "....##"});
+    const Image diagonal = FromArt({"##....", "##....", "..##..", "..##.."});
+    // The legs do not overlap the stem going up: the stem ends at the seed's row and the bar
+    // with its legs is found again in the next cycle.
+    const Image stem = FromArt({"#######", "##...##", "...#...", "...#..."});
+    const Image retry = FromArt({"#....#####", ".....#####"});
+    const Image retry_gap =
+        FromArt({"#....#####", ".....#####", "..........", "###.......", "###......."});
+    // The closing pass takes (1, 0), in front of the seed (5, 0); the square below keeps all its
+    // 9 pixels.
+    const Image skip =
+        FromArt({".#...#", "#..###", "######", "......", "###...", "###...", "###..."});
+    // (3, 0) joins across the gap of row 1 only in the closing pass and moves the top: 12 of 21.
+    const Image late = FromArt({"...#...", "##...##", "#######"});
+    const Image late_off = FromArt({".....#.", "##...##", "#######"});
+    const V sq = {{24, 34, 20, 30, 29, 39}};
+    const Case cases[] = {
+        {"U at three quarters", u, 2, 1, 75, {{2, 1, 0, 0, 5, 3}}},
+        {"U below its fill", u, 2, 1, 76, {}},
+        {"N shape", n, 2, 1, 0, {{3, 1, 0, 0, 6, 2}}},
+        {"square at its size", square, 2, 10, 100, sq},
+        {"square below the size", square, 2, 11, 0, {}},
+        {"disc", Disc(), 2, 5, 70, {{50, 40, 40, 30, 60, 50}}},
+        {"disc below its fill", Disc(), 2, 5, 75, {}},
+        {"triangle", Triangle(), 2, 5, 50, {{19, 19, 10, 10, 29, 29}}},
+        {"triangle below its fill", Triangle(), 2, 5, 55, {}},
+        {"fill boundary", fifty_five, 2, 1, 55, {{4, 4, 0, 0, 9, 9}}},
+        {"past the fill boundary", fifty_five, 2, 1, 56, {}},
+        {"window cuts the square", square, 2, 5, 70, {{22, 34, 20, 30, 24, 39}}, {25, 0, 40, 99}},
+        {"window's right column", square, 2, 1, 0, {{27, 34, 25, 30, 29, 39}}, {0, 0, 24, 99}},
+        {"window's bottom row", square, 2, 1, 0, {{24, 37, 20, 36, 29, 39}}, {0, 0, 99, 35}},
+        {"window over everything", square, 2, 1, 0, {}, {-50, -50, 500, 500}},
+        {"order of seeds",
+         three,
+         2,
+         5,
+         70,
+         {{54, 24, 50, 20, 59, 29}, sq[0], {69, 34, 65, 30, 74, 39}}},
+        {"corners", corners, 2, 5, 70, {{4, 4, 0, 0, 9, 9}, {34, 24, 30, 20, 39, 29}}},
+        {"one-row line never seeds", row, 2, 0, 0, {}},
+        {"one-column line", column, 2, 1, 100, {{0, 20, 0, 10, 0, 30}}},
+        {"one-column line below the size", column, 2, 2, 0, {}},
+        {"band 1", Greys(), 1, 5, 70, {{14, 14, 10, 10, 19, 19}}},
+        {"off-grey pixel left out", Greys(), 2, 5, 99, {{34, 34, 30, 30, 39, 39}}},
+        {"off-grey pixel costs the full fill", Greys(), 2, 5, 100, {}},
+        {"setting 8 is band 0", BandEnds(), 8, 1, 0, {{4, 4, 2, 2, 6, 6}}},
+        {"largest setting is band 7", BandEnds(), 0xFFFFFFFFu, 1, 0, {{22, 22, 20, 20, 24, 24}}},
+        {"band 4 starts at 128", BandEnds(), 4, 1, 0, {{14, 14, 0, 0, 29, 29}}},
+        {"gap closes the object", gap, 2, 1, 0, {{1, 0, 0, 0, 2, 1}, {5, 3, 4, 3, 6, 4}}},
+        {"runs beside the range wait", beside, 2, 1, 0, {{0, 1, 0, 0, 1, 2}, {4, 2, 4, 1, 5, 3}}},
+        {"diagonal touch", diagonal, 2, 1, 0, {{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}},
+        {"closing pass stops", stem, 2, 1, 0, {{3, 1, 3, 0, 3, 3}, {3, 0, 0, 0, 6, 1}}},
+        {"retry at the end", retry, 2, 1, 0, {{7, 0, 5, 0, 9, 1}}},
+        {"retry at a gap", retry_gap, 2, 1, 100, {{7, 0, 5, 0, 9, 1}, {1, 3, 0, 3, 2, 4}}},
+        {"skip count, 100 %", skip, 2, 1, 100, {{1, 5, 0, 4, 2, 6}}},
+        {"skip count, 66 %", skip, 2, 1, 66, {{2, 1, 0, 0, 5, 2}, {1, 5, 0, 4, 2, 6}}},
+        {"skip count, 67 %", skip, 2, 1, 67, {{1, 5, 0, 4, 2, 6}}},
+        {"late row above the top", late, 2, 1, 57, {{3, 1, 0, 0, 6, 2}}},
+        {"late row in a 3-row box", late, 2, 1, 58, {}},
+        {"late run sets its own range", late_off, 2, 1, 0, {{3, 1, 0, 0, 6, 2}}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Search(c.im, c.band, c.min_size, c.fill, c.window), c.want) << c.what;
     }
-    EXPECT_EQ(Search(im, 2, 1, 0).size(), 5u);
-    POINT c[4] = {};
-    RECT b[4] = {};
-    c[3] = POINT{-5, -5};
-    EXPECT_EQ(HladajObjekty(im.px.data(), im.w, im.w, im.h, kNoWindow, 2, 1, 0, c, b, 3), 3);
-    EXPECT_EQ(c[2].x, 46);
-    EXPECT_EQ(c[3].x, -5);
+}
+
+TEST(Search, RecordsAtMostTheCapacityAndNothingElse) {
+    const Image im =
+        Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
+    POINT c[4] = {{11, 12}, {13, 14}, {-5, -5}};
+    RECT b[4] = {{1, 2, 3, 4}};
+    const Image blank = Blank(30, 30);
+    EXPECT_EQ(HladajObjekty(blank.px.data(), 30, 30, 30, kNoWindow, 2, 1, 0, c, b, 2), 0);
+    EXPECT_EQ(c[0].x, 11);
+    EXPECT_EQ(b[0].bottom, 4);
+    EXPECT_EQ(HladajObjekty(im.px.data(), im.w, im.w, im.h, kNoWindow, 2, 1, 0, c, b, 2), 2);
+    EXPECT_EQ(c[1].x, 26);
+    EXPECT_EQ(c[2].x, -5);
     EXPECT_EQ(HladajObjekty(im.px.data(), im.w, im.w, im.h, kNoWindow, 2, 1, 0, c, b, 0), 0);
 }
 
-TEST(Table, StrideLongerThanWidthAndBadTables) {
+TEST(Search, StrideAndBadTables) {
     // Entries past the width of each row are not part of the screen.
-    Image im = Blank(30, 10);
-    Fill(im, 20, 0, 29, 9);
-    Fill(im, 2, 2, 5, 5);
+    const Image im = Boxes(30, 10, {{20, 0, 29, 9}, {2, 2, 5, 5}});
     POINT c[4];
     RECT b[4];
     EXPECT_EQ(HladajObjekty(im.px.data(), 30, 20, 10, kNoWindow, 2, 1, 0, c, b, 4), 1);
@@ -229,71 +156,15 @@ TEST(Table, StrideLongerThanWidthAndBadTables) {
     EXPECT_EQ(HladajObjekty(im.px.data(), 30, 0, 10, kNoWindow, 2, 1, 0, c, b, 4), 0);
 }
 
-TEST(Table, SizeChangesBetweenSearches) {
-    Image small = Blank(20, 10);
-    Fill(small, 1, 1, 5, 5);
-    Image large = Blank(300, 200);
-    Fill(large, 250, 150, 280, 190);
-    Image wide = Blank(10, 20);
-    Fill(wide, 2, 12, 8, 18);
+TEST(Search, TablesFollowTheSizeFromSearchToSearch) {
+    const Image small = Boxes(20, 10, {{1, 1, 5, 5}});
+    const Image large = Boxes(300, 200, {{250, 150, 280, 190}});
+    const Image tall = Boxes(10, 20, {{2, 12, 8, 18}});
     for (int round = 0; round < 2; ++round) {
-        EXPECT_EQ(Search(small, 2, 1, 0), (V{{3, 3, 1, 1, 5, 5}}));
-        EXPECT_EQ(Search(large, 2, 1, 0), (V{{265, 170, 250, 150, 280, 190}}));
-        EXPECT_EQ(Search(small, 2, 1, 0), (V{{3, 3, 1, 1, 5, 5}}));
-        EXPECT_EQ(Search(wide, 2, 1, 0), (V{{5, 15, 2, 12, 8, 18}}));
-    }
-}
-
-// Shapes where the run view and the point list are easy to get apart.
-TEST(ModelCrossCheck, TrickyShapes) {
-    const std::vector<std::vector<std::string>> shapes = {
-        {"##..##", "##..##", "##..##", "######"},
-        {".#...#", "#..###", "######", "......", "###...", "###...", "###..."},
-        {"...#...", "##...##", "#######"},
-        {"#.#.#.#", "#######", "#.#.#.#", "#######"},
-        {"#....#####", ".....#####", "..........", "###.......", "###......."},
-        {"..#..#..", ".######.", "#......#", "########"},
-        {"##.##.##", ".#..#..#", "########", "#......#", "#.####.#"},
-        {"#.#", ".#.", "#.#", ".#.", "###"},
-        {"....##", "##..##", "######", "##....", "##..##", "######"},
-    };
-    for (const auto& s : shapes) {
-        Image im = FromArt(s);
-        for (int fill : {0, 50, 70, 100}) {
-            EXPECT_EQ(Search(im, 2, 1, fill), ModelSearch(im, 2, 1, fill, kNoWindow))
-                << "shape starting " << s[0] << " fill " << fill;
-        }
-    }
-}
-
-TEST(ModelCrossCheck, RandomTablesWithWindows) {
-    std::mt19937 gen(12345);
-    for (int t = 0; t < 1500; ++t) {
-        const int w = 1 + static_cast<int>(gen() % 14);
-        const int h = 1 + static_cast<int>(gen() % 12);
-        const unsigned density = 20 + gen() % 60;
-        Image im = Blank(w, h);
-        for (COLORREF& p : im.px) {
-            if (gen() % 100 < density) {
-                p = 0x404040 + 0x010101 * (gen() % 40); // some greys fall outside band 2
-            }
-        }
-        RECT win = kNoWindow;
-        if (gen() % 3 == 0) {
-            const int l = static_cast<int>(gen() % (w + 4)) - 2;
-            const int tp = static_cast<int>(gen() % (h + 4)) - 2;
-            win = RECT{l, tp, l + static_cast<int>(gen() % 5), tp + static_cast<int>(gen() % 5)};
-        }
-        const int min_size = static_cast<int>(gen() % 3);
-        const int fill = static_cast<int>(gen() % 101);
-        const V got = Search(im, 2, min_size, fill, win);
-        ASSERT_EQ(got, ModelSearch(im, 2, min_size, fill, win)) << "case " << t;
-        for (const Found& f : got) {
-            EXPECT_GE(f[2], 0);
-            EXPECT_LE(f[4], w - 1);
-            EXPECT_GE(f[3], 0);
-            EXPECT_LE(f[5], h - 1);
-        }
+        EXPECT_EQ(Search(small), (V{{3, 3, 1, 1, 5, 5}}));
+        EXPECT_EQ(Search(large), (V{{265, 170, 250, 150, 280, 190}}));
+        EXPECT_EQ(Search(small), (V{{3, 3, 1, 1, 5, 5}}));
+        EXPECT_EQ(Search(tall), (V{{5, 15, 2, 12, 8, 18}}));
     }
 }
 

@@ -4,6 +4,7 @@
 #include "search/hladanie.h"
 
 #include <array>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -23,12 +24,11 @@ using V = std::vector<Found>;
 
 Image Blank(int w, int h, COLORREF c = kWhite);
 void Fill(Image& im, int l, int t, int r, int b, COLORREF c = kGrey64);
+// A w x h white table with boxes (left, top, right, bottom) of grey 64.
+Image Boxes(int w, int h, std::initializer_list<std::array<int, 4>> boxes);
 // '#' is grey 64, anything else white.
 Image FromArt(const std::vector<std::string>& rows);
 
-// Runs the search and returns what it recorded; kapacita defaults to plenty.
-std::vector<Found> Search(const Image& im, unsigned band = 2, int min_size = 1, int fill = 0,
-                          RECT window = kNoWindow, int kapacita = 1000);
-
-// The same search on the level of runs of points, written independently of the point list.
-std::vector<Found> ModelSearch(const Image& im, unsigned band, int min_size, int fill, RECT window);
+// Runs the search with room for kapacita records and returns what it recorded.
+V Search(const Image& im, unsigned band = 2, int min_size = 1, int fill = 0,
+         RECT window = kNoWindow, int kapacita = 1000);
