@@ -6,8 +6,10 @@
 FalosnyRegister g_register;
 
 namespace {
-HKEY Kluc() {
-    return reinterpret_cast<HKEY>(&g_register);
+// Records a write in its order; false when it is to fail.
+bool Zapis(const char* meno) {
+    g_register.poradie_zapisu.push_back(meno);
+    return g_register.zapis_zlyha.count(meno) == 0;
 }
 } // namespace
 
@@ -20,10 +22,10 @@ void UlozData(const std::string& meno, DWORD typ, std::vector<BYTE> data) {
     g_register.hodnoty[meno] = HodnotaRegistra{typ, std::move(data)};
 }
 
-void UlozDword(const std::string& meno, DWORD hodnota) {
+void UlozDword(const std::string& meno, DWORD h) {
     UlozData(meno, kRegDword,
-             {static_cast<BYTE>(hodnota), static_cast<BYTE>(hodnota >> 8),
-              static_cast<BYTE>(hodnota >> 16), static_cast<BYTE>(hodnota >> 24)});
+             {static_cast<BYTE>(h), static_cast<BYTE>(h >> 8), static_cast<BYTE>(h >> 16),
+              static_cast<BYTE>(h >> 24)});
 }
 
 HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
@@ -34,23 +36,21 @@ HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
         *vytvoreny = g_register.existuje ? 0 : 1;
     g_register.existuje = true;
     g_register.otvoreny += 1;
-    return Kluc();
+    return reinterpret_cast<HKEY>(&g_register);
 }
 
 int registry_WriteDWORD(HKEY, const char* meno, DWORD hodnota) {
-    g_register.poradie_zapisu.push_back(meno);
-    if (g_register.zapis_zlyha.count(meno))
-        return 0;
-    UlozDword(meno, hodnota);
-    return 1;
+    const bool ok = Zapis(meno);
+    if (ok)
+        UlozDword(meno, hodnota);
+    return ok;
 }
 
 int registry_WriteBYTE(HKEY, const char* meno, BYTE hodnota) {
-    g_register.poradie_zapisu.push_back(meno);
-    if (g_register.zapis_zlyha.count(meno))
-        return 0;
-    UlozData(meno, kRegBinary, {hodnota});
-    return 1;
+    const bool ok = Zapis(meno);
+    if (ok)
+        UlozData(meno, kRegBinary, {hodnota});
+    return ok;
 }
 
 int registry_ReadDWORD(HKEY, const char* meno, DWORD* ciel) {

@@ -1,6 +1,8 @@
 // Loading and saving the settings and the window placement, over the in-memory registry.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "app/register.h"
 #include "falosny_register.h"
 #include "search/hladanie.h"
@@ -9,6 +11,12 @@
 namespace {
 
 const DWORD kStred1920 = 848u | (411u << 16);
+
+// The eight loaded values, in the order they are saved.
+std::array<DWORD, 8> Hodnoty() {
+    return {g_dwWindowPos,  g_dwWindowSize,  g_dwWindowShow, stupne_sedi,
+            VelkostObjektu, percento_vyplne, volba,          sledovanie_kurzora};
+}
 
 class Nastavenia : public ::testing::Test {
   protected:
@@ -19,14 +27,15 @@ class Nastavenia : public ::testing::Test {
     }
     void TearDown() override { EXPECT_EQ(g_register.otvoreny, 0) << "key left open"; }
 
+    // Settings out of the rows' ranges load as they are.
     static void UlozVsetko() {
         UlozDword("WindowPos", 100u | (200u << 16));
         UlozDword("WindowSize", 224u | (242u << 16));
         UlozDword("WindowShow", 1);
-        UlozDword("StupneSedi", 5);
+        UlozDword("StupneSedi", 200);
         UlozDword("VelkostObjektu", 60);
-        UlozDword("percento_vyplne", 45);
-        UlozDword("Volba", 3);
+        UlozDword("percento_vyplne", 0);
+        UlozDword("Volba", 4);
         UlozData("InfoKurzor", kRegBinary, {1});
     }
     static DWORD Precitaj(const char* meno) {
@@ -37,12 +46,9 @@ class Nastavenia : public ::testing::Test {
 };
 
 TEST_F(Nastavenia, PackingCutsEachHalfTo16Bits) {
-    EXPECT_EQ(ZbalSlova(848, 411), kStred1920);
-    EXPECT_EQ(ZbalSlova(224, 259), 224u | (259u << 16));
     EXPECT_EQ(ZbalSlova(-1, 2), 0xFFFFu | (2u << 16));
     EXPECT_EQ(ZbalSlova(0x12345, 0x10001), 0x2345u | (1u << 16));
     EXPECT_EQ(StredovaPoloha(1920, 1080), kStred1920);
-    EXPECT_EQ(StredovaPoloha(640, 480), ZbalSlova(320 - 112, 240 - 129));
     // Signed division truncating toward zero: a screen smaller than the window centres
     // "negatively".
     EXPECT_EQ(StredovaPoloha(100, 100), ZbalSlova(50 - 112, 50 - 129));
@@ -50,86 +56,42 @@ TEST_F(Nastavenia, PackingCutsEachHalfTo16Bits) {
 
 TEST_F(Nastavenia, FirstRunCentresAndWritesNothing) {
     EXPECT_EQ(ReadRegistry(), 1);
-    EXPECT_TRUE(g_register.existuje);
     EXPECT_EQ(g_register.cesta, "Software\\Zornavit");
+    EXPECT_TRUE(g_register.existuje);
     EXPECT_TRUE(g_register.hodnoty.empty());
-    EXPECT_EQ(g_dwWindowPos, kStred1920);
-    EXPECT_EQ(g_dwWindowSize, 224u | (259u << 16));
-    EXPECT_EQ(g_dwWindowShow, 1u);
-    EXPECT_EQ(stupne_sedi, 0u);
-    EXPECT_EQ(VelkostObjektu, 20u);
-    EXPECT_EQ(percento_vyplne, 70u);
-    EXPECT_EQ(volba, 1u);
-    EXPECT_EQ(sledovanie_kurzora, 0u);
+    EXPECT_EQ(Hodnoty(),
+              (std::array<DWORD, 8>{kStred1920, 224u | (259u << 16), 1, 0, 20, 70, 1, 0}));
 }
 
 TEST_F(Nastavenia, LoadsAllEightValues) {
     UlozVsetko();
+    sledovanie_kurzora = 0xFFFFFF00u; // a one-byte value clears the upper bytes
     EXPECT_EQ(ReadRegistry(), 1);
-    EXPECT_EQ(g_dwWindowPos, 100u | (200u << 16));
-    EXPECT_EQ(g_dwWindowSize, 224u | (242u << 16));
-    EXPECT_EQ(g_dwWindowShow, 1u);
-    EXPECT_EQ(stupne_sedi, 5u);
-    EXPECT_EQ(VelkostObjektu, 60u);
-    EXPECT_EQ(percento_vyplne, 45u);
-    EXPECT_EQ(volba, 3u);
-    EXPECT_EQ(sledovanie_kurzora, 1u);
-}
-
-TEST_F(Nastavenia, EmptyKeyKeepsEveryStartValue) {
-    g_register.existuje = true;
-    EXPECT_EQ(ReadRegistry(), 0);
-    EXPECT_EQ(g_dwWindowPos, 0u);
-    EXPECT_EQ(g_dwWindowShow, 0u);
-    EXPECT_EQ(VelkostObjektu, 20u);
-    EXPECT_EQ(percento_vyplne, 70u);
+    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 8>{100u | (200u << 16), 224u | (242u << 16), 1, 200, 60,
+                                               0, 4, 1}));
 }
 
 TEST_F(Nastavenia, UnreadableValuesKeepTheirVariablesAndTheRestLoads) {
     UlozVsetko();
+    g_register.hodnoty.erase("WindowPos"); // an old key is no first run: nothing is centred
     g_register.hodnoty.erase("StupneSedi");
     UlozData("VelkostObjektu", kRegBinary, {1, 2, 3, 4, 5}); // longer than 4 bytes
     UlozData("percento_vyplne", kRegSz, {'5', '0', 0});      // any type of up to 4 bytes
     UlozDword("InfoKurzor", 1);                              // a DWORD where a byte belongs
     EXPECT_EQ(ReadRegistry(), 0);
-    EXPECT_EQ(stupne_sedi, 0u);
-    EXPECT_EQ(VelkostObjektu, 20u);
-    EXPECT_EQ(percento_vyplne, 0x3035u);
-    EXPECT_EQ(volba, 3u);
-    EXPECT_EQ(sledovanie_kurzora, 1u);
+    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 8>{0, 224u | (242u << 16), 1, 0, 20, 0x3035, 4, 1}));
 }
 
-TEST_F(Nastavenia, OneByteValueClearsTheUpperBytes) {
+TEST_F(Nastavenia, KeyThatCannotBeOpenedOrClosed) {
     UlozVsetko();
-    sledovanie_kurzora = 0xFFFFFF00u;
-    UlozData("InfoKurzor", kRegBinary, {0});
-    EXPECT_EQ(ReadRegistry(), 1);
-    EXPECT_EQ(sledovanie_kurzora, 0u);
-}
-
-TEST_F(Nastavenia, OutOfRangeSettingsLoadAsTheyAre) {
-    UlozVsetko();
-    UlozDword("StupneSedi", 200);
-    UlozDword("percento_vyplne", 0);
-    UlozDword("Volba", 4);
-    EXPECT_EQ(ReadRegistry(), 1);
-    EXPECT_EQ(stupne_sedi, 200u);
-    EXPECT_EQ(percento_vyplne, 0u);
-    EXPECT_EQ(volba, 4u);
-}
-
-TEST_F(Nastavenia, KeyThatCannotBeOpenedChangesNothing) {
     g_register.otvorenie_zlyha = true;
     EXPECT_EQ(ReadRegistry(), 0);
-    EXPECT_EQ(g_dwWindowPos, 0u);
-    EXPECT_EQ(g_dwWindowSize, 0u);
+    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 8>{0, 0, 0, 0, 20, 70, 1, 0}));
     EXPECT_EQ(ZapisNastavenia(RECT{10, 20, 234, 262}, 1), 0);
     EXPECT_EQ(g_dwWindowPos, ZbalSlova(10, 20)); // the placement is taken all the same
     EXPECT_TRUE(g_register.poradie_zapisu.empty());
-}
 
-TEST_F(Nastavenia, FailedCloseIsReported) {
-    UlozVsetko();
+    g_register.otvorenie_zlyha = false;
     g_register.zatvorenie_zlyha = true;
     EXPECT_EQ(ReadRegistry(), 0);
     EXPECT_EQ(VelkostObjektu, 60u);
@@ -138,18 +100,15 @@ TEST_F(Nastavenia, FailedCloseIsReported) {
 
 TEST_F(Nastavenia, PositionOffTheShrunkDesktopOpensCentred) {
     UlozVsetko();
-    UlozDword("WindowPos", ZbalSlova(2500, 100)); // saved on a wider screen
-    ReadRegistry();
-    EXPECT_EQ(g_dwWindowPos, kStred1920);
-    UlozDword("WindowPos", ZbalSlova(100, 1080));
-    ReadRegistry();
-    EXPECT_EQ(g_dwWindowPos, kStred1920);
-    // Partly visible stays where it was.
-    UlozDword("WindowPos", ZbalSlova(1919, 1079));
-    ReadRegistry();
-    EXPECT_EQ(g_dwWindowPos, ZbalSlova(1919, 1079));
-    EXPECT_EQ(MimoDesktopu(ZbalSlova(0, 0), 1920, 1080), 0);
-    EXPECT_EQ(MimoDesktopu(ZbalSlova(1920, 0), 1920, 1080), 1);
+    // Saved on a wider screen, a taller one, and partly visible (stays).
+    const std::array<DWORD, 2> cases[] = {{ZbalSlova(2500, 100), kStred1920},
+                                          {ZbalSlova(100, 1080), kStred1920},
+                                          {ZbalSlova(1919, 1079), ZbalSlova(1919, 1079)}};
+    for (const auto& [ulozena, nacitana] : cases) {
+        UlozDword("WindowPos", ulozena);
+        ReadRegistry();
+        EXPECT_EQ(g_dwWindowPos, nacitana) << ulozena;
+    }
 }
 
 TEST_F(Nastavenia, SavesAllEightValuesInOrderWithTheirTypes) {
@@ -159,26 +118,17 @@ TEST_F(Nastavenia, SavesAllEightValuesInOrderWithTheirTypes) {
     volba = 2;
     sledovanie_kurzora = 0x101; // only the low byte is stored
     EXPECT_EQ(ZapisNastavenia(RECT{300, 400, 524, 642}, 1), 1);
-    EXPECT_EQ(
-        g_register.poradie_zapisu,
-        (std::vector<std::string>{"WindowPos", "WindowSize", "WindowShow", "StupneSedi",
-                                  "VelkostObjektu", "percento_vyplne", "Volba", "InfoKurzor"}));
-    for (const auto& [meno, hodnota] : g_register.hodnoty) {
-        if (meno == "InfoKurzor") {
-            EXPECT_EQ(hodnota.typ, kRegBinary);
-            EXPECT_EQ(hodnota.data, std::vector<BYTE>{1});
-        } else {
-            EXPECT_EQ(hodnota.typ, kRegDword) << meno;
-            EXPECT_EQ(hodnota.data.size(), 4u) << meno;
-        }
+    const std::vector<std::string> mena = {"WindowPos",  "WindowSize",     "WindowShow",
+                                           "StupneSedi", "VelkostObjektu", "percento_vyplne",
+                                           "Volba",      "InfoKurzor"};
+    EXPECT_EQ(g_register.poradie_zapisu, mena);
+    const DWORD cakane[] = {ZbalSlova(300, 400), ZbalSlova(224, 242), 1, 3, 1100, 55, 2, 1};
+    for (size_t i = 0; i < mena.size(); ++i) {
+        const HodnotaRegistra& h = g_register.hodnoty[mena[i]];
+        EXPECT_EQ(h.typ, i == 7 ? kRegBinary : kRegDword) << mena[i];
+        EXPECT_EQ(h.data.size(), i == 7 ? 1u : 4u) << mena[i];
+        EXPECT_EQ(Precitaj(mena[i].c_str()), cakane[i]) << mena[i];
     }
-    EXPECT_EQ(Precitaj("WindowPos"), ZbalSlova(300, 400));
-    EXPECT_EQ(Precitaj("WindowSize"), ZbalSlova(224, 242));
-    EXPECT_EQ(Precitaj("WindowShow"), 1u);
-    EXPECT_EQ(Precitaj("StupneSedi"), 3u);
-    EXPECT_EQ(Precitaj("VelkostObjektu"), 1100u);
-    EXPECT_EQ(Precitaj("percento_vyplne"), 55u);
-    EXPECT_EQ(Precitaj("Volba"), 2u);
 }
 
 TEST_F(Nastavenia, FailedWriteStillWritesTheRest) {
@@ -190,16 +140,16 @@ TEST_F(Nastavenia, FailedWriteStillWritesTheRest) {
 }
 
 TEST_F(Nastavenia, ClosingPlacementIsPulledOntoTheDesktop) {
-    ZapisNastavenia(RECT{-30, 100, 194, 342}, 1); // 30 past the left edge
-    EXPECT_EQ(g_dwWindowPos, ZbalSlova(0, 100));
-    EXPECT_EQ(g_dwWindowSize, ZbalSlova(224, 242));
-    ZapisNastavenia(RECT{1800, 100, 2024, 342}, 1); // past the right edge
-    EXPECT_EQ(g_dwWindowPos, ZbalSlova(1920 - 224, 100));
-    ZapisNastavenia(RECT{-1500, -300, -1276, -58}, 1); // a monitor above and to the left
-    EXPECT_EQ(g_dwWindowPos, ZbalSlova(0, 0));
-    ZapisNastavenia(RECT{500, 1000, 724, 1242}, 1); // below the bottom
-    EXPECT_EQ(g_dwWindowPos, ZbalSlova(500, 1080 - 242));
-    EXPECT_EQ(g_dwWindowSize, ZbalSlova(224, 242));
+    // Past the left edge, past the right, on a monitor above and to the left, below the bottom.
+    const std::pair<RECT, POINT> cases[] = {{{-30, 100, 194, 342}, {0, 100}},
+                                            {{1800, 100, 2024, 342}, {1920 - 224, 100}},
+                                            {{-1500, -300, -1276, -58}, {0, 0}},
+                                            {{500, 1000, 724, 1242}, {500, 1080 - 242}}};
+    for (const auto& [okno, poloha] : cases) {
+        ZapisNastavenia(okno, 1);
+        EXPECT_EQ(g_dwWindowPos, ZbalSlova(poloha.x, poloha.y)) << okno.left;
+        EXPECT_EQ(g_dwWindowSize, ZbalSlova(224, 242)) << okno.left;
+    }
 }
 
 TEST_F(Nastavenia, ClampingOrderIsLeftTopBottomRight) {
@@ -219,24 +169,6 @@ TEST_F(Nastavenia, MinimisedCloseKeepsTheLoadedPlacement) {
     EXPECT_EQ(Precitaj("WindowShow"), 2u);
     EXPECT_EQ(Precitaj("WindowPos"), 100u | (200u << 16));
     EXPECT_EQ(Precitaj("WindowSize"), 224u | (242u << 16));
-}
-
-TEST_F(Nastavenia, SaveThenLoadRestoresTheSettings) {
-    stupne_sedi = 7;
-    VelkostObjektu = 1900;
-    percento_vyplne = 100;
-    volba = 4;
-    sledovanie_kurzora = 1;
-    ZapisNastavenia(RECT{12, 34, 236, 293}, 1);
-    ObnovStav();
-    EXPECT_EQ(ReadRegistry(), 1);
-    EXPECT_EQ(stupne_sedi, 7u);
-    EXPECT_EQ(VelkostObjektu, 1900u);
-    EXPECT_EQ(percento_vyplne, 100u);
-    EXPECT_EQ(volba, 4u);
-    EXPECT_EQ(sledovanie_kurzora, 1u);
-    EXPECT_EQ(g_dwWindowPos, ZbalSlova(12, 34));
-    EXPECT_EQ(g_dwWindowSize, ZbalSlova(224, 259));
 }
 
 } // namespace
