@@ -22,34 +22,15 @@ def read(name, directory=None):
         return f.read()
 
 
-def bmp_info(data):
-    (magic, _, _, _, offset) = struct.unpack_from('<2sIHHI', data, 0)
-    header = struct.unpack_from('<IiiHHIIiiII', data, 14)
-    return magic, offset, header
-
-
-def bmp_channel_ranges(data):
-    _, offset, (_, w, h, _, _, _, _, _, _, _, _) = bmp_info(data)
-    stride = (w * 3 + 3) & ~3
-    lo, hi = [255] * 3, [0] * 3
-    for y in range(h):
-        row = data[offset + y * stride: offset + y * stride + 3 * w]
-        for c in range(3):  # stored b, g, r
-            channel = row[c::3]
-            lo[c], hi[c] = min(lo[c], min(channel)), max(hi[c], max(channel))
-    return (lo[2], lo[1], lo[0]), (hi[2], hi[1], hi[0])
-
-
 def icon_entries(data):
+    """The kind (1 icon, 2 cursor) and the directory entries with each entry's image."""
     _, kind, count = struct.unpack_from('<HHH', data, 0)
     entries = [struct.unpack_from('<BBBBHHII', data, 6 + 16 * i) for i in range(count)]
-    return kind, entries
+    return kind, [(e, data[e[7]:e[7] + e[6]]) for e in entries]
 
 
-def image_alphas(data, entry):
-    size = entry[0] or 256
-    offset = entry[7]
-    return data[offset + 40 + 3: offset + 40 + 4 * size * size: 4]
+def alphas(body, size):
+    return body[40 + 3:40 + 4 * size * size:4]
 
 
 class Pictures(unittest.TestCase):
@@ -65,23 +46,20 @@ class Pictures(unittest.TestCase):
         }
         for name, (w, h, ppm, low, high) in expected.items():
             data = read(name)
-            magic, offset, header = bmp_info(data)
-            size, width, height, planes, bits, compression, image, xppm, yppm, used, _ = header
+            magic, offset = struct.unpack_from('<2s8xI', data, 0)
+            size, width, height, planes, bits, compression, image, xppm, yppm, used, _ = \
+                struct.unpack_from('<IiiHHIIiiII', data, 14)
             self.assertEqual((magic, offset, size), (b'BM', 54, 40), name)
             self.assertEqual((width, height, planes, bits, compression), (w, h, 1, 24, 0), name)
-            self.assertEqual((xppm, yppm, used), (ppm, ppm, 0), name)
-            self.assertEqual(len(data), 54 + image, name)
-            lo, hi = bmp_channel_ranges(data)
-            for c in range(3):
-                self.assertGreaterEqual(lo[c], low[c], name)
-                self.assertLessEqual(hi[c], high[c], name)
-                self.assertLess(lo[c], hi[c], name + ': a texture, not a flat colour')
-
-    def test_main_background_is_pure_grey(self):
-        data = read('pozadie.bmp')
-        pixels = data[54:54 + 1021 * 3]
-        self.assertTrue(all(pixels[i] == pixels[i + 1] == pixels[i + 2]
-                            for i in range(0, len(pixels), 3)))
+            self.assertEqual((xppm, yppm, used, len(data)), (ppm, ppm, 0, 54 + image), name)
+            stride = (w * 3 + 3) & ~3
+            rows = [data[54 + y * stride:54 + y * stride + 3 * w] for y in range(h)]
+            for c in range(3):  # stored b, g, r
+                lo = min(min(row[2 - c::3]) for row in rows)
+                hi = max(max(row[2 - c::3]) for row in rows)
+                self.assertTrue(low[c] <= lo < hi <= high[c], (name, c, lo, hi))
+        row = read('pozadie.bmp')[54:54 + 1021 * 3]
+        self.assertTrue(all(row[i] == row[i + 1] == row[i + 2] for i in range(0, len(row), 3)))
 
     def test_icon_groups(self):
         expected = {
@@ -90,54 +68,38 @@ class Pictures(unittest.TestCase):
             'gula.ico': (256, 128, 96, 72, 64, 48, 32, 24, 16),
         }
         for name, sizes in expected.items():
-            data = read(name)
-            kind, entries = icon_entries(data)
-            self.assertEqual(kind, 1, name)
-            self.assertEqual(tuple(e[0] or 256 for e in entries), sizes, name)
-            for e in entries:
+            kind, entries = icon_entries(read(name))
+            self.assertEqual((kind, tuple(e[0] or 256 for e, _ in entries)), (1, sizes), name)
+            for e, body in entries:
                 size = e[0] or 256
                 self.assertEqual((e[1] or 256, e[4], e[5]), (size, 1, 32), name)
-                body = data[e[7]:e[7] + e[6]]
                 if name == 'gula.ico' and size == 256:
                     self.assertEqual(body[:8], b'\x89PNG\r\n\x1a\n')
                     self.assertEqual(struct.unpack_from('>II', body, 16), (256, 256))
                     self.assertEqual(body[24:26], b'\x08\x06')  # 8-bit RGBA
                     continue
-                self.assertEqual(struct.unpack_from('<IiiHH', body, 0), (40, size, 2 * size, 1, 32),
-                                 (name, size))
                 mask = ((size + 31) // 32) * 4 * size
-                self.assertEqual(len(body), 40 + 4 * size * size + mask, (name, size))
-                alphas = image_alphas(data, e)
-                self.assertIn(0, alphas, (name, size))
-                self.assertGreaterEqual(max(alphas), 200, (name, size))
+                self.assertEqual(struct.unpack_from('<IiiHH', body, 0) + (len(body),),
+                                 (40, size, 2 * size, 1, 32, 40 + 4 * size * size + mask),
+                                 (name, size))
+                a = alphas(body, size)
+                self.assertTrue(0 in a and max(a) >= 200, (name, size))
 
-    def test_cursors(self):
-        expected = {'sipka.cur': (1, 1), 'hrot.cur': (4, 3), 'ibeam.cur': (11, 11)}
-        for name, hot in expected.items():
-            data = read(name)
-            kind, entries = icon_entries(data)
+    def test_cursors_and_their_resources(self):
+        # Hot spot and the range of the strongest alpha: the arrowhead is half transparent.
+        expected = {'sipka': (1, 1, 255, 255), 'hrot': (4, 3, 65, 128),
+                    'ibeam': (11, 11, 255, 255)}
+        for number, (name, (hx, hy, lo, hi)) in enumerate(expected.items(), start=1):
+            kind, entries = icon_entries(read(name + '.cur'))
             self.assertEqual((kind, len(entries)), (2, 1), name)
-            e = entries[0]
-            self.assertEqual((e[0], e[1], e[4], e[5]), (32, 32) + hot, name)
-            body = data[e[7]:e[7] + e[6]]
+            e, body = entries[0]
+            self.assertEqual((e[0], e[1], e[4], e[5]), (32, 32, hx, hy), name)
             self.assertEqual(struct.unpack_from('<IiiHH', body, 0), (40, 32, 64, 1, 32), name)
-            alphas = image_alphas(data, e)
-            hx, hy = hot
-            self.assertGreater(alphas[(31 - hy) * 32 + hx], 0, name + ': the hot spot is drawn')
-            if name == 'hrot.cur':
-                self.assertLessEqual(max(alphas), 128)
-                self.assertGreater(max(alphas), 64)
-            else:
-                self.assertEqual(max(alphas), 255, name)
-
-    def test_cursor_resources_match_their_files(self):
-        for number, name in enumerate(('sipka', 'hrot', 'ibeam'), start=1):
-            cur = read(name + '.cur')
-            _, entries = icon_entries(cur)
-            e = entries[0]
+            a = alphas(body, 32)
+            self.assertGreater(a[(31 - hy) * 32 + hx], 0, name + ': the hot spot is drawn')
+            self.assertTrue(lo <= max(a) <= hi, name)
             image, group = read(name + '.kurzor'), read(name + '.skupina')
-            self.assertEqual(struct.unpack_from('<HH', image, 0), (e[4], e[5]), name)
-            self.assertEqual(image[4:], cur[e[7]:e[7] + e[6]], name)
+            self.assertEqual(image, struct.pack('<HH', hx, hy) + body, name)
             self.assertEqual(struct.unpack('<HHHHHHHIH', group),
                              (0, 2, 1, 32, 64, 1, 32, len(image), number), name)
 
