@@ -8,7 +8,7 @@
 
 namespace {
 
-// Samples of one pixel, before packing to the bit depth.
+// Samples of one pixel, alpha last, before packing to the bit depth.
 std::vector<unsigned> Vzorky(COLORREF c, int typ, const std::vector<COLORREF>& paleta, int x,
                              int y) {
     const unsigned r = c & 0xFF, g = (c >> 8) & 0xFF, b = (c >> 16) & 0xFF;
@@ -27,31 +27,29 @@ std::vector<unsigned> Vzorky(COLORREF c, int typ, const std::vector<COLORREF>& p
     }
 }
 
-std::vector<unsigned char> Riadok(const std::vector<COLORREF>& px, int w, int y, const PngVolby& v,
+std::vector<unsigned char> Riadok(const COLORREF* px, int w, int y, const PngVolby& v,
                                   const std::vector<COLORREF>& paleta) {
     std::vector<unsigned char> out;
     unsigned bity = 0;
     int pocet_bitov = 0;
     for (int x = 0; x < w; ++x) {
-        const std::vector<unsigned> s =
-            Vzorky(px[static_cast<size_t>(y) * w + x], v.typ, paleta, x, y);
+        const std::vector<unsigned> s = Vzorky(px[x], v.typ, paleta, x, y);
         for (size_t k = 0; k < s.size(); ++k) {
-            const bool alfa = (v.typ == 4 && k == 1) || (v.typ == 6 && k == 3);
+            const bool alfa = (v.typ == 4 || v.typ == 6) && k + 1 == s.size();
+            if (v.hlbka >= 8) {
+                out.push_back(static_cast<unsigned char>(s[k]));
+            }
             if (v.hlbka == 16) {
-                out.push_back(static_cast<unsigned char>(s[k]));
                 out.push_back(static_cast<unsigned char>(alfa ? s[k] : (x * 29 + y * 7 + 0x80)));
-            } else if (v.hlbka == 8) {
-                out.push_back(static_cast<unsigned char>(s[k]));
-            } else {
-                // Low depths: grey keeps the top bits, palette indices are stored as they are.
-                const unsigned hodnota = v.typ == 3 ? s[k] : s[k] >> (8 - v.hlbka);
-                bity = bity << v.hlbka | hodnota;
+            } else if (v.hlbka < 8) {
+                // Grey keeps the top bits, palette indices are stored as they are.
+                bity = bity << v.hlbka | (v.typ == 3 ? s[k] : s[k] >> (8 - v.hlbka));
                 pocet_bitov += v.hlbka;
-                if (pocet_bitov == 8) {
-                    out.push_back(static_cast<unsigned char>(bity));
-                    bity = 0;
-                    pocet_bitov = 0;
-                }
+            }
+            if (pocet_bitov == 8) {
+                out.push_back(static_cast<unsigned char>(bity));
+                bity = 0;
+                pocet_bitov = 0;
             }
         }
     }
@@ -61,44 +59,25 @@ std::vector<unsigned char> Riadok(const std::vector<COLORREF>& px, int w, int y,
     return out;
 }
 
-void NastavPaletu(png_structp png, png_infop info, const std::vector<COLORREF>& paleta,
-                  bool priehladnost) {
-    std::vector<png_color> farby;
-    for (COLORREF c : paleta) {
-        farby.push_back({static_cast<png_byte>(c & 0xFF), static_cast<png_byte>((c >> 8) & 0xFF),
-                         static_cast<png_byte>((c >> 16) & 0xFF)});
-    }
-    png_set_PLTE(png, info, farby.data(), static_cast<int>(farby.size()));
-    if (priehladnost) {
-        std::vector<png_byte> alfa(paleta.size(), 0x40);
-        png_set_tRNS(png, info, alfa.data(), static_cast<int>(alfa.size()), nullptr);
-    }
-}
-
 } // namespace
 
 bool ZapisPng(const std::string& cesta, int w, int h, const std::vector<COLORREF>& px,
               const PngVolby& v) {
     std::vector<COLORREF> paleta;
-    if (v.typ == 3) {
-        for (COLORREF c : px) {
-            if (std::find(paleta.begin(), paleta.end(), c) == paleta.end()) {
-                paleta.push_back(c);
-            }
-        }
-        if (paleta.size() > (1u << v.hlbka)) {
-            return false;
+    for (COLORREF c : v.typ == 3 ? px : std::vector<COLORREF>()) {
+        if (std::find(paleta.begin(), paleta.end(), c) == paleta.end()) {
+            paleta.push_back(c);
         }
     }
     std::vector<std::vector<unsigned char>> riadky;
-    for (int y = 0; y < h; ++y) {
-        riadky.push_back(Riadok(px, w, y, v, paleta));
-    }
     std::vector<png_bytep> ukazovatele;
+    for (int y = 0; y < h; ++y) {
+        riadky.push_back(Riadok(px.data() + static_cast<size_t>(y) * w, w, y, v, paleta));
+    }
     for (auto& r : riadky) {
         ukazovatele.push_back(r.data());
     }
-    FILE* f = std::fopen(cesta.c_str(), "wb");
+    FILE* f = paleta.size() <= (1u << v.hlbka) ? std::fopen(cesta.c_str(), "wb") : nullptr;
     if (f == nullptr) {
         return false;
     }
@@ -113,11 +92,18 @@ bool ZapisPng(const std::string& cesta, int w, int h, const std::vector<COLORREF
     png_set_IHDR(png, info, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), v.hlbka,
                  v.typ, v.prekladane ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE,
                  PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    std::vector<png_color> farby;
+    for (COLORREF c : paleta) {
+        farby.push_back({static_cast<png_byte>(c), static_cast<png_byte>(c >> 8),
+                         static_cast<png_byte>(c >> 16)});
+    }
+    const std::vector<png_byte> alfa(paleta.size(), 0x40);
+    png_color_16 priehladna = {};
     if (v.typ == 3) {
-        NastavPaletu(png, info, paleta, v.priehladnost);
-    } else if (v.priehladnost && (v.typ == 0 || v.typ == 2)) {
-        png_color_16 farba = {};
-        png_set_tRNS(png, info, nullptr, 0, &farba);
+        png_set_PLTE(png, info, farby.data(), static_cast<int>(farby.size()));
+    }
+    if (v.priehladnost && v.typ != 4 && v.typ != 6) {
+        png_set_tRNS(png, info, alfa.data(), static_cast<int>(alfa.size()), &priehladna);
     }
     png_set_gAMA(png, info, 1.0); // a reader that applied gamma would change every value
     png_write_info(png, info);
