@@ -101,58 +101,45 @@ TEST_F(Klavesy, LeftAndRightOnEachRow) {
 }
 
 TEST_F(Klavesy, UpAndDownWrapOverTheRowsOffered) {
-    KlavesHore();
-    EXPECT_EQ(volba, 3u);
-    KlavesDole();
-    EXPECT_EQ(volba, 1u);
-    Najdene(2);
-    volba = 3;
-    KlavesDole();
-    EXPECT_EQ(volba, 4u);
-    KlavesDole();
-    EXPECT_EQ(volba, 1u);
-    KlavesHore();
-    EXPECT_EQ(volba, 4u);
-    volba = 9; // loaded out of range: DOWN brings it back to the first row
-    KlavesDole();
-    EXPECT_EQ(volba, 1u);
+    // Three rows without results, four with; a row loaded out of range goes back to the first.
+    const struct {
+        int objekty;
+        DWORD od;
+        bool hore;
+        DWORD po;
+    } kroky[] = {{0, 1, true, 3},  {0, 3, false, 1}, {2, 3, false, 4},
+                 {2, 4, false, 1}, {2, 1, true, 4},  {0, 9, false, 1}};
+    for (const auto& k : kroky) {
+        PocetObjektov = k.objekty;
+        volba = k.od;
+        k.hore ? KlavesHore() : KlavesDole();
+        EXPECT_EQ(volba, k.po) << k.od << (k.hore ? " up" : " down") << " with " << k.objekty;
+    }
 }
 
 TEST_F(Klavesy, SearchResultBookkeeping) {
+    const auto stav = [] {
+        return std::array<long, 5>{status, PocetObjektov, cislo_objektu, volba, vypinac_TAB};
+    };
     ZaciatokHladania();
     EXPECT_EQ(status, 1);
     Najdene(4);
-    EXPECT_EQ(status, 2);
-    EXPECT_EQ(PocetObjektov, 4);
-    EXPECT_EQ(cislo_objektu, 1);
-    EXPECT_EQ(vypinac_TAB, 1);
-
+    EXPECT_EQ(stav(), (std::array<long, 5>{2, 4, 1, 1, 1}));
     cislo_objektu = 5;
     PocetObjektov = 6;
     Najdene(3); // a choice beyond the new count is cut to it
     EXPECT_EQ(cislo_objektu, 3);
-
     volba = 4;
     vypinac_TAB = 0;
     VysledokHladania(0);
-    EXPECT_EQ(status, 3);
-    EXPECT_EQ(PocetObjektov, 0);
-    EXPECT_EQ(cislo_objektu, 0);
-    EXPECT_EQ(volba, 2u);
-    EXPECT_EQ(vypinac_TAB, 1);
-
+    EXPECT_EQ(stav(), (std::array<long, 5>{3, 0, 0, 2, 1}));
     KlikDoOkna();
     EXPECT_EQ(status, 0);
 }
 
-TEST_F(Klavesy, TabWithoutResultsDoesNothing) {
-    POINT ciel = {-1, -1};
-    EXPECT_EQ(SkokTAB(&ciel), 0);
-    EXPECT_EQ(ciel.x, -1);
-    EXPECT_EQ(vypinac_TAB, 1);
-}
-
 TEST_F(Klavesy, TabVisitsTheCentresInOrderAndWraps) {
+    EXPECT_EQ(Skoky(1), std::vector<int>{}); // nothing found yet
+    EXPECT_EQ(vypinac_TAB, 1);
     Najdene(3);
     EXPECT_EQ(Skoky(5), (std::vector<int>{10, 20, 30, 10, 20}));
     // A later search that keeps object 3 (of 4) goes there first, without advancing.

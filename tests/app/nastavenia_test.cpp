@@ -11,6 +11,9 @@
 namespace {
 
 const DWORD kStred1920 = 848u | (411u << 16);
+const std::vector<std::string> kMena = {"WindowPos",  "WindowSize",     "WindowShow",
+                                        "StupneSedi", "VelkostObjektu", "percento_vyplne",
+                                        "Volba",      "InfoKurzor"};
 
 // The eight loaded values, in the order they are saved.
 std::array<DWORD, 8> Hodnoty() {
@@ -29,13 +32,9 @@ class Nastavenia : public ::testing::Test {
 
     // Settings out of the rows' ranges load as they are.
     static void UlozVsetko() {
-        UlozDword("WindowPos", 100u | (200u << 16));
-        UlozDword("WindowSize", 224u | (242u << 16));
-        UlozDword("WindowShow", 1);
-        UlozDword("StupneSedi", 200);
-        UlozDword("VelkostObjektu", 60);
-        UlozDword("percento_vyplne", 0);
-        UlozDword("Volba", 4);
+        const DWORD hodnoty[] = {100u | (200u << 16), 224u | (242u << 16), 1, 200, 60, 0, 4};
+        for (int i = 0; i < 7; ++i)
+            UlozDword(kMena[i], hodnoty[i]);
         UlozData("InfoKurzor", kRegBinary, {1});
     }
     static DWORD Precitaj(const char* meno) {
@@ -118,16 +117,13 @@ TEST_F(Nastavenia, SavesAllEightValuesInOrderWithTheirTypes) {
     volba = 2;
     sledovanie_kurzora = 0x101; // only the low byte is stored
     EXPECT_EQ(ZapisNastavenia(RECT{300, 400, 524, 642}, 1), 1);
-    const std::vector<std::string> mena = {"WindowPos",  "WindowSize",     "WindowShow",
-                                           "StupneSedi", "VelkostObjektu", "percento_vyplne",
-                                           "Volba",      "InfoKurzor"};
-    EXPECT_EQ(g_register.poradie_zapisu, mena);
+    EXPECT_EQ(g_register.poradie_zapisu, kMena);
     const DWORD cakane[] = {ZbalSlova(300, 400), ZbalSlova(224, 242), 1, 3, 1100, 55, 2, 1};
-    for (size_t i = 0; i < mena.size(); ++i) {
-        const HodnotaRegistra& h = g_register.hodnoty[mena[i]];
-        EXPECT_EQ(h.typ, i == 7 ? kRegBinary : kRegDword) << mena[i];
-        EXPECT_EQ(h.data.size(), i == 7 ? 1u : 4u) << mena[i];
-        EXPECT_EQ(Precitaj(mena[i].c_str()), cakane[i]) << mena[i];
+    for (size_t i = 0; i < kMena.size(); ++i) {
+        const HodnotaRegistra& h = g_register.hodnoty[kMena[i]];
+        EXPECT_EQ(h.typ, i == 7 ? kRegBinary : kRegDword) << kMena[i];
+        EXPECT_EQ(h.data.size(), i == 7 ? 1u : 4u) << kMena[i];
+        EXPECT_EQ(Precitaj(kMena[i].c_str()), cakane[i]) << kMena[i];
     }
 }
 
@@ -139,27 +135,20 @@ TEST_F(Nastavenia, FailedWriteStillWritesTheRest) {
     EXPECT_EQ(g_register.hodnoty.count("InfoKurzor"), 1u);
 }
 
-TEST_F(Nastavenia, ClosingPlacementIsPulledOntoTheDesktop) {
+TEST_F(Nastavenia, ClosingPlacementIsPulledOntoTheDesktopKeepingItsSize) {
     // Past the left edge, past the right, on a monitor above and to the left, below the bottom.
+    // Larger than the desktop both ways: left and top first pull it to 0, then bottom and right
+    // push it back out by the excess.
     const std::pair<RECT, POINT> cases[] = {{{-30, 100, 194, 342}, {0, 100}},
                                             {{1800, 100, 2024, 342}, {1920 - 224, 100}},
                                             {{-1500, -300, -1276, -58}, {0, 0}},
-                                            {{500, 1000, 724, 1242}, {500, 1080 - 242}}};
+                                            {{500, 1000, 724, 1242}, {500, 1080 - 242}},
+                                            {{-10, -10, 3000, 2000}, {1920 - 3010, 1080 - 2010}}};
     for (const auto& [okno, poloha] : cases) {
         ZapisNastavenia(okno, 1);
         EXPECT_EQ(g_dwWindowPos, ZbalSlova(poloha.x, poloha.y)) << okno.left;
-        EXPECT_EQ(g_dwWindowSize, ZbalSlova(224, 242)) << okno.left;
+        EXPECT_EQ(g_dwWindowSize, ZbalSlova(okno.right - okno.left, okno.bottom - okno.top));
     }
-}
-
-TEST_F(Nastavenia, ClampingOrderIsLeftTopBottomRight) {
-    RECT r{-10, -10, 3000, 2000}; // larger than the desktop both ways
-    PritiahniNaDesktop(&r, 1920, 1080);
-    // Left and top first pull it to 0, then bottom and right push it back out by the excess.
-    EXPECT_EQ(r.left, 1920 - 3010);
-    EXPECT_EQ(r.top, 1080 - 2010);
-    EXPECT_EQ(r.right, 1920);
-    EXPECT_EQ(r.bottom, 1080);
 }
 
 TEST_F(Nastavenia, MinimisedCloseKeepsTheLoadedPlacement) {

@@ -5,7 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <dirent.h>
+#include <array>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sys/stat.h>
@@ -38,7 +39,7 @@ class Cli : public ::testing::Test {
         ASSERT_NE(mkdtemp(vzor), nullptr);
         dir_ = vzor;
     }
-    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
 
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }
 
@@ -60,13 +61,9 @@ class Cli : public ::testing::Test {
 
     std::vector<std::string> Listing() const {
         std::vector<std::string> names;
-        DIR* d = opendir(dir_.c_str());
-        while (dirent* e = readdir(d)) {
-            if (e->d_name[0] != '.') {
-                names.push_back(e->d_name);
-            }
+        for (const auto& e : std::filesystem::directory_iterator(dir_)) {
+            names.push_back(e.path().filename());
         }
-        closedir(d);
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -198,27 +195,25 @@ TEST_F(Cli, BadOptionsAreRefused) {
 
 TEST_F(Cli, BadImagesAreRefusedWithoutWritingAnything) {
     const std::string out = Path("Stredy.txt");
-    std::ofstream(out, std::ios::binary) << "old";
-    const std::string bytes = ReadFile(Png(Squares()));
-    std::string bad = bytes;
-    bad[bad.size() / 2] ^= 0x55;
-    const std::pair<const char*, std::string> files[] = {
-        {"half.png", bytes.substr(0, bytes.size() / 2)},
-        {"short.png", bytes.substr(0, 5)},
-        {"corrupt.png", bad},
-        {"text.png", "not an image\n"}};
-    for (const auto& [name, content] : files) {
-        std::ofstream(Path(name), std::ios::binary) << content;
+    std::ofstream(out) << "old";
+    std::filesystem::create_directory(Path("dir.png"));
+    const std::string png = ReadFile(Png(Squares()));
+    std::string corrupt = png;
+    corrupt[png.size() / 2] ^= 0x55;
+    // File, contents (none for the missing file and the directory), what the message says.
+    const std::array<std::string, 3> cases[] = {
+        {"missing.png", "", "cannot open"},
+        {"dir.png", "", "dir.png"},
+        {"text.png", "not an image\n", "not a PNG"},
+        {"short.png", png.substr(0, 5), "not a PNG"},
+        {"half.png", png.substr(0, png.size() / 2), "corrupt or truncated"},
+        {"corrupt.png", corrupt, "corrupt or truncated"}};
+    for (const auto& [name, contents, mentions] : cases) {
+        if (!contents.empty()) {
+            std::ofstream(Path(name), std::ios::binary) << contents;
+        }
+        ExpectRefused("--out " + out + " " + Path(name), mentions);
     }
-    mkdir(Path("dir.png").c_str(), 0755);
-
-    const std::string o = " --out " + out + " ";
-    ExpectRefused(o + Path("missing.png"), "cannot open");
-    ExpectRefused(o + Path("dir.png"), "dir.png");
-    ExpectRefused(o + Path("text.png"), "not a PNG");
-    ExpectRefused(o + Path("short.png"), "not a PNG");
-    ExpectRefused(o + Path("half.png"), "corrupt or truncated");
-    ExpectRefused(o + Path("corrupt.png"), "corrupt or truncated");
     EXPECT_EQ(ReadFile(out), "old");
 }
 
@@ -238,7 +233,7 @@ TEST_F(Cli, UnwritableCentreFileIsRefusedWithoutLeftovers) {
     const std::string p = Png(Squares());
     ExpectRefused("--out " + Path("no/such/dir.txt") + " " + p, "cannot write");
     // The temporary file is made, but cannot replace a directory.
-    mkdir(Path("taken").c_str(), 0755);
+    std::filesystem::create_directory(Path("taken"));
     ExpectRefused("--out " + Path("taken") + " " + p, "cannot write");
     EXPECT_EQ(Listing(), (std::vector<std::string>{"in.png", "taken"}));
 }

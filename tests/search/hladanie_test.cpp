@@ -4,16 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
+// Radius 10 around (50, 40).
 Image Disc() {
     Image im = Blank(100, 100);
     for (int y = -10; y <= 10; ++y) {
-        for (int x = -10; x <= 10; ++x) {
-            if (x * x + y * y <= 100) {
-                Fill(im, 50 + x, 40 + y, 50 + x, 40 + y);
-            }
-        }
+        const int r = static_cast<int>(std::sqrt(100.0 - y * y));
+        Fill(im, 50 - r, 40 + y, 50 + r, 40 + y);
     }
     return im;
 }
