@@ -53,7 +53,7 @@ struct Tabulky {
     int32_t* bodovPred; // points in all runs before each run
 };
 
-// Bounds of the state of one object being built.
+// What the passes gather about one object.
 struct Objekt {
     int semeno;
     int prvyDole; // the first joined run of the bottom row
@@ -157,7 +157,7 @@ ZORNAVIT_CIEL_SSE2 inline uint64_t SedeBity16(const COLORREF* p, __m128i maska, 
     return static_cast<uint32_t>(_mm_movemask_epi8(b));
 }
 
-// MaskaRiadku four pixels per step.
+// The same mask, four pixels per instruction.
 ZORNAVIT_CIEL_SSE2 void MaskaRiadkuSse2(const COLORREF* riadok, int sirka, uint32_t vzor,
                                         uint64_t* bity) {
     const __m128i m = _mm_set1_epi32(static_cast<int>(kMaskaSedej));
@@ -516,6 +516,43 @@ void OdstranPred(Tabulky& t, int start, int semeno, int y) {
     }
 }
 
+// One cycle: seed, forward pass, closing pass, the removal in front of the seed; the scan start
+// moves to the seed. False when no seed is left.
+bool Cyklus(Tabulky& t, int& start, int& riadokStartu, Objekt& o) {
+    int riadokSemena = riadokStartu;
+    int pod = 0;
+    o.semeno = NajdiSemeno(t, start, riadokSemena, pod);
+    if (o.semeno < 0)
+        return false;
+    o.hore = o.dole = riadokSemena;
+    RastDole(t, o, pod);
+    Uzavri(t, o);
+    OdstranPred(t, start, o.semeno, riadokStartu);
+    start = o.semeno;
+    riadokStartu = riadokSemena;
+    for (int y = o.hore; y <= o.dole; y++)
+        t.rz[y] = t.rk[y] = -1;
+    return true;
+}
+
+// Size and fill test, in double precision.
+bool Vyhovuje(const Objekt& o, int min_velkost, int percento_vyplne) {
+    double w = static_cast<double>(o.pravy) - o.lavy + 1.0;
+    double h = static_cast<double>(o.dole) - o.hore + 1.0;
+    double plocha = w * h;
+    return w >= min_velkost && h >= min_velkost &&
+           o.pocet >= static_cast<double>(percento_vyplne) * plocha / 100.0;
+}
+
+void Zapis(const Objekt& o, POINT* stred, RECT* box) {
+    stred->x = (o.lavy + o.pravy) / 2;
+    stred->y = (o.hore + o.dole) / 2;
+    box->left = o.lavy;
+    box->top = o.hore;
+    box->right = o.pravy;
+    box->bottom = o.dole;
+}
+
 } // namespace
 
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
@@ -540,30 +577,11 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
     int start = 0;
     int riadokStartu = 0;
     while (k < kapacita) {
-        int riadokSemena = riadokStartu;
         Objekt o = {};
-        int pod = 0;
-        o.semeno = NajdiSemeno(t, start, riadokSemena, pod);
-        if (o.semeno < 0)
+        if (!Cyklus(t, start, riadokStartu, o))
             break;
-        o.hore = o.dole = riadokSemena;
-        RastDole(t, o, pod);
-        Uzavri(t, o);
-        OdstranPred(t, start, o.semeno, riadokStartu);
-        start = o.semeno;
-        riadokStartu = riadokSemena;
-        for (int y = o.hore; y <= o.dole; y++)
-            t.rz[y] = t.rk[y] = -1;
-        double w = o.pravy - o.lavy + 1;
-        double h = o.dole - o.hore + 1;
-        double a = w * h;
-        if (w >= min_velkost && h >= min_velkost && o.pocet >= percento_vyplne * a / 100) {
-            stredy[k].x = (o.lavy + o.pravy) / 2;
-            stredy[k].y = (o.hore + o.dole) / 2;
-            boxy[k].left = o.lavy;
-            boxy[k].top = o.hore;
-            boxy[k].right = o.pravy;
-            boxy[k].bottom = o.dole;
+        if (Vyhovuje(o, min_velkost, percento_vyplne)) {
+            Zapis(o, &stredy[k], &boxy[k]);
             k++;
         }
     }
