@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -19,17 +20,12 @@ std::string Read(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// Each test writes one file of its own in the scratch directory.
 class NumberFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        char vzor[] = "/tmp/zornavit-subory-XXXXXX";
-        ASSERT_NE(mkdtemp(vzor), nullptr);
-        dir_ = vzor;
-        p_ = dir_ + "/f";
-    }
-    void TearDown() override { std::system(("rm -rf '" + dir_ + "'").c_str()); }
-    std::string dir_;
-    std::string p_; // the file every test writes
+    void TearDown() override { std::remove(p_.c_str()); }
+    const std::string p_ = ::testing::TempDir() + "zornavit-" + std::to_string(getpid()) + "-" +
+                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
 };
 
 TEST_F(NumberFiles, CentreFileHasCrLfLinesAndNothingElse) {
@@ -44,7 +40,7 @@ TEST_F(NumberFiles, WritersReportFilesThatCannotBeWritten) {
     const POINT c[1] = {{1, 2}};
     const int v[2] = {1, 2};
     const DWORD f[2] = {1, 2};
-    const std::string missing = dir_ + "/no-such-dir/Stredy.txt";
+    const std::string missing = p_ + ".d/Stredy.txt";
     EXPECT_EQ(PointPoleDoTxt(missing.c_str(), c, 1), 0);
     EXPECT_EQ(CislaDoTXT(missing.c_str(), "w", 5), 0);
     // The device accepts the open but fails every write.
@@ -86,7 +82,7 @@ TEST_F(NumberFiles, BinaryValuesAreLittleEndianAndReadBack) {
     EXPECT_EQ(spat[2], 0xFFFFFFFFu);
     EXPECT_EQ(spat[3], 9u);
     EXPECT_EQ(CislaFariebZ_BIN(p_.c_str(), spat, 1), 1);
-    EXPECT_EQ(CislaFariebZ_BIN((dir_ + "/none").c_str(), spat, 5), 0);
+    EXPECT_EQ(CislaFariebZ_BIN((p_ + ".none").c_str(), spat, 5), 0);
 }
 
 TEST_F(NumberFiles, WholeFileIsReadIntoAnArrayWithSpareSlots) {
@@ -99,7 +95,7 @@ TEST_F(NumberFiles, WholeFileIsReadIntoAnArrayWithSpareSlots) {
     EXPECT_EQ(std::vector<int>(pole, pole + 3), (std::vector<int>{5, INT_MIN, 7}));
     EXPECT_EQ(std::count(pole + 3, pole + 13, 0), 10);
     std::free(pole);
-    EXPECT_EQ(CislaZoSuboruDoPola((dir_ + "/none").c_str(), "rb", &pocet), nullptr);
+    EXPECT_EQ(CislaZoSuboruDoPola((p_ + ".none").c_str(), "rb", &pocet), nullptr);
     EXPECT_EQ(pocet, 0);
 }
 

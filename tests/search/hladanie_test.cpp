@@ -129,42 +129,35 @@ TEST(Search, ExamplesAndEdgeCases) {
     }
 }
 
-TEST(Search, RecordsAtMostTheCapacityAndNothingElse) {
-    const Image im =
-        Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
+TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
     POINT c[4] = {{11, 12}, {13, 14}, {-5, -5}};
     RECT b[4] = {{1, 2, 3, 4}};
     const Image blank = Blank(30, 30);
     EXPECT_EQ(HladajObjekty(blank.px.data(), 30, 30, 30, kNoWindow, 2, 1, 0, c, b, 2), 0);
     EXPECT_EQ(c[0].x, 11);
     EXPECT_EQ(b[0].bottom, 4);
-    EXPECT_EQ(HladajObjekty(im.px.data(), im.w, im.w, im.h, kNoWindow, 2, 1, 0, c, b, 2), 2);
+    // Four squares, room for two records.
+    const Image im =
+        Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
+    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 100, 20, kNoWindow, 2, 1, 0, c, b, 2), 2);
     EXPECT_EQ(c[1].x, 26);
     EXPECT_EQ(c[2].x, -5);
-    EXPECT_EQ(HladajObjekty(im.px.data(), im.w, im.w, im.h, kNoWindow, 2, 1, 0, c, b, 0), 0);
-}
-
-TEST(Search, StrideAndBadTables) {
-    // Entries past the width of each row are not part of the screen.
-    const Image im = Boxes(30, 10, {{20, 0, 29, 9}, {2, 2, 5, 5}});
-    POINT c[4];
-    RECT b[4];
-    EXPECT_EQ(HladajObjekty(im.px.data(), 30, 20, 10, kNoWindow, 2, 1, 0, c, b, 4), 1);
-    EXPECT_EQ(b[0].right, 5);
-    EXPECT_EQ(HladajObjekty(im.px.data(), 19, 20, 10, kNoWindow, 2, 1, 0, c, b, 4), -1);
-    EXPECT_EQ(HladajObjekty(nullptr, 20, 20, 10, kNoWindow, 2, 1, 0, c, b, 4), -1);
-    EXPECT_EQ(HladajObjekty(im.px.data(), 30, 0, 10, kNoWindow, 2, 1, 0, c, b, 4), 0);
+    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 100, 20, kNoWindow, 2, 1, 0, c, b, 0), 0);
+    // A stride longer than the width: the entries past it are not part of the screen.
+    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), 2);
+    EXPECT_EQ(b[1].right, 31);
+    EXPECT_EQ(HladajObjekty(im.px.data(), 39, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), -1);
+    EXPECT_EQ(HladajObjekty(nullptr, 40, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), -1);
+    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 0, 20, kNoWindow, 2, 1, 0, c, b, 4), 0);
 }
 
 TEST(Search, TablesFollowTheSizeFromSearchToSearch) {
-    const Image small = Boxes(20, 10, {{1, 1, 5, 5}});
-    const Image large = Boxes(300, 200, {{250, 150, 280, 190}});
-    const Image tall = Boxes(10, 20, {{2, 12, 8, 18}});
-    for (int round = 0; round < 2; ++round) {
-        EXPECT_EQ(Search(small), (V{{3, 3, 1, 1, 5, 5}}));
-        EXPECT_EQ(Search(large), (V{{265, 170, 250, 150, 280, 190}}));
-        EXPECT_EQ(Search(small), (V{{3, 3, 1, 1, 5, 5}}));
-        EXPECT_EQ(Search(tall), (V{{5, 15, 2, 12, 8, 18}}));
+    const std::pair<Image, V> tables[] = {
+        {Boxes(20, 10, {{1, 1, 5, 5}}), {{3, 3, 1, 1, 5, 5}}},
+        {Boxes(300, 200, {{250, 150, 280, 190}}), {{265, 170, 250, 150, 280, 190}}},
+        {Boxes(10, 20, {{2, 12, 8, 18}}), {{5, 15, 2, 12, 8, 18}}}};
+    for (int i : {0, 1, 0, 2, 0, 1, 0, 2}) {
+        EXPECT_EQ(Search(tables[i].first), tables[i].second) << "table " << i;
     }
 }
 
