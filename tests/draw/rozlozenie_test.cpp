@@ -14,7 +14,7 @@ TEST(Rozlozenie, RowsAndStatusBoxes) {
     EXPECT_EQ(StatusPoObjektoch(102, 11), 116);
     EXPECT_EQ(StatusBezObjektov(62, 16), 100);
     // The pitch factor is single precision: 5 * 1.60000002 stays 8 where a factor rounded below
-    // 1.6 gives 7. The status offset is double precision: 10 * 1.3f would give 12.
+    // 1.6 gives 7. A status offset that comes out whole stays whole.
     EXPECT_EQ(DalsiRiadok(0, 5), 8);
     EXPECT_EQ(StatusPoObjektoch(0, 10), 13);
     // Negative positions truncate toward zero.

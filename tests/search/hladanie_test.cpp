@@ -65,6 +65,7 @@ TEST(Search, ExamplesAndEdgeCases) {
     const Image gap = FromArt({"###....", "###....", ".......", "....###", "....###", "###...."});
     const Image beside = FromArt({"##....", "##..##", "##..##", "....##"});
     const Image diagonal = FromArt({"##....", "##....", "..##..", "..##.."});
+    const Image step = FromArt({".#", "#.", "##"}); // (1, 0) is within the box, not the row's range
     // The legs do not overlap the stem going up: the stem ends at the seed's row and the bar
     // with its legs is found again in the next cycle.
     const Image stem = FromArt({"#######", "##...##", "...#...", "...#..."});
@@ -75,6 +76,9 @@ TEST(Search, ExamplesAndEdgeCases) {
     // 9 pixels.
     const Image skip =
         FromArt({".#...#", "#..###", "######", "......", "###...", "###...", "###..."});
+    // (1, 0) stands in front of the first seed (3, 0) and leaves with it, before the closing pass
+    // of the second object could take it.
+    const Image front = FromArt({".#.##", "#.#.#", "###.#"});
     // (3, 0) joins across the gap of row 1 only in the closing pass and moves the top: 12 of 21.
     const Image late = FromArt({"...#...", "##...##", "#######"});
     const Image late_off = FromArt({".....#.", "##...##", "#######"});
@@ -114,12 +118,14 @@ TEST(Search, ExamplesAndEdgeCases) {
         {"gap closes the object", gap, 2, 1, 0, {{1, 0, 0, 0, 2, 1}, {5, 3, 4, 3, 6, 4}}},
         {"runs beside the range wait", beside, 2, 1, 0, {{0, 1, 0, 0, 1, 2}, {4, 2, 4, 1, 5, 3}}},
         {"diagonal touch", diagonal, 2, 1, 0, {{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}},
+        {"closing against the row's range", step, 2, 1, 0, {{0, 1, 0, 1, 1, 2}}},
         {"closing pass stops", stem, 2, 1, 0, {{3, 1, 3, 0, 3, 3}, {3, 0, 0, 0, 6, 1}}},
         {"retry at the end", retry, 2, 1, 0, {{7, 0, 5, 0, 9, 1}}},
         {"retry at a gap", retry_gap, 2, 1, 100, {{7, 0, 5, 0, 9, 1}, {1, 3, 0, 3, 2, 4}}},
         {"skip count, 100 %", skip, 2, 1, 100, {{1, 5, 0, 4, 2, 6}}},
         {"skip count, 66 %", skip, 2, 1, 66, {{2, 1, 0, 0, 5, 2}, {1, 5, 0, 4, 2, 6}}},
         {"skip count, 67 %", skip, 2, 1, 67, {{1, 5, 0, 4, 2, 6}}},
+        {"runs in front of the seed", front, 2, 1, 0, {{3, 1, 3, 0, 4, 2}, {1, 1, 0, 1, 2, 2}}},
         {"late row above the top", late, 2, 1, 57, {{3, 1, 0, 0, 6, 2}}},
         {"late row in a 3-row box", late, 2, 1, 58, {}},
         {"late run sets its own range", late_off, 2, 1, 0, {{3, 1, 0, 0, 6, 2}}},
