@@ -1,18 +1,16 @@
 #!/usr/bin/env python3
 """Puts screens of known colours on a private Xvfb and has the screen-copy checker compare, inside
-wine64, the program's copy with GetPixel and with the known image."""
+wine64, the program's copy with GetPixel and with the known image; then it tries the mouse toolbox."""
 
 import argparse
 import os
-import struct
 import subprocess
 import sys
-import zlib
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(os.path.dirname(HERE), "e2e"))
-from harness import WINE, Display, Failure, Wine, check, log, stop_process  # noqa: E402
+from harness import WINE, Failure, Session, check, log, stop_process  # noqa: E402
 
 
 def variants(g):
@@ -40,13 +38,15 @@ def known_image(w, h, salt):
     return b"".join(bytes(c for x in range(w) for c in pixel(x, y, w, h, salt)) for y in range(h))
 
 
-def write_png(path, w, h, rgb):
-    def chunk(kind, data):
-        return struct.pack(">I", len(data)) + kind + data + struct.pack(">I", zlib.crc32(kind + data))
-    raw = b"".join(b"\x00" + rgb[3 * w * y:3 * w * (y + 1)] for y in range(h))
-    with open(path, "wb") as f:
-        f.write(b"\x89PNG\r\n\x1a\n" + chunk(b"IHDR", struct.pack(">IIBBBBB", w, h, 8, 2, 0, 0, 0))
-                + chunk(b"IDAT", zlib.compress(raw, 6)) + chunk(b"IEND", b""))
+def answer(checker):
+    """The checker's answer: detail lines (indented), then the verdict."""
+    lines = []
+    while not lines or lines[-1].startswith("  "):
+        line = checker.stdout.readline()
+        check(line != "", "the checker answers", "a line", "end of its output")
+        lines.append(line.rstrip())
+    log("\n".join(lines))
+    check(lines[-1].startswith("ok "), "the checker's verdict", "ok", lines[-1])
 
 
 def main():
@@ -56,48 +56,33 @@ def main():
     parser.add_argument("--size", default="640x480")
     args = parser.parse_args()
     w, h = (int(v) for v in args.size.split("x"))
-    workdir = os.path.join(os.path.abspath(args.build_dir), "capture-test")
-    os.makedirs(workdir, exist_ok=True)
-    display = Display(w, h)
-    wine = Wine(os.path.join(os.path.abspath(args.build_dir), "e2e-wine"), display)
+    workdir = os.path.join(os.path.abspath(args.build_dir), "e2e-work", "capture")
     checker = None
     try:
-        display.start()
-        wine.prepare()
-        checker = subprocess.Popen([WINE, os.path.abspath(args.exe)], cwd=workdir, env=wine.env(),
-                                   stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True,
-                                   start_new_session=True)
-        # Two screens in one process: the second copy must show the new screen, not the kept one.
-        for salt, getpixel in ((0, 1), (101, 0)):
-            rgb = known_image(w, h, salt)
-            name = f"screen{salt}"
-            with open(os.path.join(workdir, name + ".rgb"), "wb") as f:
-                f.write(rgb)
-            png = os.path.join(workdir, name + ".png")
-            write_png(png, w, h, rgb)
-            display.show(png)
-            checker.stdin.write(f"{name}.rgb {getpixel}\n")
-            checker.stdin.flush()
-            lines = []
-            while True:
-                line = checker.stdout.readline()
-                check(line != "", "the checker answers", "a line", "end of its output")
-                lines.append(line.rstrip())
-                if not line.startswith("  "):
-                    break
-            log(name + ":\n" + "\n".join(lines))
-            check(lines[-1].startswith("ok "), f"the copy of {name} is exact", "ok", lines[-1])
-        checker.stdin.close()
-        check(checker.wait(60) == 0, "the checker ends with 0")
+        with Session(None, args.build_dir, workdir, width=w, height=h) as s:
+            checker = subprocess.Popen([WINE, os.path.abspath(args.exe)], cwd=workdir,
+                                       env=s.wine.env(), stdin=subprocess.PIPE,
+                                       stdout=subprocess.PIPE, text=True, start_new_session=True)
+            # Two screens in one process: the second copy must show the new screen, not the kept one.
+            for salt, getpixel in ((0, 1), (101, 0)):
+                name = f"screen{salt}"
+                with open(os.path.join(workdir, name + ".rgb"), "wb") as f:
+                    f.write(known_image(w, h, salt))
+                subprocess.run(["convert", "-size", f"{w}x{h}", "-depth", "8", f"rgb:{name}.rgb",
+                                f"PNG24:{name}.png"], cwd=workdir, check=True, timeout=60)
+                s.display.show(os.path.join(workdir, name + ".png"))
+                checker.stdin.write(f"{name}.rgb {getpixel}\n")
+                checker.stdin.flush()
+                answer(checker)
+            checker.stdin.close()
+            answer(checker)
+            check(checker.wait(60) == 0, "the checker ends with 0")
     except Failure as failure:
         log(f"FAIL: {failure}")
         return 1
     finally:
         if checker is not None:
             stop_process(checker)
-        if display.proc:
-            wine.kill_server()
-        display.stop()
     return 0
 
 

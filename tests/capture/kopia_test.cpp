@@ -1,16 +1,19 @@
-// Compares the program's screen copy with GetPixel of the screen and with the image put on it.
+// Compares the program's screen copy with GetPixel of the screen and with the image put on it; then
+// tries the mouse toolbox over the last screen.
 //
 // Reads commands from standard input, one per line, so that the caller can change the screen
 // between copies made by the same process (the copy keeps its bitmap from one search to the next):
 //   <image.rgb> <0|1>   copy the screen and compare it with the image (raw RGB rows, top-down);
 //                       1 also compares every pixel with GetPixel of the screen's device context
 // and answers each with one line: "ok ..." or "fail ...", with details of the first differences.
+// At the end of the input the mouse toolbox is tried, answered the same way.
 #include <windows.h>
 
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
+#include "mouse/mys.h"
 #include "search/hladanie.h"
 
 namespace {
@@ -74,13 +77,12 @@ Rozdiely Porovnaj(const COLORREF* farby, int sirka, int vyska, const unsigned ch
     return r;
 }
 
-bool Skontroluj(const char* cesta, bool porovnat_getpixel) {
+bool Skontroluj(const char* cesta, bool porovnat_getpixel, std::vector<unsigned char>* obraz) {
     int sirka = 0;
     int vyska = 0;
     VelkostDesktopu(&sirka, &vyska);
-    std::vector<unsigned char> obraz;
     if (sirka <= 0 || vyska <= 0 ||
-        !NacitajObraz(cesta, static_cast<size_t>(sirka) * vyska * 3, &obraz)) {
+        !NacitajObraz(cesta, static_cast<size_t>(sirka) * vyska * 3, obraz)) {
         std::printf("fail %s is not a %dx%d RGB image\n", cesta, sirka, vyska);
         return false;
     }
@@ -89,7 +91,7 @@ bool Skontroluj(const char* cesta, bool porovnat_getpixel) {
         std::printf("fail no copy of the %dx%d screen\n", sirka, vyska);
         return false;
     }
-    const Rozdiely r = Porovnaj(farby, sirka, vyska, obraz.data(), porovnat_getpixel);
+    const Rozdiely r = Porovnaj(farby, sirka, vyska, obraz->data(), porovnat_getpixel);
     const bool dobre = r.horny_bajt == 0 && r.obraz == 0 && r.getpixel == 0;
     std::printf(
         "%s %dx%d pixels, %ld with a top byte, %ld unlike the image, %ld unlike GetPixel%s\n",
@@ -98,21 +100,105 @@ bool Skontroluj(const char* cesta, bool porovnat_getpixel) {
     return dobre;
 }
 
+// Left-button presses that reached the click target.
+int g_kliky = 0;
+
+LRESULT CALLBACK ProceduraTerca(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
+    if (sprava == WM_LBUTTONDOWN)
+        ++g_kliky;
+    return DefWindowProcA(okno, sprava, wParam, lParam);
+}
+
+void Pumpuj(int ms) {
+    const DWORD koniec = GetTickCount() + static_cast<DWORD>(ms);
+    MSG sprava;
+    while (GetTickCount() < koniec) {
+        while (PeekMessageA(&sprava, nullptr, 0, 0, PM_REMOVE))
+            DispatchMessageA(&sprava);
+        Sleep(20);
+    }
+}
+
+bool Kurzor(int x, int y) {
+    const POINT p = PolohaMysiDesktop(nullptr);
+    return p.x == x && p.y == y;
+}
+
+int g_chyby_mysi = 0;
+
+void Over(bool podmienka, const char* sprava) {
+    if (!podmienka) {
+        ++g_chyby_mysi;
+        std::printf("  mouse: %s\n", sprava);
+    }
+}
+
+// Movement seen to the pixel, the cursor and the colour under it (on the target and on the image
+// around it), clicks counted as presses where they were aimed, none for a count below 1.
+bool MysovyNastroj(const std::vector<unsigned char>& obraz, int sirka) {
+    const COLORREF terc = RGB(12, 34, 56);
+    WNDCLASSA trieda = {};
+    trieda.lpfnWndProc = ProceduraTerca;
+    trieda.hInstance = GetModuleHandleA(nullptr);
+    trieda.hbrBackground = CreateSolidBrush(terc);
+    trieda.lpszClassName = "Terc";
+    RegisterClassA(&trieda);
+    CreateWindowExA(WS_EX_TOPMOST, "Terc", "", WS_POPUP | WS_VISIBLE, 300, 200, 100, 100, nullptr,
+                    nullptr, trieda.hInstance, nullptr);
+    Pumpuj(1000);
+    SetCursorPos(310, 220);
+    Pumpuj(200);
+    Over(AktivitaMysi(nullptr) == 0, "the first movement probe reports a movement");
+    Over(AktivitaMysi(nullptr) == 0, "a still cursor reported as moving");
+    SetCursorPos(311, 220);
+    Pumpuj(200);
+    Over(AktivitaMysi(nullptr) == 1, "a move of one pixel in x is not seen");
+    SetCursorPos(311, 221);
+    Pumpuj(200);
+    Over(AktivitaMysi(nullptr) == 1, "a move of one pixel in y is not seen");
+    Over(AktivitaMysi(nullptr) == 0, "a still cursor reported as moving");
+    Over(Kurzor(311, 221), "cursor position not read");
+    Over(FarbaMysiDesktop() == terc, "wrong colour under the cursor on the target");
+    KlikanieMysou(0, 340, 240);
+    KlikanieMysou(-1, 340, 240);
+    Pumpuj(200);
+    Over(Kurzor(311, 221) && g_kliky == 0, "a click count of 0 or less did something");
+    KlikMysou(330, 240);
+    Pumpuj(300);
+    Over(Kurzor(330, 240) && g_kliky == 1, "one click is not one press where it was aimed");
+    KlikanieMysou(3, 350, 260);
+    Pumpuj(300);
+    Over(Kurzor(350, 260) && g_kliky == 4, "three clicks are not three presses where aimed");
+    SetCursorPos(21, 230);
+    Pumpuj(200);
+    const unsigned char* p = obraz.data() + 3 * (static_cast<size_t>(230) * sirka + 21);
+    Over(!obraz.empty() && FarbaMysiDesktop() == RGB(p[0], p[1], p[2]),
+         "wrong colour under the cursor on the image");
+    std::printf("%s mouse toolbox, %d failure(s)\n", g_chyby_mysi ? "fail" : "ok", g_chyby_mysi);
+    return g_chyby_mysi == 0;
+}
+
 } // namespace
 
 int main() {
     char riadok[1024];
     int zlyhania = 0;
+    std::vector<unsigned char> obraz;
     while (std::fgets(riadok, sizeof riadok, stdin) != nullptr) {
         char cesta[1024];
         int getpixel = 0;
         if (std::sscanf(riadok, "%1023s %d", cesta, &getpixel) != 2) {
             std::printf("fail bad command: %s", riadok);
             ++zlyhania;
-        } else if (!Skontroluj(cesta, getpixel != 0)) {
+        } else if (!Skontroluj(cesta, getpixel != 0, &obraz)) {
             ++zlyhania;
         }
         std::fflush(stdout);
     }
+    int sirka = 0;
+    int vyska = 0;
+    VelkostDesktopu(&sirka, &vyska);
+    if (!MysovyNastroj(obraz, sirka))
+        ++zlyhania;
     return zlyhania == 0 ? 0 : 1;
 }

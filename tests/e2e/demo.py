@@ -35,7 +35,7 @@ def main():
             image = demo_screen(os.path.join(s.workdir, "demo-screen.png"), s.display.width,
                                 s.display.height)
             s.display.show(image)
-            s.wine.delete_key()  # the settings a first start has
+            s.wine.set_values(None)  # the settings a first start has
             app = s.start(workdir=os.path.join(s.workdir, "program"))
             found = app.search()
             print(f"Centres found ({app.centre_file}):")

@@ -1,5 +1,6 @@
 """Drives the real program under wine64 on a private Xvfb: screens, keys, cursor, registry, centre file."""
 
+import argparse
 import contextlib
 import fcntl
 import os
@@ -13,8 +14,7 @@ import time
 
 WINE = "/usr/lib/wine/wine64"
 WINESERVER = "/usr/lib/wine/wineserver"
-KEY = r"HKCU\Software\Zornavit"
-KEY_LONG = r"HKEY_CURRENT_USER\Software\Zornavit"
+KEY = r"HKEY_CURRENT_USER\Software\Zornavit"
 WINDOW_NAME = "^ Objekty$"
 VALUE_NAMES = ("WindowPos", "WindowSize", "WindowShow", "StupneSedi", "VelkostObjektu",
                "percento_vyplne", "Volba", "InfoKurzor")
@@ -38,6 +38,19 @@ def check(condition, what, expected=None, got=None):
 
 def check_equal(got, expected, what):
     check(got == expected, what, expected, got)
+
+
+def wait_steady(read, times, timeout, what, interval=0.05):
+    """Polls read() until it has returned the same value times more times in a row; returns it."""
+    last = [None, 0]
+
+    def steady():
+        value = read()
+        last[1] = last[1] + 1 if value == last[0] else 0
+        last[0] = value
+        return last[1] >= times
+    wait_for(steady, timeout, what, interval)
+    return last[0]
 
 
 def wait_for(probe, timeout, what, interval=0.05):
@@ -75,7 +88,7 @@ def make_screen(path, size, background, shapes):
 
 
 class Display:
-    """A private Xvfb on the first free display number from :90 to :120."""
+    """A private Xvfb on a display number the server picks itself."""
 
     def __init__(self, width=1920, height=1080):
         self.width, self.height = width, height
@@ -83,25 +96,18 @@ class Display:
         self.name = None
 
     def start(self):
-        for number in range(90, 121):
-            if os.path.exists(f"/tmp/.X{number}-lock") or os.path.exists(f"/tmp/.X11-unix/X{number}"):
-                continue
-            proc = subprocess.Popen(
-                ["Xvfb", f":{number}", "-screen", "0", f"{self.width}x{self.height}x24",
-                 "-nolisten", "tcp", "-noreset"],
-                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
-            name = f":{number}"
-            end = time.monotonic() + 15
-            while proc.poll() is None and time.monotonic() < end:
-                if subprocess.run(["xdpyinfo", "-display", name], stdout=subprocess.DEVNULL,
-                                  stderr=subprocess.DEVNULL).returncode == 0:
-                    self.proc, self.name = proc, name
-                    log("Xvfb", name, f"{self.width}x{self.height}", "pid", proc.pid)
-                    return self
-                time.sleep(0.05)
-            # Lost the race for this number, or the server did not come up: try the next one.
-            stop_process(proc)
-        raise Failure("no free X display between :90 and :120")
+        read, write = os.pipe()
+        self.proc = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write), "-screen", "0", f"{self.width}x{self.height}x24",
+             "-nolisten", "tcp", "-noreset"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+            stderr=subprocess.DEVNULL, start_new_session=True)
+        os.close(write)
+        with os.fdopen(read) as f:
+            number = f.readline().strip()
+        check(number != "", "Xvfb starts", "a display number", "none")
+        self.name = ":" + number
+        log("Xvfb", self.name, f"{self.width}x{self.height}", "pid", self.proc.pid)
+        return self
 
     def stop(self):
         if self.proc:
@@ -237,23 +243,15 @@ class Wine:
             raise Failure(f"reg {' '.join(args)} failed: {r.stdout.strip()} {r.stderr.strip()}")
         return r
 
-    # Registry of the program.
-    def delete_key(self):
-        self.import_reg(f"[-{KEY_LONG}]\n")
-        check(self.values() is None, "the key is gone before the test")
-
     def set_values(self, values):
-        """Replaces the key by one holding the given values, name -> (type number, bytes),
-        all in one wine start."""
-        text = f"[-{KEY_LONG}]\n\n[{KEY_LONG}]\n"
-        for name, (kind, data) in values.items():
-            text += f'"{name}"=' + reg_data(kind, data) + "\n"
-        self.import_reg(text)
-
-    def import_reg(self, body):
+        """Replaces the program's key by one holding the given values, name -> (type number,
+        bytes), in one wine start; None deletes the key."""
+        text = f"[-{KEY}]\n"
+        if values is not None:
+            text += f"\n[{KEY}]\n" + "".join(f'"{n}"={reg_data(*v)}\n' for n, v in values.items())
         with tempfile.TemporaryDirectory() as tmp:
             with open(os.path.join(tmp, "import.reg"), "w", encoding="utf-16") as f:
-                f.write("Windows Registry Editor Version 5.00\n\n" + body + "\n")
+                f.write("Windows Registry Editor Version 5.00\n\n" + text + "\n")
             self.reg("import", "import.reg", cwd=tmp)
 
     def values(self):
@@ -339,7 +337,7 @@ class App:
         try:
             self.window = wait_for(self._single_window, 60, "the program's window")
         except Failure as failure:
-            raise Failure(f"{failure}; from inside wine: {self._probe_text()}") from None
+            raise Failure(f"{failure}; the program's messages are in {self.stderr_path}") from None
         self.wait_settled()
         log(f"program up in {time.monotonic() - started:.1f} s, window", self.geometry())
         self.display.xdotool("windowfocus", "--sync", self.window, timeout=10)
@@ -353,16 +351,7 @@ class App:
 
     def wait_settled(self):
         """Waits until the window's rectangle has stopped changing (creation, then the mode's resize)."""
-        last = [None, 0]
-
-        def stable():
-            g = self.display.geometry(self.window)
-            if g == last[0]:
-                last[1] += 1
-            else:
-                last[0], last[1] = g, 0
-            return last[1] >= 6
-        wait_for(stable, 20, "the window to settle", interval=0.05)
+        wait_steady(self.geometry, 6, 20, "the window to settle")
 
     def geometry(self):
         return self.display.geometry(self.window)
@@ -384,21 +373,11 @@ class App:
 
     def wait_centre_file(self, timeout=120):
         wait_for(lambda: os.path.isfile(self.centre_file), timeout, "Stredy.txt to be written")
-        last = [None, 0]
 
-        def stable():
+        def read():
             with open(self.centre_file, "rb") as f:
-                data = f.read()
-            last[1] = last[1] + 1 if data == last[0] else 0
-            last[0] = data
-            return last[1] >= 3
-        wait_for(stable, 10, "Stredy.txt to be complete")
-        return last[0]
-
-    def sync(self):
-        """Returns once every key sent before it has been handled: an ENTER is handled after them
-        and its file shows when it is done. The search it runs changes no setting."""
-        return self.search()
+                return f.read()
+        return wait_steady(read, 3, 10, "Stredy.txt to be complete")
 
     def park(self):
         """Puts the cursor on the window's client area, away from every centre, and returns where.
@@ -418,21 +397,18 @@ class App:
         log("TAB put the cursor at", where)
         return where
 
-    def _probe_text(self, *args):
-        if self.session.probe is None or self.proc.poll() is not None:
-            return "the program is not running" if self.proc.poll() is not None else "no probe"
-        r = self.session.wine.run([self.session.probe, *args], cwd=self.workdir, timeout=60)
-        return "; ".join(r.stdout.replace("\r", "").splitlines())
-
     def probe(self, *args):
-        """Win32 facts of the window from inside wine: rectangle, style, extended style.
-        With "close", the window is then asked to close (WM_SYSCOMMAND SC_CLOSE)."""
-        check(self.session.probe is not None, "the window probe was built")
-        text = self._probe_text(*args)
-        facts = dict(line.split(" ", 1) for line in text.split("; ") if " " in line)
-        check(facts.get("found") == "1", "the probe finds the window", "found 1", text)
-        return {"rect": tuple(int(v) for v in facts["rect"].split()),
-                "style": int(facts["style"], 16), "exstyle": int(facts["exstyle"], 16)}
+        """Win32 facts from inside wine: "window" and "client" rectangles, "style", "exstyle",
+        and for an open dialog its rectangles and controls. With "close", the window is then asked
+        to close (WM_SYSCOMMAND SC_CLOSE)."""
+        r = self.session.wine.run([self.session.probe, *args], cwd=self.workdir, timeout=60)
+        facts = {}
+        for line in r.stdout.replace("\r", "").splitlines():
+            name, *values = line.split() or [""]
+            values = [int(v, 0) for v in values]
+            facts[name] = values[0] if len(values) == 1 else tuple(values)
+        check_equal(facts.get("found"), 1, "the probe finds the main window")
+        return facts
 
     def wait_exit(self, timeout=30):
         try:
@@ -466,7 +442,7 @@ class Session:
     """Display, wine prefix and the runs of one test; stops everything it started."""
 
     def __init__(self, exe, build_dir, workdir, probe=None, width=1920, height=1080):
-        self.exe = os.path.abspath(exe)
+        self.exe = exe and os.path.abspath(exe)
         self.probe = os.path.abspath(probe) if probe else None
         self.workdir = os.path.abspath(workdir)
         self.display = Display(width, height)
@@ -477,7 +453,7 @@ class Session:
     def __enter__(self):
         # A terminated test still stops its Xvfb, program and wineserver on the way out.
         signal.signal(signal.SIGTERM, lambda *_: sys.exit(128 + signal.SIGTERM))
-        check(os.path.isfile(self.exe), "the program is built", self.exe, "missing")
+        check(self.exe is None or os.path.isfile(self.exe), "the program is built", self.exe, "missing")
         shutil.rmtree(self.workdir, ignore_errors=True)
         os.makedirs(self.workdir)
         try:
@@ -512,3 +488,39 @@ class Session:
                            (self.display.width, self.display.height), background, shapes)
         self.display.show(path, verify)
         return path
+
+
+def main(scenarios, description):
+    """Runs one scenario, name -> (function of the session, display size), given on the command line."""
+    parser = argparse.ArgumentParser(description=description)
+    parser.add_argument("--exe", required=True, help="the x86_64 zornavit.exe")
+    parser.add_argument("--build-dir", required=True, help="build folder; the wine prefix lives there")
+    parser.add_argument("--probe", required=True, help="the window probe built beside the program")
+    parser.add_argument("--workdir", help="folder for this scenario's files (default under the build)")
+    parser.add_argument("scenario", choices=sorted(scenarios))
+    args = parser.parse_args()
+    function, (width, height) = scenarios[args.scenario]
+    workdir = args.workdir or os.path.join(args.build_dir, "e2e-work", args.scenario)
+    started = time.monotonic()
+    try:
+        with Session(args.exe, args.build_dir, workdir, args.probe, width, height) as session:
+            function(session)
+    except Failure as failure:
+        log(f"FAIL {args.scenario}: {failure} (files in {workdir})")
+        return 1
+    log(f"PASS {args.scenario} in {time.monotonic() - started:.0f} s")
+    return 0
+
+
+if __name__ == "__main__":
+    # A Win32 checker program run inside the shared prefix on a private display; its exit status.
+    parser = argparse.ArgumentParser(description="Runs a Win32 checker under wine64 on a private Xvfb.")
+    parser.add_argument("--build-dir", required=True, help="build folder; the wine prefix lives there")
+    parser.add_argument("program", nargs=argparse.REMAINDER, help="the checker and its arguments")
+    args = parser.parse_args()
+    name = os.path.splitext(os.path.basename(args.program[0]))[0]
+    with Session(None, args.build_dir, os.path.join(args.build_dir, "e2e-work", name)) as session:
+        r = session.wine.run([os.path.abspath(args.program[0]), *args.program[1:]],
+                             cwd=session.workdir, timeout=500)
+    print(r.stdout.replace("\r", ""), r.stderr, end="")
+    sys.exit(r.returncode)

@@ -1,15 +1,13 @@
 #!/usr/bin/env python3
 """End-to-end scenarios of the program: one per CTest test, each on its own Xvfb with the shared prefix."""
 
-import argparse
 import os
 import sys
-import time
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import (REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ, VALUE_NAMES,  # noqa: E402
-                     Failure, Session, check, check_equal, dword, log, pack, wait_for)
+                     check, check_equal, dword, log, main, pack, wait_for)
 
 WIDTH, HEIGHT = 224, 259  # outer size with tracking on; 17 less with it off
 LOW = HEIGHT - 17
@@ -75,7 +73,7 @@ def check_mode(app, x, y, tracking):
     """The window's rectangle and mode: tall and topmost without a minimize box with tracking on."""
     check_equal(app.geometry(), (x, y, WIDTH, HEIGHT if tracking else LOW), "window rectangle")
     facts = app.probe()
-    check_equal(facts["rect"], (x, y, x + WIDTH, y + (HEIGHT if tracking else LOW)),
+    check_equal(facts["window"], (x, y, x + WIDTH, y + (HEIGHT if tracking else LOW)),
                 "window rectangle seen from inside wine")
     check_equal(bool(facts["exstyle"] & 0x8), tracking, "topmost (WS_EX_TOPMOST)")
     check_equal(bool(facts["style"] & 0x20000), not tracking, "minimize box (WS_MINIMIZEBOX)")
@@ -87,7 +85,7 @@ def first_start(s):
     """No key: the key is created empty, the window is centred, row 1 is selected, ESC saves."""
     w, h = s.display.width, s.display.height
     x, y = centred(w, h)
-    s.wine.delete_key()
+    s.wine.set_values(None)
     app = s.start()
     check_equal(s.wine.values(), {}, "the key right after the first start (created, no values)")
     check_mode(app, x, y, tracking=False)
@@ -101,9 +99,10 @@ def first_start(s):
     size, stop = {1920: (1800, 1900), 1024: (900, 950)}[w]
     store(s, VelkostObjektu=dword(size), Volba=dword(2))
     app = s.start()
-    app.key("Right", "Right", "Right")
+    app.key("Right", "Right", "Right", "Down", *["Left"] * 14, "Down")
     app.close_with("Escape")
-    check_values(s, {"VelkostObjektu": dword(stop)}, f"RIGHT from {size} on a {w} wide desktop")
+    check_values(s, {"VelkostObjektu": dword(stop), "percento_vyplne": dword(5), "Volba": dword(1)},
+                 f"RIGHT from {size} on a {w} wide desktop, fill down to its bound, DOWN from row 3")
 
 
 def enter_search(s):
@@ -133,17 +132,12 @@ def enter_search(s):
     app.key("Left", "Left", "Left")
     check_equal(app.search(), lines([A, B, F, G, D, C]),
                 "after a restart: grey setting 0 with the loaded minimum size 15")
-    app.close_with("Escape")
-
-    store(s)
-    app = s.start()
-    check_equal(app.search(), lines(DEFAULT), "Stredy.txt before the screen is emptied")
     app.key("Up")  # row 4, offered now that objects were found
     s.show("empty", [], verify=False)
     check_equal(app.search(), b"", "Stredy.txt once the objects are gone")
-    app.key("Right")  # row 4 became row 2: the size goes from 20 to 25
+    app.key("Right")  # row 4 became row 2: the size goes from 15 to 20
     app.close_with("Escape")
-    check_values(s, {"VelkostObjektu": dword(25), "Volba": dword(2)},
+    check_values(s, {"VelkostObjektu": dword(20), "Volba": dword(2)},
                  "a search finding nothing moves row 4 to row 2")
 
 
@@ -155,7 +149,7 @@ def tab_jumps(s):
     app = s.start()
     park = app.park()
     app.key("Tab")
-    check_equal(app.sync(), lines(DEFAULT), "Stredy.txt")
+    check_equal(app.search(), lines(DEFAULT), "Stredy.txt")
     check_equal(s.display.cursor(), park, "cursor after a TAB before any search")
 
     check_equal([app.tab() for _ in range(7)], DEFAULT + [A, B],
@@ -186,7 +180,7 @@ def tab_jumps(s):
     check_equal(app.search(), b"", "Stredy.txt of a search that finds nothing")
     park = app.park()
     app.key("Tab")
-    app.sync()
+    app.search()  # handled after the TAB
     check_equal(s.display.cursor(), park, "cursor after a TAB when nothing was found")
     app.close_with("Escape")
 
@@ -195,25 +189,15 @@ def settings_ladder(s):
     """The keys move the settings along the size ladder and within their bounds; the values reach
     the registry at the close; a restart loads them; a saved row 4 comes back as row 2."""
     runs = [
-        ("from the start values", {},
+        ("from the start values to the upper bounds", {},
          ["Left"] + ["Right"] * 9 + ["Down"] + ["Right"] * 7 + ["Down"] + ["Right"] * 7,
          dict(StupneSedi=7, VelkostObjektu=60, percento_vyplne=100, Volba=3)),
-        ("a restart loads what the previous close saved", None, [],
-         dict(StupneSedi=7, VelkostObjektu=60, percento_vyplne=100, Volba=3)),
-        ("down from stored values", dict(StupneSedi=7, VelkostObjektu=12, percento_vyplne=97, Volba=2),
-         ["Left", "Up"] + ["Left"] * 8 + ["Up", "Right", "Right"],
-         dict(StupneSedi=0, VelkostObjektu=7, percento_vyplne=102, Volba=3)),
-        ("the upper bounds", dict(VelkostObjektu=1800, percento_vyplne=10, Volba=2),
-         ["Right", "Right", "Down", "Left", "Left", "Left", "Down"],
-         dict(VelkostObjektu=1900, percento_vyplne=5, Volba=1)),
-        ("a saved row 4 is row 2", dict(VelkostObjektu=11, Volba=4), ["Left"],
-         dict(VelkostObjektu=10, Volba=2)),
-        ("up from 12", dict(VelkostObjektu=12, Volba=2), ["Right"], dict(VelkostObjektu=17)),
-        ("up from 480", dict(VelkostObjektu=480, Volba=2), ["Right"] * 3, dict(VelkostObjektu=600)),
-        ("down from 1100", dict(VelkostObjektu=1100, Volba=2), ["Left"], dict(VelkostObjektu=1000)),
-        ("1 is the lowest size", dict(VelkostObjektu=1, Volba=2), ["Left"], dict(VelkostObjektu=1)),
-        ("a stored size 0 stays", dict(VelkostObjektu=0, Volba=2), ["Right", "Left"],
-         dict(VelkostObjektu=0)),
+        ("from what the previous close saved to the lower bounds", None,
+         ["Left"] * 20 + ["Up", "Left", "Left", "Up"] + ["Left"] * 8,
+         dict(StupneSedi=0, VelkostObjektu=45, percento_vyplne=5, Volba=1)),
+        ("a saved row 4 is row 2; fill past 100 off its steps",
+         dict(VelkostObjektu=11, percento_vyplne=97, Volba=4), ["Left", "Down", "Right", "Right"],
+         dict(VelkostObjektu=10, percento_vyplne=102, Volba=3)),
     ]
     for what, stored, keys, expected in runs:
         log("run:", what)
@@ -225,18 +209,17 @@ def settings_ladder(s):
         check_values(s, {k: dword(v) for k, v in expected.items()}, what)
 
 
-def tracking_shape(s):
-    """Tracking saved as 1 opens the tall, topmost window without a minimize box; it is saved
-    again as one byte."""
+def window_placement(s):
+    """The shape saved tracking opens, the placement saved when minimised or moved past the corner,
+    and stored positions wholly or partly off the desktop."""
+    log("run: tracking saved as 1 opens tall, topmost, without a minimize box")
     store(s, WindowPos=dword(pack(100, 100)), InfoKurzor=(REG_BINARY, b"\x01"))
     app = s.start()
     check_mode(app, 100, 100, tracking=True)
     app.close_with("Escape")
     check_values(s, saved(100, 100, WIDTH, HEIGHT, 0, 20, 70, 1, 1), "saved with tracking on")
 
-
-def minimised_close(s):
-    """Closed while minimised: the show state 2 is saved, the position and size as loaded."""
+    log("run: closed while minimised saves show state 2, the position and size as loaded")
     store(s, WindowPos=dword(pack(500, 300)), WindowSize=dword(pack(111, 222)))
     app = s.start()
     x, y, w, _ = app.geometry()
@@ -247,21 +230,31 @@ def minimised_close(s):
     check_values(s, {"WindowPos": dword(pack(500, 300)), "WindowSize": dword(pack(111, 222)),
                      "WindowShow": dword(2)}, "saved while minimised")
 
-
-def placement_clamp(s):
-    """A window moved past the top-left corner is saved pulled onto the desktop, its size kept."""
+    log("run: moved past the top-left corner, saved pulled onto the desktop, its size kept")
     store(s)
     app = s.start()
     s.display.xdotool("windowmove", "--sync", app.window, -30, -25)
-    wait_for(lambda: app.probe()["rect"][:2] == (-30, -25), 20, "the window to stand at (-30, -25)")
+    wait_for(lambda: app.probe()["window"][:2] == (-30, -25), 20, "the window at (-30, -25)")
     app.close_with("Escape")
     check_values(s, {"WindowPos": dword(pack(0, 0)), "WindowSize": dword(pack(WIDTH, LOW))},
                  "saved after a move past the top-left corner")
 
+    for what, pos, expect, keep in [
+            ("a position wholly off the desktop opens centred", (3000, 2000), (848, 411), (848, 411)),
+            ("a position just right of the desktop opens centred", (1920, 100), (848, 411), (848, 411)),
+            ("a position partly off the desktop stays, and is pulled on at the close",
+             (1800, 1000), (1800, 1000), (1920 - WIDTH, 1080 - LOW))]:
+        log("run:", what)
+        store(s, WindowPos=dword(pack(*pos)))
+        app = s.start()
+        check_equal(app.geometry()[:2], expect, what)
+        app.close_with("Escape")
+        check_values(s, {"WindowPos": dword(pack(*keep))}, what + ": saved position")
+
 
 def bad_registry(s):
-    """Missing values, data too long, other types, out-of-range settings and positions off the
-    desktop: the program starts and goes on as it should."""
+    """Missing values, data too long, other types and out-of-range settings: the program starts and
+    goes on as it should."""
     s.show("screen-a", SCREEN_A)
 
     log("run: the key holds no values")
@@ -309,18 +302,6 @@ def bad_registry(s):
         log("the program brought the out-of-range settings into range:",
             {k: int.from_bytes(got[k][1], "little") for k in ranges})
 
-    for what, pos, expect, keep in [
-            ("a position wholly off the desktop opens centred", (3000, 2000), (848, 411), (848, 411)),
-            ("a position just right of the desktop opens centred", (1920, 100), (848, 411), (848, 411)),
-            ("a position partly off the desktop stays, and is pulled on at the close",
-             (1800, 1000), (1800, 1000), (1920 - WIDTH, 1080 - LOW))]:
-        log("run:", what)
-        store(s, WindowPos=dword(pack(*pos)))
-        app = s.start()
-        check_equal(app.geometry()[:2], expect, what)
-        app.close_with("Escape")
-        check_values(s, {"WindowPos": dword(pack(*keep))}, what + ": saved position")
-
 
 def unwritable_centre_file(s):
     """Stredy.txt cannot be written (a directory of that name): the search's result stands, TAB
@@ -359,41 +340,19 @@ def close_once(s):
         check_values(s, saved(848, 411, WIDTH, LOW, 1, 20, 70, 1, 0), f"saved by the {how}")
 
 
+FULL_HD = (1920, 1080)
 SCENARIOS = {
-    "first_start": (first_start, (1920, 1080)),
+    "first_start": (first_start, FULL_HD),
     "first_start_1024": (first_start, (1024, 768)),
-    "enter_search": (enter_search, (1920, 1080)),
-    "tab_jumps": (tab_jumps, (1920, 1080)),
-    "settings_ladder": (settings_ladder, (1920, 1080)),
-    "tracking_shape": (tracking_shape, (1920, 1080)),
-    "minimised_close": (minimised_close, (1920, 1080)),
-    "placement_clamp": (placement_clamp, (1920, 1080)),
-    "bad_registry": (bad_registry, (1920, 1080)),
-    "unwritable_centre_file": (unwritable_centre_file, (1920, 1080)),
-    "close_once": (close_once, (1920, 1080)),
+    "enter_search": (enter_search, FULL_HD),
+    "tab_jumps": (tab_jumps, FULL_HD),
+    "settings_ladder": (settings_ladder, FULL_HD),
+    "window_placement": (window_placement, FULL_HD),
+    "bad_registry": (bad_registry, FULL_HD),
+    "unwritable_centre_file": (unwritable_centre_file, FULL_HD),
+    "close_once": (close_once, FULL_HD),
 }
 
 
-def main():
-    parser = argparse.ArgumentParser(description=__doc__)
-    parser.add_argument("--exe", required=True, help="the x86_64 zornavit.exe")
-    parser.add_argument("--build-dir", required=True, help="build folder; the wine prefix lives there")
-    parser.add_argument("--probe", help="the window probe built beside the program")
-    parser.add_argument("--workdir", help="folder for this scenario's files (default under the build)")
-    parser.add_argument("scenario", choices=sorted(SCENARIOS))
-    args = parser.parse_args()
-    function, (width, height) = SCENARIOS[args.scenario]
-    workdir = args.workdir or os.path.join(args.build_dir, "e2e-work", args.scenario)
-    started = time.monotonic()
-    try:
-        with Session(args.exe, args.build_dir, workdir, args.probe, width, height) as session:
-            function(session)
-    except Failure as failure:
-        log(f"FAIL {args.scenario}: {failure} (files in {workdir})")
-        return 1
-    log(f"PASS {args.scenario} in {time.monotonic() - started:.0f} s")
-    return 0
-
-
 if __name__ == "__main__":
-    sys.exit(main())
+    sys.exit(main(SCENARIOS, __doc__))

@@ -1,7 +1,9 @@
-// Prints from inside wine the screen rectangles of the main window, its client area and dialogs.
+// Prints from inside wine what X cannot show of the main window and its dialogs: rectangles, styles,
+// controls; given "close", then asks the main window to close as the taskbar's Close does.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -56,7 +58,7 @@ void Dialog(const char* titul, const char* meno) {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
     HWND okno = FindWindowA("WindowClass", " Objekty");
     std::printf("found %d\n", okno != nullptr ? 1 : 0);
     if (okno == nullptr) {
@@ -65,5 +67,7 @@ int main() {
     HlavneOkno(okno);
     Dialog(" Nastavenia", "settings");
     Dialog(" O programe", "about");
+    if (argc > 1 && std::strcmp(argv[1], "close") == 0)
+        PostMessageA(okno, WM_SYSCOMMAND, SC_CLOSE, 0);
     return 0;
 }
