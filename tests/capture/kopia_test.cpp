@@ -146,33 +146,39 @@ bool MysovyNastroj(const std::vector<unsigned char>& obraz, int sirka) {
     CreateWindowExA(WS_EX_TOPMOST, "Terc", "", WS_POPUP | WS_VISIBLE, 300, 200, 100, 100, nullptr,
                     nullptr, trieda.hInstance, nullptr);
     Pumpuj(1000);
-    SetCursorPos(310, 220);
-    Pumpuj(200);
-    Over(AktivitaMysi(nullptr) == 0, "the first movement probe reports a movement");
-    Over(AktivitaMysi(nullptr) == 0, "a still cursor reported as moving");
-    SetCursorPos(311, 220);
-    Pumpuj(200);
-    Over(AktivitaMysi(nullptr) == 1, "a move of one pixel in x is not seen");
-    SetCursorPos(311, 221);
-    Pumpuj(200);
-    Over(AktivitaMysi(nullptr) == 1, "a move of one pixel in y is not seen");
-    Over(AktivitaMysi(nullptr) == 0, "a still cursor reported as moving");
+    const struct {
+        int x, y, pohyb;
+        const char* co;
+    } pohyby[] = {{310, 220, 0, "the first probe reports a movement"},
+                  {310, 220, 0, "a still cursor reported as moving"},
+                  {311, 220, 1, "a move of one pixel in x is not seen"},
+                  {311, 221, 1, "a move of one pixel in y is not seen"},
+                  {311, 221, 0, "a still cursor reported as moving"}};
+    for (const auto& p : pohyby) {
+        SetCursorPos(p.x, p.y);
+        Pumpuj(200);
+        Over(AktivitaMysi(nullptr) == p.pohyb, p.co);
+    }
     Over(Kurzor(311, 221), "cursor position not read");
     Over(FarbaMysiDesktop() == terc, "wrong colour under the cursor on the target");
-    KlikanieMysou(0, 340, 240);
-    KlikanieMysou(-1, 340, 240);
-    Pumpuj(200);
-    Over(Kurzor(311, 221) && g_kliky == 0, "a click count of 0 or less did something");
-    KlikMysou(330, 240);
-    Pumpuj(300);
-    Over(Kurzor(330, 240) && g_kliky == 1, "one click is not one press where it was aimed");
-    KlikanieMysou(3, 350, 260);
-    Pumpuj(300);
-    Over(Kurzor(350, 260) && g_kliky == 4, "three clicks are not three presses where aimed");
+    // A count of 1 stands for KlikMysou; the presses add up, the cursor stays where aimed.
+    const struct {
+        int pocet, x, y, kliky, kurzor_x, kurzor_y;
+    } kliky[] = {{0, 340, 240, 0, 311, 221},
+                 {-1, 340, 240, 0, 311, 221},
+                 {1, 330, 240, 1, 330, 240},
+                 {3, 350, 260, 4, 350, 260}};
+    for (const auto& k : kliky) {
+        k.pocet == 1 ? KlikMysou(k.x, k.y) : KlikanieMysou(k.pocet, k.x, k.y);
+        Pumpuj(300);
+        char sprava[80];
+        std::snprintf(sprava, sizeof sprava, "%d click(s) at (%d, %d)", k.pocet, k.x, k.y);
+        Over(Kurzor(k.kurzor_x, k.kurzor_y) && g_kliky == k.kliky, sprava);
+    }
     SetCursorPos(21, 230);
     Pumpuj(200);
-    const unsigned char* p = obraz.data() + 3 * (static_cast<size_t>(230) * sirka + 21);
-    Over(!obraz.empty() && FarbaMysiDesktop() == RGB(p[0], p[1], p[2]),
+    const size_t i = 3 * (static_cast<size_t>(230) * sirka + 21);
+    Over(obraz.size() > i + 2 && FarbaMysiDesktop() == RGB(obraz[i], obraz[i + 1], obraz[i + 2]),
          "wrong colour under the cursor on the image");
     std::printf("%s mouse toolbox, %d failure(s)\n", g_chyby_mysi ? "fail" : "ok", g_chyby_mysi);
     return g_chyby_mysi == 0;
