@@ -1,11 +1,11 @@
-// The object search over a pixel table, worked on a list of runs instead of a list of points.
+// The object search over a pixel table, worked on each row's mask of live grey pixels.
 //
 // The grey points of a row fall into runs that never merge, and every removal takes whole runs, so
-// the search keeps the runs in scan order with one "still in the list" bit per run, a live count
-// per row and the row's stored range. Each row's grey mask, kept in 64-pixel words, tells which run
-// holds or follows a column. The forward pass, the closing pass and the removal of the entries in
-// front of the seed then become queries on single rows, and the scan only moves forward: what lies
-// in front of the seed is gone after each cycle.
+// one bit per pixel, cleared when its run leaves the list, says everything the point list says:
+// runs are read off as stretches of set bits and a run's points are its bits. The forward pass,
+// the closing pass and the removal of the entries in front of the seed then become bit scans
+// within single rows, and the scan only moves forward: what lies in front of the seed is gone
+// after each cycle. The masks of a full-HD screen fit the second-level cache.
 #include "search/hladanie.h"
 
 #include <climits>
@@ -31,89 +31,57 @@
 
 namespace {
 
-// A run of grey pixels on one row: its first and last column.
-struct Beh {
-    int32_t zac;
-    int32_t kon;
-};
-
 // Work tables, sized for one screen size and reused while it stays.
 struct Tabulky {
     int sirka;
     int vyska;
-    Beh* behy;       // every run, in scan order
-    uint64_t* zive;  // bit i: run i is still in the list; the end marker's bit is always set
-    int32_t* riadok; // first run of each row; riadok[vyska] = run count
-    int32_t* zivych; // live runs per row, one spare row below the last
+    int slov;        // 64-pixel words of a row's mask
+    int krok;        // words per row: the mask and one empty word behind it
+    uint64_t* pamat; // one empty word, then the rows, then one empty row
+    uint64_t* bity;  // live grey pixels of row y, bit x % 64 of word y * krok + x / 64
     int32_t* rz;     // stored range of each row, (-1, -1) when none
     int32_t* rk;
-    int slov;           // 64-pixel words per row
-    uint64_t* bity;     // grey mask of each row, bit x % 64 of word x / 64
-    int32_t* behPred;   // index of the first run starting in each word or later
-    int32_t* bodovPred; // points in all runs before each run
 };
 
 // What the passes gather about one object.
 struct Objekt {
-    int semeno;
-    int prvyDole; // the first joined run of the bottom row
+    int prvyDole; // first column of the first joined run of the bottom row
     int hore;
     int dole;
     int lavy;
     int pravy;
-    int uzaver;
     long long pocet;
 };
 
-int32_t* NovaTabulka(size_t pocet) {
-    return static_cast<int32_t*>(std::malloc(pocet * sizeof(int32_t)));
-}
-
 void UvolniTabulky(Tabulky& t) {
-    std::free(t.behy);
-    std::free(t.zive);
-    std::free(t.riadok);
-    std::free(t.zivych);
+    std::free(t.pamat);
     std::free(t.rz);
     std::free(t.rk);
-    std::free(t.bity);
-    std::free(t.behPred);
-    std::free(t.bodovPred);
 }
 
-// Every row holds at most ceil(sirka / 2) runs; the pages of the run tables that a screen never
-// reaches are never touched. Null when the tables cannot be had.
+// The empty words around the rows stop every run scan at the row's ends. Null when the tables
+// cannot be had.
 Tabulky* PripravTabulky(int sirka, int vyska) {
     static Tabulky t = {};
-    if (t.behy != nullptr && t.sirka == sirka && t.vyska == vyska)
+    if (t.pamat != nullptr && t.sirka == sirka && t.vyska == vyska)
         return &t;
     UvolniTabulky(t);
     t = Tabulky{};
-    double najviac = static_cast<double>(vyska) * ((sirka + 1) / 2) + 1.0;
-    if (najviac * sizeof(Beh) > static_cast<double>(SIZE_MAX))
-        return nullptr;
-    size_t behov = static_cast<size_t>(najviac);
-    size_t riadkov = static_cast<size_t>(vyska) + 2;
-    t.slov = (sirka + 63) / 64;
-    size_t slov = static_cast<size_t>(t.slov) * static_cast<size_t>(vyska);
     t.sirka = sirka;
     t.vyska = vyska;
-    t.behy = static_cast<Beh*>(std::malloc(behov * sizeof(Beh)));
-    t.zive = static_cast<uint64_t*>(std::malloc((behov / 64 + 2) * sizeof(uint64_t)));
-    t.riadok = NovaTabulka(riadkov);
-    t.zivych = NovaTabulka(riadkov);
-    t.rz = NovaTabulka(riadkov);
-    t.rk = NovaTabulka(riadkov);
-    t.bity = static_cast<uint64_t*>(std::malloc(slov * sizeof(uint64_t)));
-    t.behPred = NovaTabulka(slov);
-    t.bodovPred = NovaTabulka(behov + 1);
-    if (t.behy == nullptr || t.zive == nullptr || t.riadok == nullptr || t.zivych == nullptr ||
-        t.rz == nullptr || t.rk == nullptr || t.bity == nullptr || t.behPred == nullptr ||
-        t.bodovPred == nullptr) {
+    t.slov = (sirka + 63) / 64;
+    t.krok = t.slov + 1;
+    size_t slov = static_cast<size_t>(t.krok) * (static_cast<size_t>(vyska) + 1) + 1;
+    size_t riadkov = static_cast<size_t>(vyska) + 1;
+    t.pamat = static_cast<uint64_t*>(std::calloc(slov, sizeof(uint64_t)));
+    t.rz = static_cast<int32_t*>(std::malloc(riadkov * sizeof(int32_t)));
+    t.rk = static_cast<int32_t*>(std::malloc(riadkov * sizeof(int32_t)));
+    if (t.pamat == nullptr || t.rz == nullptr || t.rk == nullptr) {
         UvolniTabulky(t);
         t = Tabulky{};
         return nullptr;
     }
+    t.bity = t.pamat + 1;
     return &t;
 }
 
@@ -210,116 +178,12 @@ inline int NajvyssiBit(uint64_t m) {
 #endif
 }
 
-// Bits of the columns x0 .. x1 that fall into the word starting at column x.
-uint64_t StlpceVSlove(long long x0, long long x1, int x) {
-    long long od = x0 > x ? x0 - x : 0;
-    long long po = x1 < x + 63 ? x1 - x : 63;
-    if (od > po)
-        return 0;
-    return ((2ull << po) - 1) & ~((1ull << od) - 1);
-}
-
-inline void PridajBeh(Tabulky& t, int& n, int zaciatok, int koniec) {
-    t.behy[n].zac = zaciatok;
-    t.behy[n].kon = koniec;
-    t.bodovPred[n + 1] = t.bodovPred[n] + koniec - zaciatok + 1;
-    n++;
-}
-
-// Masks one row (leaving out the columns vl .. vp when vylucit) and appends its runs.
-void VytvorRiadok(const COLORREF* riadok, int y, bool vylucit, long long vl, long long vp,
-                  uint32_t zaklad, Tabulky& t, int& n) {
-    uint64_t* bity = t.bity + static_cast<size_t>(y) * static_cast<size_t>(t.slov);
-    int32_t* pred = t.behPred + static_cast<size_t>(y) * static_cast<size_t>(t.slov);
-    static const MaskaRiadkuFn maskaRiadku = VyberMaskuRiadku();
-    maskaRiadku(riadok, t.sirka, zaklad, bity);
-    uint64_t vBehu = 0;
-    int zaciatok = 0;
-    for (int w = 0; w < t.slov; w++) {
-        int x = w * 64;
-        uint64_t m = bity[w];
-        if (vylucit)
-            m &= ~StlpceVSlove(vl, vp, x);
-        bity[w] = m;
-        pred[w] = n + static_cast<int>(vBehu);
-        uint64_t zmeny = m ^ ((m << 1) | vBehu);
-        while (zmeny != 0) {
-            int b = NajnizsiBit(zmeny);
-            zmeny &= zmeny - 1;
-            if (vBehu == 0)
-                zaciatok = x + b;
-            else
-                PridajBeh(t, n, zaciatok, x + b - 1);
-            vBehu ^= 1;
-        }
-    }
-    if (vBehu != 0)
-        PridajBeh(t, n, zaciatok, t.sirka - 1);
-}
-
-// Builds the runs of every row, leaving out the window's columns on its rows.
-int VytvorBehy(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad, Tabulky& t) {
-    long long vl = okno.left;
-    long long vp = okno.right;
-    int n = 0;
-    t.bodovPred[0] = 0;
-    for (int y = 0; y < t.vyska; y++) {
-        const COLORREF* riadok = farby + static_cast<size_t>(y) * static_cast<size_t>(krok);
-        t.riadok[y] = n;
-        bool vylucit = y >= okno.top && y <= okno.bottom && vl <= vp;
-        VytvorRiadok(riadok, y, vylucit, vl, vp, zaklad, t, n);
-    }
-    t.riadok[t.vyska] = n;
-    size_t slovo = static_cast<size_t>(n) / 64;
-    for (size_t w = 0; w < slovo; w++)
-        t.zive[w] = ~0ull;
-    t.zive[slovo] = (2ull << (n % 64)) - 1;
-    for (int y = 0; y < t.vyska; y++)
-        t.zivych[y] = t.riadok[y + 1] - t.riadok[y];
-    t.zivych[t.vyska] = 0;
-    return n;
-}
-
 inline uint64_t BityOd(int b) {
     return ~0ull << b;
 }
 
 inline uint64_t BityDo(int b) {
     return (2ull << b) - 1;
-}
-
-// The first live run at or after i; the end marker stops the scan.
-inline int Zivy(const Tabulky& t, int i) {
-    size_t w = static_cast<size_t>(i) >> 6;
-    uint64_t m = t.zive[w] & BityOd(i & 63);
-    while (m == 0)
-        m = t.zive[++w];
-    return static_cast<int>(w * 64) + NajnizsiBit(m);
-}
-
-// The first live run at or after i and before hranica, or hranica.
-inline int ZivyPred(const Tabulky& t, int i, int hranica) {
-    if (i >= hranica)
-        return hranica;
-    size_t w = static_cast<size_t>(i) >> 6;
-    size_t posledne = static_cast<size_t>(hranica - 1) >> 6;
-    uint64_t m = t.zive[w] & BityOd(i & 63);
-    while (m == 0) {
-        if (w >= posledne)
-            return hranica;
-        m = t.zive[++w];
-    }
-    int k = static_cast<int>(w * 64) + NajnizsiBit(m);
-    return k < hranica ? k : hranica;
-}
-
-// The last live run at or before i; there must be one.
-inline int ZivyNaposledy(const Tabulky& t, int i) {
-    size_t w = static_cast<size_t>(i) >> 6;
-    uint64_t m = t.zive[w] & BityDo(i & 63);
-    while (m == 0)
-        m = t.zive[--w];
-    return static_cast<int>(w * 64) + NajvyssiBit(m);
 }
 
 inline int PocetBitov(uint64_t m) {
@@ -329,157 +193,171 @@ inline int PocetBitov(uint64_t m) {
     return static_cast<int>((m * 0x0101010101010101ull) >> 56);
 }
 
-// Removes the live runs among a .. b (inclusive) and returns how many there were; their
-// points are added to body.
-int OdstranRozsah(Tabulky& t, int a, int b, long long& body) {
-    int odstranenych = 0;
+inline uint64_t* Riadok(const Tabulky& t, int y) {
+    return t.bity + static_cast<size_t>(y) * static_cast<size_t>(t.krok);
+}
+
+// The mask of bits a .. b of word w (a <= b, both columns of the row).
+inline uint64_t MaskaSlova(int w, int a, int b) {
+    uint64_t m = ~0ull;
+    if (w == a >> 6)
+        m &= BityOd(a & 63);
+    if (w == b >> 6)
+        m &= BityDo(b & 63);
+    return m;
+}
+
+// Clears the columns a .. b of a row.
+void Vymaz(uint64_t* r, int a, int b) {
+    for (int w = a >> 6; w <= b >> 6; w++)
+        r[w] &= ~MaskaSlova(w, a, b);
+}
+
+// Clears the columns a .. b of a row and returns how many live pixels they held.
+long long Odober(uint64_t* r, int a, int b) {
+    long long n = 0;
     for (int w = a >> 6; w <= b >> 6; w++) {
-        uint64_t maska = ~0ull;
-        if (w == a >> 6)
-            maska &= BityOd(a & 63);
-        if (w == b >> 6)
-            maska &= BityDo(b & 63);
-        uint64_t m = t.zive[w] & maska;
-        t.zive[w] &= ~maska;
-        odstranenych += PocetBitov(m);
-        if (m == maska) {
-            // All of them live: the points between the first and the last.
-            int od = w * 64 + NajnizsiBit(maska);
-            int po = w * 64 + NajvyssiBit(maska);
-            body += t.bodovPred[po + 1] - t.bodovPred[od];
-            continue;
-        }
-        for (; m != 0; m &= m - 1) {
-            const Beh& beh = t.behy[w * 64 + NajnizsiBit(m)];
-            body += beh.kon - beh.zac + 1;
-        }
+        uint64_t m = MaskaSlova(w, a, b);
+        n += PocetBitov(r[w] & m);
+        r[w] &= ~m;
     }
-    return odstranenych;
+    return n;
 }
 
-// Index of the first run of row y (live or not) that starts after column x; kolumna gets bit
-// x of the row's mask.
-inline int ZacinajuceDo(const Tabulky& t, int y, int x, int& kolumna) {
-    size_t w = static_cast<size_t>(y) * static_cast<size_t>(t.slov) + static_cast<size_t>(x >> 6);
-    int b = x & 63;
-    uint64_t m = t.bity[w];
-    uint64_t predosly = (x >> 6) > 0 ? t.bity[w - 1] >> 63 : 0;
-    uint64_t zaciatky = m & ~((m << 1) | predosly);
-    kolumna = static_cast<int>((m >> b) & 1);
-    return t.behPred[w] + PocetBitov(zaciatky & ((2ull << b) - 1));
+// The first live column of a row within s .. e, or -1.
+inline int PrvyBod(const uint64_t* r, int s, int e) {
+    int w = s >> 6;
+    uint64_t m = r[w] & BityOd(s & 63);
+    while (m == 0) {
+        if (w >= e >> 6)
+            return -1;
+        m = r[++w];
+    }
+    int x = w * 64 + NajnizsiBit(m);
+    return x <= e ? x : -1;
 }
 
-// The first run of row y (live or not) that ends at or after column x: the runs starting at or
-// before x, less the one that holds x.
-inline int PrvyKonciaciOd(const Tabulky& t, int y, int x) {
-    int kolumna = 0;
-    int za = ZacinajuceDo(t, y, x, kolumna);
-    return za - kolumna;
+// The last live column of a row at or before e; there must be one.
+inline int PoslednyBod(const uint64_t* r, int e) {
+    int w = e >> 6;
+    uint64_t m = r[w] & BityDo(e & 63);
+    while (m == 0)
+        m = r[--w];
+    return w * 64 + NajvyssiBit(m);
 }
 
-// The last run of row y (live or not) that starts at or before column x.
-inline int PoslednyZacinajuciDo(const Tabulky& t, int y, int x) {
-    int kolumna = 0;
-    return ZacinajuceDo(t, y, x, kolumna) - 1;
+// First and last column of the live run holding column x; the empty words stop the scans.
+inline int ZaciatokBehu(const uint64_t* r, int x) {
+    int w = x >> 6;
+    uint64_t m = ~r[w] & (BityDo(x & 63) >> 1);
+    while (m == 0)
+        m = ~r[--w];
+    return w * 64 + NajvyssiBit(m) + 1;
 }
 
-// The last live run of row y that starts at or before e, j being live and starting there too.
-// Mostly j itself, seen from the next live run; else read off the mask.
-inline int PoslednyPrekryvajuci(const Tabulky& t, int y, int j, int e) {
-    int koniec = t.riadok[y + 1];
-    int k = ZivyPred(t, j + 1, koniec);
-    if (k >= koniec || t.behy[k].zac > e)
-        return j;
-    return ZivyNaposledy(t, PoslednyZacinajuciDo(t, y, e));
+inline int KoniecBehu(const uint64_t* r, int x) {
+    int w = x >> 6;
+    uint64_t m = ~r[w] & BityOd(x & 63);
+    while (m == 0)
+        m = ~r[++w];
+    return w * 64 + NajnizsiBit(m) - 1;
 }
 
-// The first live run of row y that overlaps [s, e], or -1.
-inline int PrvyPrekryvajuci(Tabulky& t, int y, int s, int e) {
-    int j = Zivy(t, PrvyKonciaciOd(t, y, s));
-    return j < t.riadok[y + 1] && t.behy[j].zac <= e ? j : -1;
+// Masks one row, leaving out the columns vl .. vp when vylucit.
+void VytvorRiadok(const COLORREF* riadok, uint64_t* r, bool vylucit, long long vl, long long vp,
+                  uint32_t zaklad, const Tabulky& t) {
+    static const MaskaRiadkuFn maskaRiadku = VyberMaskuRiadku();
+    maskaRiadku(riadok, t.sirka, zaklad, r);
+    long long a = vl > 0 ? vl : 0;
+    long long b = vp < t.sirka - 1 ? vp : t.sirka - 1;
+    if (vylucit && a <= b)
+        Vymaz(r, static_cast<int>(a), static_cast<int>(b));
 }
 
-// The first live run from the scan start with a live run directly below that overlaps it, or -1.
-// y is a row at or above the start's row on entry and the seed's row on return; pod becomes the
-// first live run below that overlaps the seed.
-int NajdiSemeno(Tabulky& t, int start, int& y, int& pod) {
-    int n = t.riadok[t.vyska];
-    for (int i = Zivy(t, start); i < n;) {
-        while (i >= t.riadok[y + 1])
-            y++;
-        int koniecRiadku = t.riadok[y + 1];
-        if (t.zivych[y + 1] > 0) {
-            int koniecDalsieho = t.riadok[y + 2];
-            int j = Zivy(t, PrvyKonciaciOd(t, y + 1, t.behy[i].zac));
-            for (; i < koniecRiadku; i = Zivy(t, i + 1)) {
-                while (j < koniecDalsieho && t.behy[j].kon < t.behy[i].zac)
-                    j = ZivyPred(t, j + 1, koniecDalsieho);
-                if (j >= koniecDalsieho)
-                    break;
-                if (t.behy[j].zac <= t.behy[i].kon) {
-                    pod = j;
-                    return i;
-                }
+// Masks every row, leaving out the window's columns on its rows.
+void VytvorMasky(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad, Tabulky& t) {
+    for (int y = 0; y < t.vyska; y++) {
+        const COLORREF* riadok = farby + static_cast<size_t>(y) * static_cast<size_t>(krok);
+        bool vylucit = y >= okno.top && y <= okno.bottom && okno.left <= okno.right;
+        VytvorRiadok(riadok, Riadok(t, y), vylucit, okno.left, okno.right, zaklad, t);
+    }
+}
+
+// The first live run from the scan start (y, x) with a live run directly below that overlaps it:
+// the run holding the first live pixel with a live pixel below, everything in front of the start
+// being gone. y and x become that pixel; false when there is none.
+bool NajdiSemeno(const Tabulky& t, int& y, int& x) {
+    for (int w = x >> 6; y < t.vyska; y++, w = 0) {
+        const uint64_t* r = Riadok(t, y);
+        const uint64_t* pod = r + t.krok;
+        for (; w < t.slov; w++) {
+            uint64_t m = r[w] & pod[w];
+            if (m != 0) {
+                x = w * 64 + NajnizsiBit(m);
+                return true;
             }
         }
-        i = Zivy(t, koniecRiadku);
     }
-    return -1;
+    return false;
 }
 
-// The forward pass from the seed, whose first overlapping run below is j: each following row
-// joins with the span of its live runs that overlap the range of the row above; growth stops at
-// the first row without one.
-void RastDole(Tabulky& t, Objekt& o, int j) {
-    int s = t.behy[o.semeno].zac;
-    int e = t.behy[o.semeno].kon;
+// The last column of the last live run of a row that starts at or before e; there must be one.
+inline int KoniecPoslednehoDo(const uint64_t* r, int e) {
+    return KoniecBehu(r, PoslednyBod(r, e));
+}
+
+// The forward pass from the seed s .. e, whose first overlapping run below starts at j: each
+// following row joins with the span of its live runs that overlap the range of the row above;
+// growth stops at the first row without one.
+void RastDole(Tabulky& t, Objekt& o, int s, int e, int j) {
     t.rz[o.hore] = s;
     t.rk[o.hore] = e;
     int y = o.hore + 1;
     for (;;) {
         // The last live run starting within the range is the last that overlaps.
-        int posledny = PoslednyPrekryvajuci(t, y, j, e);
-        s = t.behy[j].zac;
-        e = t.behy[posledny].kon;
+        e = KoniecPoslednehoDo(Riadok(t, y), e);
+        s = j;
         t.rz[y] = s;
         t.rk[y] = e;
         o.dole = y;
-        o.uzaver = posledny;
         o.prvyDole = j;
-        y++;
-        if (y >= t.vyska || t.zivych[y] == 0)
+        if (++y >= t.vyska)
             break;
-        j = PrvyPrekryvajuci(t, y, s, e);
-        if (j < 0)
+        const uint64_t* r = Riadok(t, y);
+        int x = PrvyBod(r, s, e);
+        if (x < 0)
             break;
+        j = ZaciatokBehu(r, x);
     }
 }
 
-// Joins the live runs of row y from j, the first that overlaps the reference range, to the last
-// that starts at or before e: the row's stored range widens to them (a row without one takes
-// their span and becomes the top).
+// Joins the live runs of row y from the one starting at j, the first that overlaps the reference
+// range, to the last that starts at or before e: the row's stored range widens to them (a row
+// without one takes their span and becomes the top).
 void PripojOd(Tabulky& t, Objekt& o, int y, int j, int e) {
-    int posledny = PoslednyPrekryvajuci(t, y, j, e);
-    t.zivych[y] -= OdstranRozsah(t, j, posledny, o.pocet);
+    uint64_t* r = Riadok(t, y);
+    int koniec = KoniecPoslednehoDo(r, e);
+    o.pocet += Odober(r, j, koniec);
     if (t.rz[y] == -1 && t.rk[y] == -1) {
-        t.rz[y] = t.behy[j].zac;
-        t.rk[y] = t.behy[posledny].kon;
+        t.rz[y] = j;
+        t.rk[y] = koniec;
         if (y < o.hore)
             o.hore = y;
     } else {
-        if (t.behy[j].zac < t.rz[y])
-            t.rz[y] = t.behy[j].zac;
-        if (t.behy[posledny].kon > t.rk[y])
-            t.rk[y] = t.behy[posledny].kon;
+        if (j < t.rz[y])
+            t.rz[y] = j;
+        if (koniec > t.rk[y])
+            t.rk[y] = koniec;
     }
 }
 
 // PripojOd from the first live run of row y that overlaps [s, e]; false when there is none.
 bool PripojRiadok(Tabulky& t, Objekt& o, int y, int s, int e) {
-    int j = PrvyPrekryvajuci(t, y, s, e);
-    if (j < 0)
+    const uint64_t* r = Riadok(t, y);
+    int x = PrvyBod(r, s, e);
+    if (x < 0)
         return false;
-    PripojOd(t, o, y, j, e);
+    PripojOd(t, o, y, ZaciatokBehu(r, x), e);
     return true;
 }
 
@@ -496,42 +374,37 @@ void Uzavri(Tabulky& t, Objekt& o) {
             o.lavy = t.rz[y];
         if (t.rk[y] > o.pravy)
             o.pravy = t.rk[y];
-        if (y == 0 || t.zivych[y - 1] == 0)
-            break;
-        if (!PripojRiadok(t, o, y - 1, t.rz[y], t.rk[y]))
+        if (y == 0 || !PripojRiadok(t, o, y - 1, t.rz[y], t.rk[y]))
             break;
         y--;
     }
 }
 
-// Removes every live run in front of the seed; y is a row at or above the start's row.
-void OdstranPred(Tabulky& t, int start, int semeno, int y) {
-    long long body = 0;
-    for (; start < semeno; y++) {
-        int koniec = t.riadok[y + 1] < semeno ? t.riadok[y + 1] : semeno;
-        if (start < koniec)
-            t.zivych[y] -= OdstranRozsah(t, start, koniec - 1, body);
-        if (koniec > start)
-            start = koniec;
-    }
+// Removes every live pixel from (y0, x0) up to the one in front of (y1, x1).
+void OdstranPred(Tabulky& t, int y0, int x0, int y1, int x1) {
+    for (; y0 < y1; y0++, x0 = 0)
+        Vymaz(Riadok(t, y0), x0, t.sirka - 1);
+    if (x0 < x1)
+        Vymaz(Riadok(t, y1), x0, x1 - 1);
 }
 
 // One cycle: seed, forward pass, closing pass, the removal in front of the seed; the scan start
 // moves to the seed. False when no seed is left.
-bool Cyklus(Tabulky& t, int& start, int& riadokStartu, Objekt& o) {
-    int riadokSemena = riadokStartu;
-    int pod = 0;
-    o.semeno = NajdiSemeno(t, start, riadokSemena, pod);
-    if (o.semeno < 0)
+bool Cyklus(Tabulky& t, int& yStartu, int& xStartu, Objekt& o) {
+    int y = yStartu;
+    int x = xStartu;
+    if (!NajdiSemeno(t, y, x))
         return false;
-    o.hore = o.dole = riadokSemena;
-    RastDole(t, o, pod);
+    const uint64_t* r = Riadok(t, y);
+    int zaciatok = ZaciatokBehu(r, x);
+    o.hore = o.dole = y;
+    RastDole(t, o, zaciatok, KoniecBehu(r, x), ZaciatokBehu(r + t.krok, x));
     Uzavri(t, o);
-    OdstranPred(t, start, o.semeno, riadokStartu);
-    start = o.semeno;
-    riadokStartu = riadokSemena;
-    for (int y = o.hore; y <= o.dole; y++)
-        t.rz[y] = t.rk[y] = -1;
+    OdstranPred(t, yStartu, xStartu, y, zaciatok);
+    yStartu = y;
+    xStartu = zaciatok;
+    for (int i = o.hore; i <= o.dole; i++)
+        t.rz[i] = t.rk[i] = -1;
     return true;
 }
 
@@ -569,16 +442,16 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
     if (tabulky == nullptr)
         return -1;
     Tabulky& t = *tabulky;
-    for (int y = 0; y <= vyska; y++)
+    for (int y = 0; y < vyska; y++)
         t.rz[y] = t.rk[y] = -1;
     uint32_t zaklad = (32u * (stupen_sedi % 8u)) << 16;
-    VytvorBehy(farby, krok, okno, zaklad, t);
+    VytvorMasky(farby, krok, okno, zaklad, t);
     int k = 0;
-    int start = 0;
-    int riadokStartu = 0;
+    int yStartu = 0;
+    int xStartu = 0;
     while (k < kapacita) {
         Objekt o = {};
-        if (!Cyklus(t, start, riadokStartu, o))
+        if (!Cyklus(t, yStartu, xStartu, o))
             break;
         if (Vyhovuje(o, min_velkost, percento_vyplne)) {
             Zapis(o, &stredy[k], &boxy[k]);
