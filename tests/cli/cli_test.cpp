@@ -8,7 +8,6 @@
 #include <array>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
@@ -19,11 +18,6 @@ struct Vysledok {
     std::string out;
     std::string err;
 };
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Two squares of band 2 and one of band 1.
 Image Squares() {

@@ -1,5 +1,5 @@
 // Tests of the number files: byte-exact contents, failures reported by the writers, reading back.
-#include "search/hladanie.h"
+#include "obraz.h"
 
 #include <gtest/gtest.h>
 
@@ -8,17 +8,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <unistd.h>
 #include <vector>
 
 namespace {
-
-std::string Read(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // Each test writes one file of its own in the scratch directory.
 class NumberFiles : public ::testing::Test {
@@ -31,9 +25,9 @@ class NumberFiles : public ::testing::Test {
 TEST_F(NumberFiles, CentreFileHasCrLfLinesAndNothingElse) {
     const POINT c[3] = {{24, 34}, {-1, 7}, {99, 99}};
     EXPECT_EQ(PointPoleDoTxt(p_.c_str(), c, 2), 1);
-    EXPECT_EQ(Read(p_), "24,34\r\n-1,7\r\n");
+    EXPECT_EQ(ReadFile(p_), "24,34\r\n-1,7\r\n");
     EXPECT_EQ(PointPoleDoTxt(p_.c_str(), c, 0), 1);
-    EXPECT_EQ(Read(p_), "");
+    EXPECT_EQ(ReadFile(p_), "");
 }
 
 TEST_F(NumberFiles, WritersReportFilesThatCannotBeWritten) {
@@ -55,27 +49,28 @@ TEST_F(NumberFiles, TextWritersLayOutTheirLines) {
         body[i] = POINT{i, -i};
     }
     EXPECT_EQ(PointPoleCiselDoTXT(p_.c_str(), "w", body, 10), 1);
-    EXPECT_EQ(Read(p_), "{0,0}, {1,-1}, {2,-2}, {3,-3}, {4,-4}, {5,-5}, {6,-6}, {7,-7}, {8,-8}, "
-                        "{9,-9}, \n\n");
+    EXPECT_EQ(ReadFile(p_),
+              "{0,0}, {1,-1}, {2,-2}, {3,-3}, {4,-4}, {5,-5}, {6,-6}, {7,-7}, {8,-8}, "
+              "{9,-9}, \n\n");
     const DWORD farby[8] = {0, 1, 2, 3, 4, 5, 6, 0x00FFFFFF};
     EXPECT_EQ(CislaFariebDoTXT(p_.c_str(), "w", farby, 8), 1);
-    EXPECT_EQ(Read(p_), "0,  \n1,  2,  3,  4,  5,  6,  \n16777215,  \n");
+    EXPECT_EQ(ReadFile(p_), "0,  \n1,  2,  3,  4,  5,  6,  \n16777215,  \n");
     const int hodnoty[3] = {7, -2, 0};
     EXPECT_EQ(PoleCiselDoTXT(p_.c_str(), "w", hodnoty, 3), 1);
-    EXPECT_EQ(Read(p_), "7, -2, 0, \n");
+    EXPECT_EQ(ReadFile(p_), "7, -2, 0, \n");
     EXPECT_EQ(CislaDoTXT(p_.c_str(), "w", 42), 1);
     EXPECT_EQ(CislaDoTXT(p_.c_str(), "a", -3), 1);
     EXPECT_EQ(CislaDoTXT(p_.c_str(), "a", 0), 1);
-    EXPECT_EQ(Read(p_), "42, 0, ");
+    EXPECT_EQ(ReadFile(p_), "42, 0, ");
 }
 
 TEST_F(NumberFiles, BinaryValuesAreLittleEndianAndReadBack) {
     EXPECT_EQ(CislaDoBIN(p_.c_str(), "wb", 0x01020304), 1);
     EXPECT_EQ(CislaDoBIN(p_.c_str(), "ab", -1), 1);
-    EXPECT_EQ(Read(p_), std::string("\x04\x03\x02\x01", 4));
+    EXPECT_EQ(ReadFile(p_), std::string("\x04\x03\x02\x01", 4));
     const DWORD farby[3] = {0, 0x00112233u, 0xFFFFFFFFu};
     EXPECT_EQ(CislaFariebDoBIN(p_.c_str(), "wb", farby, 3), 3);
-    EXPECT_EQ(Read(p_), std::string("\0\0\0\0\x33\x22\x11\0\xFF\xFF\xFF\xFF", 12));
+    EXPECT_EQ(ReadFile(p_), std::string("\0\0\0\0\x33\x22\x11\0\xFF\xFF\xFF\xFF", 12));
     DWORD spat[5] = {9, 9, 9, 9, 9};
     EXPECT_EQ(CislaFariebZ_BIN(p_.c_str(), spat, 5), 3);
     EXPECT_EQ(spat[1], 0x00112233u);

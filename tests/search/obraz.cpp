@@ -1,5 +1,8 @@
-// Test pixel tables and a call of the search that collects its records.
+// Test pixel tables, a call of the search that collects its records, file reading.
 #include "obraz.h"
+
+#include <fstream>
+#include <iterator>
 
 Image Blank(int w, int h, COLORREF c) {
     return Image{w, h, std::vector<COLORREF>(static_cast<size_t>(w) * h, c)};
@@ -43,4 +46,9 @@ V Search(const Image& im, unsigned band, int min_size, int fill, RECT window, in
         out.push_back({c[i].x, c[i].y, b[i].left, b[i].top, b[i].right, b[i].bottom});
     }
     return out;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }

@@ -1,4 +1,4 @@
-// Test pixel tables: drawing helpers and a call of the search that collects its records.
+// Test pixel tables: drawing helpers, a call of the search that collects its records, file reading.
 #pragma once
 
 #include "search/hladanie.h"
@@ -28,6 +28,9 @@ void Fill(Image& im, int l, int t, int r, int b, COLORREF c = kGrey64);
 Image Boxes(int w, int h, std::initializer_list<std::array<int, 4>> boxes);
 // '#' is grey 64, anything else white.
 Image FromArt(const std::vector<std::string>& rows);
+
+// The whole file, byte for byte; empty when it cannot be read.
+std::string ReadFile(const std::string& path);
 
 // Runs the search with room for kapacita records and returns what it recorded.
 V Search(const Image& im, unsigned band = 2, int min_size = 1, int fill = 0,
