@@ -45,7 +45,6 @@ struct Tabulky {
 
 // What the passes gather about one object.
 struct Objekt {
-    int prvyDole; // first column of the first joined run of the bottom row
     int hore;
     int dole;
     int lavy;
@@ -215,6 +214,11 @@ void Vymaz(uint64_t* r, int a, int b) {
 
 // Clears the columns a .. b of a row and returns how many live pixels they held.
 long long Odober(uint64_t* r, int a, int b) {
+    if (a >> 6 == b >> 6) {
+        uint64_t m = r[a >> 6] & MaskaSlova(a >> 6, a, b);
+        r[a >> 6] ^= m;
+        return PocetBitov(m);
+    }
     long long n = 0;
     for (int w = a >> 6; w <= b >> 6; w++) {
         uint64_t m = MaskaSlova(w, a, b);
@@ -301,82 +305,76 @@ bool NajdiSemeno(const Tabulky& t, int& y, int& x) {
     return false;
 }
 
-// The last column of the last live run of a row that starts at or before e; there must be one.
-inline int KoniecPoslednehoDo(const uint64_t* r, int e) {
-    return KoniecBehu(r, PoslednyBod(r, e));
+// The span of the live runs of a row that overlap s .. e, from the first one's first column to
+// the last one's last column; false when there is none.
+inline bool Prekryv(const uint64_t* r, int s, int e, int& zac, int& kon) {
+    int prvy = 0;
+    int posledny = 0;
+    int w = s >> 6;
+    if (w == e >> 6) {
+        // Mostly the range lies within one word: one read gives both ends.
+        uint64_t v = r[w] & BityOd(s & 63) & BityDo(e & 63);
+        if (v == 0)
+            return false;
+        prvy = w * 64 + NajnizsiBit(v);
+        posledny = w * 64 + NajvyssiBit(v);
+    } else {
+        prvy = PrvyBod(r, s, e);
+        if (prvy < 0)
+            return false;
+        posledny = PoslednyBod(r, e);
+    }
+    zac = ZaciatokBehu(r, prvy);
+    kon = KoniecBehu(r, posledny);
+    return true;
 }
 
-// The forward pass from the seed s .. e, whose first overlapping run below starts at j: each
-// following row joins with the span of its live runs that overlap the range of the row above;
-// growth stops at the first row without one.
-void RastDole(Tabulky& t, Objekt& o, int s, int e, int j) {
+// The forward pass from the seed s .. e: each following row joins with the span of its live runs
+// that overlap the range of the row above; growth stops at the first row without one.
+void RastDole(Tabulky& t, Objekt& o, int s, int e) {
     t.rz[o.hore] = s;
     t.rk[o.hore] = e;
-    int y = o.hore + 1;
-    for (;;) {
-        // The last live run starting within the range is the last that overlaps.
-        e = KoniecPoslednehoDo(Riadok(t, y), e);
-        s = j;
-        t.rz[y] = s;
-        t.rk[y] = e;
+    int zac = 0;
+    int kon = 0;
+    for (int y = o.hore + 1; y < t.vyska && Prekryv(Riadok(t, y), s, e, zac, kon); y++) {
+        s = t.rz[y] = zac;
+        e = t.rk[y] = kon;
         o.dole = y;
-        o.prvyDole = j;
-        if (++y >= t.vyska)
-            break;
-        const uint64_t* r = Riadok(t, y);
-        int x = PrvyBod(r, s, e);
-        if (x < 0)
-            break;
-        j = ZaciatokBehu(r, x);
     }
 }
 
-// Joins the live runs of row y from the one starting at j, the first that overlaps the reference
-// range, to the last that starts at or before e: the row's stored range widens to them (a row
-// without one takes their span and becomes the top).
-void PripojOd(Tabulky& t, Objekt& o, int y, int j, int e) {
+// Row y joins its live runs that overlap s .. e, the stored range of the row below: the row's
+// stored range widens to their span (a row without one takes the span and becomes the top).
+// False when none overlaps.
+bool Pripoj(Tabulky& t, Objekt& o, int y, int s, int e) {
     uint64_t* r = Riadok(t, y);
-    int koniec = KoniecPoslednehoDo(r, e);
-    o.pocet += Odober(r, j, koniec);
-    if (t.rz[y] == -1 && t.rk[y] == -1) {
-        t.rz[y] = j;
-        t.rk[y] = koniec;
-        if (y < o.hore)
-            o.hore = y;
-    } else {
-        if (j < t.rz[y])
-            t.rz[y] = j;
-        if (koniec > t.rk[y])
-            t.rk[y] = koniec;
-    }
-}
-
-// PripojOd from the first live run of row y that overlaps [s, e]; false when there is none.
-bool PripojRiadok(Tabulky& t, Objekt& o, int y, int s, int e) {
-    const uint64_t* r = Riadok(t, y);
-    int x = PrvyBod(r, s, e);
-    if (x < 0)
+    int zac = 0;
+    int kon = 0;
+    if (!Prekryv(r, s, e, zac, kon))
         return false;
-    PripojOd(t, o, y, ZaciatokBehu(r, x), e);
+    o.pocet += Odober(r, zac, kon);
+    if (t.rz[y] == -1 && t.rk[y] == -1) {
+        t.rz[y] = zac;
+        t.rk[y] = kon;
+        o.hore = y < o.hore ? y : o.hore;
+    } else {
+        t.rz[y] = zac < t.rz[y] ? zac : t.rz[y];
+        t.rk[y] = kon > t.rk[y] ? kon : t.rk[y];
+    }
     return true;
 }
 
 // The closing pass: from the bottom row upward, every row directly above joins its live runs that
 // overlap the stored range of the row below; the box spans the stored ranges of the joined rows.
+// The bottom row's range is already the span of its joined runs.
 void Uzavri(Tabulky& t, Objekt& o) {
     int y = o.dole;
     o.lavy = t.rz[y];
     o.pravy = t.rk[y];
-    o.pocet = 0;
-    PripojOd(t, o, y, o.prvyDole, t.rk[y]);
-    for (;;) {
-        if (t.rz[y] < o.lavy)
-            o.lavy = t.rz[y];
-        if (t.rk[y] > o.pravy)
-            o.pravy = t.rk[y];
-        if (y == 0 || !PripojRiadok(t, o, y - 1, t.rz[y], t.rk[y]))
-            break;
-        y--;
+    o.pocet = Odober(Riadok(t, y), t.rz[y], t.rk[y]);
+    for (; y > 0 && Pripoj(t, o, y - 1, t.rz[y], t.rk[y]); y--) {
+        o.lavy = t.rz[y - 1] < o.lavy ? t.rz[y - 1] : o.lavy;
+        o.pravy = t.rk[y - 1] > o.pravy ? t.rk[y - 1] : o.pravy;
     }
 }
 
@@ -398,7 +396,7 @@ bool Cyklus(Tabulky& t, int& yStartu, int& xStartu, Objekt& o) {
     const uint64_t* r = Riadok(t, y);
     int zaciatok = ZaciatokBehu(r, x);
     o.hore = o.dole = y;
-    RastDole(t, o, zaciatok, KoniecBehu(r, x), ZaciatokBehu(r + t.krok, x));
+    RastDole(t, o, zaciatok, KoniecBehu(r, x));
     Uzavri(t, o);
     OdstranPred(t, yStartu, xStartu, y, zaciatok);
     yStartu = y;
