@@ -28,6 +28,15 @@
 #if defined(_MSC_VER) && !defined(__clang__)
 #include <intrin.h>
 #endif
+// GCC and Clang on x86 also build a copy of the search for the processors of the last decade
+// (AVX2, BMI1, BMI2, POPCNT), taken when the processor has them; ZORNAVIT_PRENOSNE leaves it out,
+// so that the tests can reach the portable copy.
+#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__i386__)) &&     \
+    !defined(ZORNAVIT_PRENOSNE)
+#define ZORNAVIT_NOVE 1
+#define ZORNAVIT_CIEL_NOVE __attribute__((target("avx2,bmi,bmi2,popcnt")))
+#include <immintrin.h>
+#endif
 
 namespace {
 
@@ -134,6 +143,32 @@ ZORNAVIT_CIEL_SSE2 void MaskaRiadkuSse2(const COLORREF* riadok, int sirka, uint3
         const COLORREF* p = riadok + x;
         bity[x / 64] = SedeBity16(p, m, v) | SedeBity16(p + 16, m, v) << 16 |
                        SedeBity16(p + 32, m, v) << 32 | SedeBity16(p + 48, m, v) << 48;
+    }
+    if (x < sirka)
+        bity[x / 64] = SedeBity(riadok + x, sirka - x, vzor);
+}
+#endif
+
+#if defined(ZORNAVIT_NOVE)
+// 8 bits for 8 pixels.
+ZORNAVIT_CIEL_NOVE inline uint64_t SedeBity8(const COLORREF* p, __m256i maska, __m256i vzor) {
+    __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    c = _mm256_cmpeq_epi32(_mm256_and_si256(_mm256_xor_si256(c, _mm256_srli_epi32(c, 8)), maska),
+                           vzor);
+    return static_cast<uint32_t>(_mm256_movemask_ps(_mm256_castsi256_ps(c)));
+}
+
+// The same mask, eight pixels per instruction; words without a grey pixel cost a test each.
+ZORNAVIT_CIEL_NOVE void MaskaRiadkuAvx2(const COLORREF* riadok, int sirka, uint32_t vzor,
+                                        uint64_t* bity) {
+    const __m256i m = _mm256_set1_epi32(static_cast<int>(kMaskaSedej));
+    const __m256i v = _mm256_set1_epi32(static_cast<int>(vzor));
+    int x = 0;
+    for (; x + 64 <= sirka; x += 64) {
+        uint64_t b = 0;
+        for (int i = 0; i < 8; i++)
+            b |= SedeBity8(riadok + x + 8 * i, m, v) << (8 * i);
+        bity[x / 64] = b;
     }
     if (x < sirka)
         bity[x / 64] = SedeBity(riadok + x, sirka - x, vzor);
@@ -269,8 +304,7 @@ inline int KoniecBehu(const uint64_t* r, int x) {
 
 // Masks one row, leaving out the columns vl .. vp when vylucit.
 void VytvorRiadok(const COLORREF* riadok, uint64_t* r, bool vylucit, long long vl, long long vp,
-                  uint32_t zaklad, const Tabulky& t) {
-    static const MaskaRiadkuFn maskaRiadku = VyberMaskuRiadku();
+                  uint32_t zaklad, MaskaRiadkuFn maskaRiadku, const Tabulky& t) {
     maskaRiadku(riadok, t.sirka, zaklad, r);
     long long a = vl > 0 ? vl : 0;
     long long b = vp < t.sirka - 1 ? vp : t.sirka - 1;
@@ -279,11 +313,12 @@ void VytvorRiadok(const COLORREF* riadok, uint64_t* r, bool vylucit, long long v
 }
 
 // Masks every row, leaving out the window's columns on its rows.
-void VytvorMasky(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad, Tabulky& t) {
+void VytvorMasky(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad,
+                 MaskaRiadkuFn maskaRiadku, Tabulky& t) {
     for (int y = 0; y < t.vyska; y++) {
         const COLORREF* riadok = farby + static_cast<size_t>(y) * static_cast<size_t>(krok);
         bool vylucit = y >= okno.top && y <= okno.bottom && okno.left <= okno.right;
-        VytvorRiadok(riadok, Riadok(t, y), vylucit, okno.left, okno.right, zaklad, t);
+        VytvorRiadok(riadok, Riadok(t, y), vylucit, okno.left, okno.right, zaklad, maskaRiadku, t);
     }
 }
 
@@ -424,6 +459,62 @@ void Zapis(const Objekt& o, POINT* stred, RECT* box) {
     box->bottom = o.dole;
 }
 
+// What one search is asked.
+struct Zadanie {
+    const COLORREF* farby;
+    int krok;
+    RECT okno;
+    uint32_t zaklad;
+    int minVelkost;
+    int percentoVyplne;
+    POINT* stredy;
+    RECT* boxy;
+    int kapacita;
+};
+
+// The search on tables prepared for the screen; every copy of the search is this routine inlined.
+inline int Hladaj(const Zadanie& z, MaskaRiadkuFn maskaRiadku, Tabulky& t) {
+    for (int y = 0; y < t.vyska; y++)
+        t.rz[y] = t.rk[y] = -1;
+    VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t);
+    int k = 0;
+    int yStartu = 0;
+    int xStartu = 0;
+    while (k < z.kapacita) {
+        Objekt o = {};
+        if (!Cyklus(t, yStartu, xStartu, o))
+            break;
+        if (Vyhovuje(o, z.minVelkost, z.percentoVyplne)) {
+            Zapis(o, &z.stredy[k], &z.boxy[k]);
+            k++;
+        }
+    }
+    return k;
+}
+
+int HladajPrenosne(const Zadanie& z, Tabulky& t) {
+    static const MaskaRiadkuFn maskaRiadku = VyberMaskuRiadku();
+    return Hladaj(z, maskaRiadku, t);
+}
+
+#if defined(ZORNAVIT_NOVE)
+// flatten inlines every routine of the search, so all of it is compiled for these processors.
+ZORNAVIT_CIEL_NOVE __attribute__((flatten)) int HladajNove(const Zadanie& z, Tabulky& t) {
+    return Hladaj(z, MaskaRiadkuAvx2, t);
+}
+#endif
+
+typedef int (*HladajFn)(const Zadanie&, Tabulky&);
+
+HladajFn VyberHladanie() {
+#if defined(ZORNAVIT_NOVE)
+    if (__builtin_cpu_supports("avx2") && __builtin_cpu_supports("bmi") &&
+        __builtin_cpu_supports("bmi2") && __builtin_cpu_supports("popcnt"))
+        return HladajNove;
+#endif
+    return HladajPrenosne;
+}
+
 } // namespace
 
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
@@ -439,22 +530,8 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
     Tabulky* tabulky = PripravTabulky(sirka, vyska);
     if (tabulky == nullptr)
         return -1;
-    Tabulky& t = *tabulky;
-    for (int y = 0; y < vyska; y++)
-        t.rz[y] = t.rk[y] = -1;
     uint32_t zaklad = (32u * (stupen_sedi % 8u)) << 16;
-    VytvorMasky(farby, krok, okno, zaklad, t);
-    int k = 0;
-    int yStartu = 0;
-    int xStartu = 0;
-    while (k < kapacita) {
-        Objekt o = {};
-        if (!Cyklus(t, yStartu, xStartu, o))
-            break;
-        if (Vyhovuje(o, min_velkost, percento_vyplne)) {
-            Zapis(o, &stredy[k], &boxy[k]);
-            k++;
-        }
-    }
-    return k;
+    Zadanie z = {farby, krok, okno, zaklad, min_velkost, percento_vyplne, stredy, boxy, kapacita};
+    static const HladajFn hladaj = VyberHladanie();
+    return hladaj(z, *tabulky);
 }
