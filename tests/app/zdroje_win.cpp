@@ -1,5 +1,7 @@
 // The resources as built into the program, read back through the Windows loader. A Win32 console
-// program given the path of zornavit.exe; exit status 0 when every check holds.
+// program given the path of zornavit.exe; exit status 0 when every check holds. The pictures' own
+// bytes (formats, tones, hot spots) are checked natively on the generator's files, which the
+// resource compiler copies as they are; here each must load under its number.
 #include <windows.h>
 
 #include <cstdio>
@@ -110,44 +112,22 @@ void Dialog(int cislo, short x, short y, short cx, short cy, const wchar_t* titu
     Ovladace(cislo, p, koniec_pisma, ovladace, poloziek);
 }
 
-void Bitmapa(int cislo, LONG sirka, LONG vyska, LONG ppm) {
-    DWORD velkost = 0;
-    const BYTE* p = Data(RT_BITMAP, cislo, &velkost);
-    Skontroluj(p != nullptr, "bitmap missing", cislo);
-    if (p == nullptr)
-        return;
-    BITMAPINFOHEADER h;
-    std::memcpy(&h, p, sizeof(h));
-    Skontroluj(h.biSize == 40 && h.biWidth == sirka && h.biHeight == vyska, "wrong header", cislo);
-    Skontroluj(h.biBitCount == 24 && h.biCompression == BI_RGB && h.biClrUsed == 0,
-               "not 24-bit BI_RGB", cislo);
-    Skontroluj(h.biXPelsPerMeter == ppm && h.biYPelsPerMeter == ppm, "wrong resolution", cislo);
-    HBITMAP b = LoadBitmapA(g_program, MAKEINTRESOURCEA(cislo));
+void Bitmapa(int cislo, LONG sirka, LONG vyska) {
+    // As a DIB section the bitmap keeps its own depth.
+    HANDLE b = LoadImageA(g_program, MAKEINTRESOURCEA(cislo), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     BITMAP info = {};
     GetObjectA(b, sizeof(info), &info);
-    Skontroluj(b != nullptr && info.bmWidth == sirka && info.bmHeight == vyska, "does not load",
-               cislo);
+    Skontroluj(b != nullptr && info.bmWidth == sirka && info.bmHeight == vyska &&
+                   info.bmBitsPixel == 24,
+               "does not load as its 24-bit picture", cislo);
     DeleteObject(b);
 }
 
-void Ikony(int cislo, const int* velkosti, int pocet) {
+void Ikony(int cislo, int pocet) {
     DWORD velkost = 0;
     const BYTE* p = Data(RT_GROUP_ICON, cislo, &velkost);
     Skontroluj(p != nullptr && Citaj<WORD>(p + 4) == pocet, "wrong number of images", cislo);
-    if (p == nullptr)
-        return;
-    for (int i = 0; i < pocet && i < Citaj<WORD>(p + 4); ++i) {
-        const BYTE* e = p + 6 + 14 * i;
-        const int strana = e[0] ? e[0] : 256;
-        Skontroluj(strana == velkosti[i] && Citaj<WORD>(e + 6) == 32, "wrong image entry", cislo);
-        DWORD dlzka = 0;
-        const BYTE* obraz = Data(RT_ICON, Citaj<WORD>(e + 12), &dlzka);
-        const bool png = obraz && std::memcmp(obraz, "\x89PNG", 4) == 0;
-        Skontroluj(obraz != nullptr && png == (cislo == IDI_GULA && strana == 256),
-                   "image missing or in the wrong form", cislo);
-    }
-    HICON ikona = LoadIconA(g_program, MAKEINTRESOURCEA(cislo));
-    Skontroluj(ikona != nullptr, "does not load", cislo);
+    Skontroluj(LoadIconA(g_program, MAKEINTRESOURCEA(cislo)) != nullptr, "does not load", cislo);
 }
 
 void Kurzor(int cislo, DWORD hx, DWORD hy) {
@@ -155,22 +135,6 @@ void Kurzor(int cislo, DWORD hx, DWORD hy) {
     ICONINFO info = {};
     Skontroluj(kurzor != nullptr && GetIconInfo(kurzor, &info), "does not load", cislo);
     Skontroluj(!info.fIcon && info.xHotspot == hx && info.yHotspot == hy, "wrong hot spot", cislo);
-    DWORD velkost = 0;
-    const BYTE* p = Data(RT_GROUP_CURSOR, cislo, &velkost);
-    Skontroluj(p != nullptr && Citaj<WORD>(p + 4) == 1, "not one image", cislo);
-    if (p == nullptr)
-        return;
-    const BYTE* obraz = Data(RT_CURSOR, Citaj<WORD>(p + 6 + 12), &velkost);
-    Skontroluj(obraz != nullptr && Citaj<LONG>(obraz + 4 + 4) == 32 &&
-                   Citaj<WORD>(obraz + 4 + 14) == 32,
-               "not a 32 x 32 image of 32 bits", cislo);
-    if (obraz != nullptr && cislo == IDC_HROT) {
-        const BYTE* pixely = obraz + 4 + 40;
-        BYTE najviac = 0;
-        for (int i = 0; i < 32 * 32; ++i)
-            najviac = pixely[4 * i + 3] > najviac ? pixely[4 * i + 3] : najviac;
-        Skontroluj(najviac > 0 && najviac <= 128, "not half transparent", cislo);
-    }
 }
 
 void Manifest(const char* architektura) {
@@ -210,15 +174,12 @@ int main(int argc, char** argv) {
                                   {IDC_SLEDOVANIE, L"", BS_AUTOCHECKBOX, 15, 15, 8, 8}};
     Dialog(IDD_O_PROGRAME, 0, 0, 183, 120, L" O programe", o_programe, 1);
     Dialog(IDD_NASTAVENIA, 1, 1, 110, 70, L" Nastavenia", nastavenia, 3);
-    Bitmapa(IDB_POZADIE, 1021, 783, 2835);
-    Bitmapa(IDB_POZADIE_DLG, 616, 408, 0);
-    Bitmapa(IDB_POZADIE_DLG2, 381, 318, 0);
-    const int kocka[] = {256, 128, 64, 48, 32, 24, 16};
-    const int vystraha[] = {128, 96, 72, 64, 48, 32, 24, 16};
-    const int gula[] = {256, 128, 96, 72, 64, 48, 32, 24, 16};
-    Ikony(IDI_KOCKA, kocka, 7);
-    Ikony(IDI_VYSTRAHA, vystraha, 8);
-    Ikony(IDI_GULA, gula, 9);
+    Bitmapa(IDB_POZADIE, 1021, 783);
+    Bitmapa(IDB_POZADIE_DLG, 616, 408);
+    Bitmapa(IDB_POZADIE_DLG2, 381, 318);
+    Ikony(IDI_KOCKA, 7);
+    Ikony(IDI_VYSTRAHA, 8);
+    Ikony(IDI_GULA, 9);
     Kurzor(IDC_SIPKA, 1, 1);
     Kurzor(IDC_HROT, 4, 3);
     Kurzor(IDC_TEXTOVY, 11, 11);

@@ -18,13 +18,6 @@
 
 namespace {
 
-struct Rozdiely {
-    long horny_bajt = 0;
-    long obraz = 0;
-    long getpixel = 0;
-    int vypisane = 0;
-};
-
 bool NacitajObraz(const char* cesta, size_t velkost, std::vector<unsigned char>* obraz) {
     FILE* subor = std::fopen(cesta, "rb");
     if (subor == nullptr)
@@ -36,68 +29,37 @@ bool NacitajObraz(const char* cesta, size_t velkost, std::vector<unsigned char>*
     return precitane == velkost;
 }
 
-void Vypis(Rozdiely* r, const char* co, int x, int y, COLORREF mame, COLORREF chceme) {
-    if (r->vypisane >= 10)
-        return;
-    ++r->vypisane;
-    std::printf("  %s at (%d, %d): copy 0x%08lx, expected 0x%08lx\n", co, x, y,
-                static_cast<unsigned long>(mame), static_cast<unsigned long>(chceme));
-}
-
-// Compares every pixel of the table; GetPixel is asked only when porovnat_getpixel is set, since
-// under wine each call is a round trip to the X server.
-Rozdiely Porovnaj(const COLORREF* farby, int sirka, int vyska, const unsigned char* obraz,
-                  bool porovnat_getpixel) {
-    Rozdiely r;
-    HDC obrazovka = porovnat_getpixel ? GetDC(nullptr) : nullptr;
-    for (int y = 0; y < vyska; ++y) {
-        for (int x = 0; x < sirka; ++x) {
-            const COLORREF mame = farby[static_cast<size_t>(y) * sirka + x];
-            const unsigned char* p = obraz + 3 * (static_cast<size_t>(y) * sirka + x);
-            const COLORREF znamy = RGB(p[0], p[1], p[2]);
-            if ((mame >> 24) != 0) {
-                ++r.horny_bajt;
-                Vypis(&r, "top byte", x, y, mame, mame & 0xFFFFFFu);
-            }
-            if (mame != znamy) {
-                ++r.obraz;
-                Vypis(&r, "image", x, y, mame, znamy);
-            }
-            if (obrazovka != nullptr) {
-                const COLORREF bod = GetPixel(obrazovka, x, y);
-                if (mame != bod) {
-                    ++r.getpixel;
-                    Vypis(&r, "GetPixel", x, y, mame, bod);
-                }
-            }
-        }
-    }
-    if (obrazovka != nullptr)
-        ReleaseDC(nullptr, obrazovka);
-    return r;
-}
-
+// Every pixel of the copy against the image (a top byte left set differs too) and, when asked,
+// against GetPixel: under wine each call of it is a round trip to the X server.
 bool Skontroluj(const char* cesta, bool porovnat_getpixel, std::vector<unsigned char>* obraz) {
     int sirka = 0;
     int vyska = 0;
     VelkostDesktopu(&sirka, &vyska);
-    if (sirka <= 0 || vyska <= 0 ||
-        !NacitajObraz(cesta, static_cast<size_t>(sirka) * vyska * 3, obraz)) {
-        std::printf("fail %s is not a %dx%d RGB image\n", cesta, sirka, vyska);
-        return false;
-    }
+    const size_t pixelov = static_cast<size_t>(sirka) * vyska;
     const COLORREF* farby = SnimkaObrazovky(sirka, vyska);
-    if (farby == nullptr) {
-        std::printf("fail no copy of the %dx%d screen\n", sirka, vyska);
+    if (pixelov == 0 || !NacitajObraz(cesta, 3 * pixelov, obraz) || farby == nullptr) {
+        std::printf("fail no %dx%d copy to compare with %s\n", sirka, vyska, cesta);
         return false;
     }
-    const Rozdiely r = Porovnaj(farby, sirka, vyska, obraz->data(), porovnat_getpixel);
-    const bool dobre = r.horny_bajt == 0 && r.obraz == 0 && r.getpixel == 0;
-    std::printf(
-        "%s %dx%d pixels, %ld with a top byte, %ld unlike the image, %ld unlike GetPixel%s\n",
-        dobre ? "ok" : "fail", sirka, vyska, r.horny_bajt, r.obraz, r.getpixel,
-        porovnat_getpixel ? "" : " (not asked)");
-    return dobre;
+    HDC obrazovka = porovnat_getpixel ? GetDC(nullptr) : nullptr;
+    long rozne[2] = {0, 0};
+    for (size_t i = 0; i < pixelov; ++i) {
+        const unsigned char* p = obraz->data() + 3 * i;
+        const int x = static_cast<int>(i % sirka), y = static_cast<int>(i / sirka);
+        const COLORREF chceme[2] = {RGB(p[0], p[1], p[2]),
+                                    obrazovka ? GetPixel(obrazovka, x, y) : farby[i]};
+        for (int k = 0; k < 2; ++k)
+            if (farby[i] != chceme[k] && ++rozne[k] + rozne[1 - k] <= 10)
+                std::printf("  at (%d, %d): copy 0x%08lx, %s 0x%08lx\n", x, y,
+                            static_cast<unsigned long>(farby[i]), k ? "GetPixel" : "image",
+                            static_cast<unsigned long>(chceme[k]));
+    }
+    if (obrazovka != nullptr)
+        ReleaseDC(nullptr, obrazovka);
+    std::printf("%s %dx%d pixels, %ld unlike the image, %ld unlike GetPixel%s\n",
+                rozne[0] + rozne[1] ? "fail" : "ok", sirka, vyska, rozne[0], rozne[1],
+                obrazovka ? "" : " (not asked)");
+    return rozne[0] + rozne[1] == 0;
 }
 
 // Left-button presses that reached the click target.

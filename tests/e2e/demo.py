@@ -14,12 +14,6 @@ from harness import Failure, Session  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 
-def demo_screen(path, width, height):
-    generator = os.path.join(ROOT, "scripts", "demo-screen")
-    subprocess.run([sys.executable, generator, "--size", f"{width}x{height}", path], check=True,
-                   timeout=120)
-    return path
-
 
 def main():
     parser = argparse.ArgumentParser(description=__doc__)
@@ -32,8 +26,9 @@ def main():
     harness.VERBOSE = False
     try:
         with Session(args.exe, args.build_dir, args.workdir) as s:
-            image = demo_screen(os.path.join(s.workdir, "demo-screen.png"), s.display.width,
-                                s.display.height)
+            image = os.path.join(s.workdir, "demo-screen.png")
+            subprocess.run([sys.executable, os.path.join(ROOT, "scripts", "demo-screen"), "--size",
+                            f"{s.display.width}x{s.display.height}", image], check=True, timeout=120)
             s.display.show(image)
             s.wine.set_values(None)  # the settings a first start has
             app = s.start(workdir=os.path.join(s.workdir, "program"))

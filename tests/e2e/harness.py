@@ -268,29 +268,16 @@ class Wine:
 
 
 def parse_reg_export(text):
-    lines, joined = [], ""
-    for line in text.replace("\r", "").split("\n"):
-        joined += line.strip()
-        if joined.endswith("\\"):
-            joined = joined[:-1]
-            continue
-        lines.append(joined)
-        joined = ""
     values = {}
-    for line in lines:
-        m = re.match(r'^"((?:[^"\\]|\\.)*)"=(.*)$', line)
-        if not m:
-            continue
-        name, data = m.group(1), m.group(2)
+    for name, data in re.findall(r'^"(.*?)"=(.*)$', re.sub(r"\\\r?\n\s*", "", text), re.M):
+        data = data.strip()
         if data.startswith("dword:"):
-            values[name] = (REG_DWORD, int(data[6:], 16).to_bytes(4, "little"))
-        elif data.startswith("hex:"):
-            values[name] = (REG_BINARY, hex_bytes(data[4:]))
-        elif data.startswith("hex("):
-            kind, rest = data[4:].split("):", 1)
-            values[name] = (int(kind, 16), hex_bytes(rest))
+            values[name] = dword(int(data[6:], 16))
         elif data.startswith('"'):
             values[name] = (REG_SZ, data[1:-1].encode())
+        else:  # hex: is binary, hex(n): type n
+            kind, hexed = data.split(":", 1)
+            values[name] = (int(kind[4:-1] or "3", 16), bytes.fromhex(hexed.replace(",", "")))
     return values
 
 
@@ -299,12 +286,7 @@ def reg_data(kind, data):
         return "dword:%08x" % int.from_bytes(data, "little")
     if kind == REG_SZ:
         return '"%s"' % data.decode()
-    hexed = ",".join("%02x" % b for b in data)
-    return ("hex:" if kind == REG_BINARY else "hex(%x):" % kind) + hexed
-
-
-def hex_bytes(text):
-    return bytes(int(b, 16) for b in text.split(",") if b)
+    return ("hex:" if kind == REG_BINARY else "hex(%x):" % kind) + ",".join("%02x" % b for b in data)
 
 
 def dword(value):
@@ -313,6 +295,42 @@ def dword(value):
 
 def pack(low, high):
     return (high & 0xFFFF) << 16 | (low & 0xFFFF)
+
+
+WIDTH, HEIGHT = 224, 259  # the window's outer size with tracking on; 17 less with it off
+LOW = HEIGHT - 17
+
+
+def saved(x, y, w, h, grey, size, fill, row, tracking):
+    """The eight values as the program saves them."""
+    return {
+        "WindowPos": dword(pack(x, y)), "WindowSize": dword(pack(w, h)), "WindowShow": dword(1),
+        "StupneSedi": dword(grey), "VelkostObjektu": dword(size), "percento_vyplne": dword(fill),
+        "Volba": dword(row), "InfoKurzor": (REG_BINARY, bytes([tracking])),
+    }
+
+
+def store(session, **changes):
+    """Replaces the key by what a first run on 1920 x 1080 saves, with the given changes
+    (None drops a value)."""
+    values = dict(saved(848, 411, WIDTH, LOW, 0, 20, 70, 1, 0), **changes)
+    session.wine.set_values({name: value for name, value in values.items() if value is not None})
+
+
+def check_mode(app, x, y, tracking):
+    """The window's rectangle and mode, tall and topmost without a minimize box with tracking on,
+    once reached: a change made in a dialog reaches the window a moment after the dialog has gone."""
+    height = HEIGHT if tracking else LOW
+    want, last = ((x, y, x + WIDTH, y + height), tracking, not tracking), [None]
+
+    def reached():
+        f = app.probe()
+        last[0] = (f["window"], bool(f["exstyle"] & 0x8), bool(f["style"] & 0x20000))
+        return last[0] == want
+    with contextlib.suppress(Failure):
+        wait_for(reached, 10, "the window's mode")
+    check_equal(last[0], want, "window rectangle, topmost (WS_EX_TOPMOST), minimize box")
+    check_equal(app.geometry(), (x, y, WIDTH, height), "the X window's rectangle")
 
 
 # ---------------------------------------------------------------- the program

@@ -6,11 +6,10 @@ import sys
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import (REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ, VALUE_NAMES,  # noqa: E402
-                     check, check_equal, dword, log, main, pack, wait_for)
+from harness import (HEIGHT, LOW, REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ, VALUE_NAMES,  # noqa: E402
+                     WIDTH, check, check_equal, check_mode, dword, log, main, pack, saved, store,
+                     wait_for)
 
-WIDTH, HEIGHT = 224, 259  # outer size with tracking on; 17 less with it off
-LOW = HEIGHT - 17
 BG = (30, 90, 150)        # not grey: never part of an object
 GREY = (20, 20, 20)       # in the band of grey setting 0 (0..31)
 GREY70 = (70, 70, 70)     # in the band of grey setting 2 (64..95)
@@ -40,14 +39,6 @@ def centred(width, height):
     return width // 2 - WIDTH // 2, height // 2 - HEIGHT // 2
 
 
-def saved(x, y, w, h, grey, size, fill, row, tracking):
-    return {
-        "WindowPos": dword(pack(x, y)), "WindowSize": dword(pack(w, h)), "WindowShow": dword(1),
-        "StupneSedi": dword(grey), "VelkostObjektu": dword(size), "percento_vyplne": dword(fill),
-        "Volba": dword(row), "InfoKurzor": (REG_BINARY, bytes([tracking])),
-    }
-
-
 def check_values(session, expected, what):
     got = session.wine.values()
     check(got is not None, f"{what}: the key exists")
@@ -55,28 +46,6 @@ def check_values(session, expected, what):
         if name in expected:
             check_equal(got.get(name), expected[name], f"{what}: value {name} (type, data)")
     return got
-
-
-def store(session, **changes):
-    """Replaces the key by what a first run on 1920 x 1080 saves, with the given changes
-    (None drops a value)."""
-    values = saved(848, 411, WIDTH, LOW, 0, 20, 70, 1, 0)
-    for name, value in changes.items():
-        if value is None:
-            values.pop(name)
-        else:
-            values[name] = value
-    session.wine.set_values(values)
-
-
-def check_mode(app, x, y, tracking):
-    """The window's rectangle and mode: tall and topmost without a minimize box with tracking on."""
-    check_equal(app.geometry(), (x, y, WIDTH, HEIGHT if tracking else LOW), "window rectangle")
-    facts = app.probe()
-    check_equal(facts["window"], (x, y, x + WIDTH, y + (HEIGHT if tracking else LOW)),
-                "window rectangle seen from inside wine")
-    check_equal(bool(facts["exstyle"] & 0x8), tracking, "topmost (WS_EX_TOPMOST)")
-    check_equal(bool(facts["style"] & 0x20000), not tracking, "minimize box (WS_MINIMIZEBOX)")
 
 
 # ---------------------------------------------------------------- scenarios

@@ -8,12 +8,12 @@ import time
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import (REG_BINARY, Failure, check, check_equal, dword, log, main, pack,  # noqa: E402
-                     wait_for)
+import harness  # noqa: E402
+from harness import (REG_BINARY, Failure, check, check_equal, check_mode,  # noqa: E402
+                     dword, log, main, pack, wait_for)
 
 GREY = (100, 100, 100)  # in the band of grey setting 3 (96..127)
 ORIGIN = (100, 100)  # where the window is put by the stored position
-WIDTH, HEIGHT = 224, 259
 
 KEY_OUTLINE = (0, 190, 255)
 KEY_FACE = (150, 200, 255)
@@ -34,7 +34,6 @@ ARROW_KEYS = {
     "right": ((138, 164), [(141, 174), (148, 174), (148, 178), (154, 174), (148, 170)]),
 }
 
-TRACKING_OFF = {"InfoKurzor": (REG_BINARY, b"\x00")}
 TRACKING_ON = {"InfoKurzor": (REG_BINARY, b"\x01")}
 
 
@@ -110,12 +109,8 @@ def client_picture(session, app, name):
     return Picture(shot, (left, top, right - left, bottom - top))
 
 
-def store(session, **values):
-    base = {"WindowPos": dword(pack(*ORIGIN)), "StupneSedi": dword(0), "VelkostObjektu": dword(20),
-            "percento_vyplne": dword(70), "Volba": dword(1)}
-    base.update(TRACKING_OFF)
-    base.update(values)
-    session.wine.set_values(base)
+def store(session, **changes):
+    harness.store(session, WindowPos=dword(pack(*ORIGIN)), **changes)
 
 
 def settle(seconds=0.4):
@@ -135,18 +130,14 @@ def mid(rect):
 
 def check_legend(pic):
     for name, ((x, y), vertices) in ARROW_KEYS.items():
-        check_equal(pic.at(x, y + 10), KEY_OUTLINE, f"{name} arrow key: outline at its left edge")
-        check_equal(pic.at(x + 20, y + 10), KEY_OUTLINE, f"{name} arrow key: outline at its right edge")
-        check_equal(pic.at(x + 10, y), KEY_OUTLINE, f"{name} arrow key: outline at its top edge")
-        check_equal(pic.at(x + 10, y + 20), KEY_OUTLINE, f"{name} arrow key: outline at its bottom")
-        check_equal(pic.at(x + 3, y + 3), KEY_FACE, f"{name} arrow key: face colour")
-        check_equal(pic.at(x + 17, y + 17), KEY_FACE, f"{name} arrow key: face colour")
-        for vx, vy in vertices:
-            check_equal(pic.at(vx, vy), ARROW, f"{name} arrow: its colour at vertex {(vx, vy)}")
-        # Nothing of the key or arrow outside its 21 x 21 square.
-        for px, py in ((x - 1, y + 10), (x + 21, y + 10), (x + 10, y - 1), (x + 10, y + 21)):
-            check(pic.at(px, py) not in (KEY_OUTLINE, KEY_FACE, ARROW),
-                  f"{name} arrow key ends at its 21 pixels", "background", pic.at(px, py))
+        edges = [(x, y + 10), (x + 20, y + 10), (x + 10, y), (x + 10, y + 20)]
+        check_equal([pic.at(*p) for p in edges + [(x + 3, y + 3), (x + 17, y + 17)] + vertices],
+                    [KEY_OUTLINE] * 4 + [KEY_FACE] * 2 + [ARROW] * len(vertices),
+                    f"{name} arrow key: outline at its edges, face, the arrow at its vertices")
+        outside = {pic.at(x - 1, y + 10), pic.at(x + 21, y + 10), pic.at(x + 10, y - 1),
+                   pic.at(x + 10, y + 21)}
+        check(not outside & {KEY_OUTLINE, KEY_FACE, ARROW}, f"{name} arrow key ends at its 21 pixels",
+              "background", outside)
     # The ESC key cap: anchored at (8, 169), its cap from (11, 170).
     cap = pic.where(colour(KEY_OUTLINE), (0, 160, 60, 195))
     check(cap is not None and cap[0] == 11 and cap[1] == 170, "the ESC key cap at (11, 170)",
@@ -210,15 +201,12 @@ def face_rows(s):
         check_equal(pic.at(one[0] + 1, one[1] + 9), FRAME_FILL,
                     f"row 1's value is framed, not highlighted, with row {n} selected")
         tops.append(box[1])
-    app.key("Down")  # no results: row 3 wraps to row 1
-    settle()
-    check_equal(highlight(client_picture(s, app, "wrap"))[1], tops[0], "DOWN from row 3 gives row 1")
-    app.key("Up")
-    settle()
-    check_equal(highlight(client_picture(s, app, "up"))[1], tops[2], "UP from row 1 gives row 3")
-    app.key("Up")
-    settle()
-    check_equal(highlight(client_picture(s, app, "up2"))[1], tops[1], "UP from row 3 gives row 2")
+    # Without results row 3 wraps to row 1 and back.
+    for n, (key, row) in enumerate((("Down", 1), ("Up", 3), ("Up", 2))):
+        app.key(key)
+        settle()
+        check_equal(highlight(client_picture(s, app, f"wrap{n}"))[1], tops[row - 1],
+                    f"{key} gives row {row}")
 
     # A search on a screen without grey: nothing found, red text in the status box.
     app.search()
@@ -253,7 +241,6 @@ def face_rows(s):
     check(box is not None and tab[1] - 4 <= box[1] <= tab[3], "DOWN highlights row 4's value",
           f"about y {tab[1]}", box)
     check_legend(pic)
-    s.display.screenshot(os.path.join(s.workdir, "after-search.png"))
     app.close_with("Escape")
 
 
@@ -293,7 +280,7 @@ def face_tracking(s, seconds=60):
                               ((0, 0, 255), (1400, 0, 1919, 1079))], background=(0, 0, 0))
     store(s, **TRACKING_ON)
     app = s.start()
-    check_equal(probe(s)["window"], (100, 100, 100 + WIDTH, 100 + HEIGHT), "the tall window")
+    check_mode(app, *ORIGIN, tracking=True)
 
     def rss():
         with open(f"/proc/{app.proc.pid}/status") as f:
@@ -345,30 +332,6 @@ def open_menu_item(s, index, name):
     raise Failure(f"the menu bar's item {index} opens the {name} dialog")
 
 
-def check_shape(s, tracking):
-    """The window's rectangle, z-order band and minimize box for the tracking switch; the change
-    reaches the window a moment after the dialog has gone."""
-    x, y = ORIGIN
-    height = HEIGHT if tracking else HEIGHT - 17
-    want = ((x, y, x + WIDTH, y + height), tracking, not tracking)
-
-    def shape():
-        f = probe(s)
-        return f["window"], bool(f["exstyle"] & 0x8), bool(f["style"] & 0x20000)
-    started = time.monotonic()
-    last = [None]
-
-    def reached():
-        last[0] = shape()
-        return last[0] == want
-    try:
-        wait_for(reached, 10, "the window's shape")
-    except Failure:
-        check_equal(last[0], want, "window rectangle, topmost (WS_EX_TOPMOST), minimize box")
-    log(f"shape reached after {time.monotonic() - started:.1f} s")
-    check_equal(s.display.geometry(s.apps[-1].window)[2:], (WIDTH, height), "X window size")
-
-
 TITLES = {"settings": "^ Nastavenia$", "about": "^ O programe$"}
 
 
@@ -385,47 +348,28 @@ def face_settings(s):
     nothing."""
     store(s)
     app = s.start()
-    check_shape(s, False)
-    log("Settings: tracking on with Ok")
-    facts = open_menu_item(s, 0, "settings")
-    check_equal(facts["settings_checked"], 0, "the box opens unchecked with tracking off")
-    shot = Picture(s.display.screenshot(os.path.join(s.workdir, "settings.png")))
-    left, top, right, bottom = facts["settings_client"]
-    gold = shot.count(lambda p: p[0] > 190 and 150 < p[1] < 220 and p[2] < 140,
-                      (left + 2, top + 2, right - 3, bottom - 3))
-    check(gold > (right - left) * (bottom - top) // 2, "the Settings dialog is gold", "> half", gold)
-    ok = facts["settings_1"]
-    check(ok[3] <= bottom, "the Ok button lies inside the dialog", f"<= {bottom}", ok)
-    click(s, *mid(facts["settings_501"]))
-    wait_for(lambda: probe(s).get("settings_checked") == 1, 10, "the box to be checked")
-    click(s, *mid(facts["settings_1"]))
-    dialog_gone(s, "settings")
-    settle()
-    check_shape(s, True)
-    pic = client_picture(s, app, "tracking-on")
-    check_equal(pic.at(5, pic.height - 9), STRIP_FILL, "the readout strip shows after Ok")
-
-    log("Settings: a changed box and Cancel")
-    facts = open_menu_item(s, 0, "settings")
-    check_equal(facts["settings_checked"], 1, "the box opens checked with tracking on")
-    click(s, *mid(facts["settings_501"]))
-    wait_for(lambda: probe(s).get("settings_checked") == 0, 10, "the box to be unchecked")
-    click(s, *mid(facts["settings_2"]))  # Cancel
-    dialog_gone(s, "settings")
-    settle()
-    check_shape(s, True)
-
-    log("Settings: tracking off with Ok")
-    facts = open_menu_item(s, 0, "settings")
-    click(s, *mid(facts["settings_501"]))
-    wait_for(lambda: probe(s).get("settings_checked") == 0, 10, "the box to be unchecked")
-    click(s, *mid(facts["settings_1"]))
-    dialog_gone(s, "settings")
-    settle()
-    check_shape(s, False)
-    pic = client_picture(s, app, "tracking-off")
-    check(pic.where(colour(STRIP_FILL), (0, pic.height - 17, pic.width - 1, pic.height - 1)) is None,
-          "no readout strip with tracking off")
+    check_mode(app, *ORIGIN, tracking=False)
+    for what, checked, button, tracking in (("tracking on with Ok", 0, 1, True),
+                                            ("a changed box and Cancel", 1, 2, True),
+                                            ("tracking off with Ok", 1, 1, False)):
+        log("Settings:", what)
+        facts = open_menu_item(s, 0, "settings")
+        check_equal(facts["settings_checked"], checked, "the box shows the tracking switch")
+        shot = Picture(s.display.screenshot(os.path.join(s.workdir, f"settings{button}{checked}.png")))
+        left, top, right, bottom = facts["settings_client"]
+        gold = shot.count(lambda p: p[0] > 190 and 150 < p[1] < 220 and p[2] < 140,
+                          (left + 2, top + 2, right - 3, bottom - 3))
+        check(gold > (right - left) * (bottom - top) // 2, "the Settings dialog is gold", "> half", gold)
+        check(facts["settings_1"][3] <= bottom, "the Ok button lies inside the dialog", f"<= {bottom}",
+              facts["settings_1"])
+        click(s, *mid(facts["settings_501"]))
+        wait_for(lambda: probe(s).get("settings_checked") == 1 - checked, 10, "the box to change")
+        click(s, *mid(facts[f"settings_{button}"]))
+        dialog_gone(s, "settings")
+        check_mode(app, *ORIGIN, tracking)
+        pic = client_picture(s, app, f"after-settings-{button}-{checked}")
+        strip = pic.where(colour(STRIP_FILL), (0, pic.height - 17, pic.width - 1, pic.height - 1))
+        check((strip is not None) == tracking, f"the readout strip shows only with tracking on ({what})")
     app.close_with("Escape")
 
 
