@@ -48,7 +48,7 @@ struct Tabulky {
     int krok;        // words per row: the mask and one empty word behind it
     uint64_t* pamat; // one empty word, then the rows, then one empty row
     uint64_t* bity;  // live grey pixels of row y, bit x % 64 of word y * krok + x / 64
-    int32_t* rz;     // stored range of each row, (-1, -1) when none
+    int32_t* rz;     // stored range of each row; only rows hore .. dole of the object hold one
     int32_t* rk;
 };
 
@@ -347,10 +347,18 @@ inline bool Prekryv(const uint64_t* r, int s, int e, int& zac, int& kon) {
     int posledny = 0;
     int w = s >> 6;
     if (w == e >> 6) {
-        // Mostly the range lies within one word: one read gives both ends.
-        uint64_t v = r[w] & BityOd(s & 63) & BityDo(e & 63);
+        // Mostly the range and its runs lie within one word: one read gives both ends.
+        uint64_t m = r[w];
+        uint64_t v = m & BityOd(s & 63) & BityDo(e & 63);
         if (v == 0)
             return false;
+        uint64_t medzeryPred = ~m & ((v & (0 - v)) - 1);
+        uint64_t medzeryZa = ~m & BityOd(NajvyssiBit(v));
+        if (medzeryPred != 0 && medzeryZa != 0) {
+            zac = w * 64 + NajvyssiBit(medzeryPred) + 1;
+            kon = w * 64 + NajnizsiBit(medzeryZa) - 1;
+            return true;
+        }
         prvy = w * 64 + NajnizsiBit(v);
         posledny = w * 64 + NajvyssiBit(v);
     } else {
@@ -388,10 +396,10 @@ bool Pripoj(Tabulky& t, Objekt& o, int y, int s, int e) {
     if (!Prekryv(r, s, e, zac, kon))
         return false;
     o.pocet += Odober(r, zac, kon);
-    if (t.rz[y] == -1 && t.rk[y] == -1) {
+    if (y < o.hore) {
         t.rz[y] = zac;
         t.rk[y] = kon;
-        o.hore = y < o.hore ? y : o.hore;
+        o.hore = y;
     } else {
         t.rz[y] = zac < t.rz[y] ? zac : t.rz[y];
         t.rk[y] = kon > t.rk[y] ? kon : t.rk[y];
@@ -436,8 +444,6 @@ bool Cyklus(Tabulky& t, int& yStartu, int& xStartu, Objekt& o) {
     OdstranPred(t, yStartu, xStartu, y, zaciatok);
     yStartu = y;
     xStartu = zaciatok;
-    for (int i = o.hore; i <= o.dole; i++)
-        t.rz[i] = t.rk[i] = -1;
     return true;
 }
 
@@ -474,8 +480,6 @@ struct Zadanie {
 
 // The search on tables prepared for the screen; every copy of the search is this routine inlined.
 inline int Hladaj(const Zadanie& z, MaskaRiadkuFn maskaRiadku, Tabulky& t) {
-    for (int y = 0; y < t.vyska; y++)
-        t.rz[y] = t.rk[y] = -1;
     VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t);
     int k = 0;
     int yStartu = 0;
