@@ -202,7 +202,7 @@ inline int NajnizsiBit(uint64_t m) {
 
 inline int NajvyssiBit(uint64_t m) {
 #if defined(__GNUC__) || defined(__clang__)
-    return 63 - __builtin_clzll(m);
+    return __builtin_clzll(m) ^ 63; // 63 - clz, which GCC turns into one bsr only in this form
 #else
     unsigned long i = 0;
     if (_BitScanReverse(&i, static_cast<unsigned long>(m >> 32)))
@@ -387,9 +387,9 @@ void RastDole(Tabulky& t, Objekt& o, int s, int e) {
 }
 
 // Row y joins its live runs that overlap s .. e, the stored range of the row below: the row's
-// stored range widens to their span (a row without one takes the span and becomes the top).
-// False when none overlaps.
-bool Pripoj(Tabulky& t, Objekt& o, int y, int s, int e) {
+// stored range widens to their span (a row without one takes the span and becomes the top), and
+// s .. e becomes it. False when none overlaps.
+bool Pripoj(Tabulky& t, Objekt& o, int y, int& s, int& e) {
     uint64_t* r = Riadok(t, y);
     int zac = 0;
     int kon = 0;
@@ -397,13 +397,13 @@ bool Pripoj(Tabulky& t, Objekt& o, int y, int s, int e) {
         return false;
     o.pocet += Odober(r, zac, kon);
     if (y < o.hore) {
-        t.rz[y] = zac;
-        t.rk[y] = kon;
         o.hore = y;
     } else {
-        t.rz[y] = zac < t.rz[y] ? zac : t.rz[y];
-        t.rk[y] = kon > t.rk[y] ? kon : t.rk[y];
+        zac = zac < t.rz[y] ? zac : t.rz[y];
+        kon = kon > t.rk[y] ? kon : t.rk[y];
     }
+    s = t.rz[y] = zac;
+    e = t.rk[y] = kon;
     return true;
 }
 
@@ -412,12 +412,14 @@ bool Pripoj(Tabulky& t, Objekt& o, int y, int s, int e) {
 // The bottom row's range is already the span of its joined runs.
 void Uzavri(Tabulky& t, Objekt& o) {
     int y = o.dole;
-    o.lavy = t.rz[y];
-    o.pravy = t.rk[y];
-    o.pocet = Odober(Riadok(t, y), t.rz[y], t.rk[y]);
-    for (; y > 0 && Pripoj(t, o, y - 1, t.rz[y], t.rk[y]); y--) {
-        o.lavy = t.rz[y - 1] < o.lavy ? t.rz[y - 1] : o.lavy;
-        o.pravy = t.rk[y - 1] > o.pravy ? t.rk[y - 1] : o.pravy;
+    int s = t.rz[y];
+    int e = t.rk[y];
+    o.lavy = s;
+    o.pravy = e;
+    o.pocet = Odober(Riadok(t, y), s, e);
+    for (; y > 0 && Pripoj(t, o, y - 1, s, e); y--) {
+        o.lavy = s < o.lavy ? s : o.lavy;
+        o.pravy = e > o.pravy ? e : o.pravy;
     }
 }
 
