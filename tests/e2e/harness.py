@@ -117,10 +117,10 @@ class Display:
     def env(self):
         return dict(os.environ, DISPLAY=self.name)
 
-    def xdotool(self, *args, timeout=20, check_rc=True):
+    def xdotool(self, *args, timeout=20):
         r = subprocess.run(["xdotool", *map(str, args)], env=self.env(), capture_output=True,
                            text=True, timeout=timeout)
-        if check_rc and r.returncode != 0:
+        if r.returncode != 0:
             raise Failure(f"xdotool {' '.join(map(str, args))} failed: {r.stderr.strip()}")
         return r.stdout
 
@@ -145,10 +145,13 @@ class Display:
                        timeout=60)
         return path
 
+    def _shell(self, command, *args):
+        out = self.xdotool(command, "--shell", *args)
+        return {k: int(v) for k, v in (w.split("=", 1) for w in out.split()) if v.lstrip("-").isdigit()}
+
     def cursor(self):
-        out = self.xdotool("getmouselocation", "--shell")
-        values = dict(line.split("=", 1) for line in out.split())
-        return int(values["X"]), int(values["Y"])
+        values = self._shell("getmouselocation")
+        return values["X"], values["Y"]
 
     def move_cursor(self, x, y):
         self.xdotool("mousemove", "--sync", x, y)
@@ -167,9 +170,8 @@ class Display:
     def geometry(self, window):
         """Outer rectangle (x, y, width, height) of a wine window: wine draws its own frame,
         so the X window covers the whole Win32 window."""
-        out = self.xdotool("getwindowgeometry", "--shell", window)
-        values = dict(line.split("=", 1) for line in out.split())
-        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+        values = self._shell("getwindowgeometry", window)
+        return values["X"], values["Y"], values["WIDTH"], values["HEIGHT"]
 
 
 def stop_process(proc, grace=5):
@@ -237,9 +239,9 @@ class Wine:
         return subprocess.run([WINE, *args], env=self.env(), cwd=cwd, capture_output=True,
                               text=True, timeout=timeout)
 
-    def reg(self, *args, check_rc=True, cwd=None):
+    def reg(self, *args, cwd=None):
         r = self.run(["reg", *args], cwd=cwd)
-        if check_rc and r.returncode != 0:
+        if r.returncode != 0:
             raise Failure(f"reg {' '.join(args)} failed: {r.stdout.strip()} {r.stderr.strip()}")
         return r
 
@@ -255,11 +257,14 @@ class Wine:
             self.reg("import", "import.reg", cwd=tmp)
 
     def values(self):
-        """The key's values as name -> (type number, bytes); None when the key does not exist."""
+        """The key's values as name -> (type number, bytes); None when the key does not exist.
+        An export started while the program's wineserver is shutting down can fail: tried thrice."""
         with tempfile.TemporaryDirectory() as tmp:
-            r = self.run(["reg", "export", KEY, "export.reg", "/y"], cwd=tmp)
             path = os.path.join(tmp, "export.reg")
-            if r.returncode != 0 or not os.path.exists(path):
+            for _ in range(3):
+                if self.run(["reg", "export", KEY, "export.reg", "/y"], cwd=tmp).returncode == 0:
+                    break
+            if not os.path.exists(path):
                 return None
             with open(path, "rb") as f:
                 raw = f.read()

@@ -91,6 +91,21 @@ RECT Kreslene(HDC dc) {
     return r;
 }
 
+// Napis in Tahoma at (x, y); the extent it reports.
+SIZE Text(const Plocha& p, const char* format, int hodnota, LONG vyska, int tucne = 0, int otoc = 0,
+          int x = 0, int y = 0) {
+    SIZE s;
+    Napis(p.dc, &s, format, hodnota, x, y, 0, vyska, tucne, otoc, "Tahoma");
+    return s;
+}
+
+// What a text drawn alone on the white plane covers.
+RECT Kresba(const Plocha& p, const char* text, LONG vyska, int otoc, int x, int y) {
+    Vycisti(p.dc);
+    Text(p, text, -1, vyska, 0, otoc, x, y);
+    return Kreslene(p.dc);
+}
+
 void SkusNapis(const Plocha& p) {
     SIZE s1, s2, s3, s4;
     Napis(p.dc, &s1, "%d", 100, 10, 10, RGB(0, 0, 160), -12, 0, 0, "Tahoma");
@@ -98,49 +113,32 @@ void SkusNapis(const Plocha& p) {
     OverVyber(p, "Napis");
     Napis(p.dc, &s2, "100", -1, 10, 10, RGB(0, 0, 160), -12, 0, 0, "Tahoma");
     Over(RovnakyRozmer(s1, s2) && s1.cx > 0, "Napis reports the formatted text's extent");
-    Napis(p.dc, &s3, "%%", -1, 10, 10, 0, -12, 0, 0, "Tahoma");
-    Napis(p.dc, &s4, "%c", '%', 10, 10, 0, -12, 0, 0, "Tahoma");
+    s3 = Text(p, "%%", -1, -12);
+    s4 = Text(p, "%c", '%', -12);
     Over(s3.cx > 0 && RovnakyRozmer(s3, s4), "\"%%\" is measured as one percent sign");
 
-    SIZE tenke, tucne, dvojka;
-    Napis(p.dc, &tenke, "MMMMMMMM", -1, 0, 0, 0, -20, 0, 0, "Tahoma");
-    Napis(p.dc, &tucne, "MMMMMMMM", -1, 0, 0, 0, -20, 1, 0, "Tahoma");
-    Napis(p.dc, &dvojka, "MMMMMMMM", -1, 0, 0, 0, -20, 2, 0, "Tahoma");
-    Over(tucne.cx > tenke.cx, "bold flag 1 gives a wider, bold text");
-    Over(RovnakyRozmer(dvojka, tenke), "bold flag 2 is not bold");
+    const SIZE tenke = Text(p, "MMMMMMMM", -1, -20);
+    Over(Text(p, "MMMMMMMM", -1, -20, 1).cx > tenke.cx, "bold flag 1 gives a wider, bold text");
+    Over(RovnakyRozmer(Text(p, "MMMMMMMM", -1, -20, 2), tenke), "bold flag 2 is not bold");
 
-    SIZE vysoke, predvolene;
-    Napis(p.dc, &vysoke, "Xy", -1, 0, 0, 0, -30, 0, 0, "Tahoma");
-    Napis(p.dc, &predvolene, "Xy", -1, 0, 0, 0, 0, 0, 0, "Tahoma");
-    Over(vysoke.cy > predvolene.cy, "a height of -30 is larger than the default");
+    const SIZE predvolene = Text(p, "Xy", -1, 0);
+    Over(Text(p, "Xy", -1, -30).cy > predvolene.cy, "a height of -30 is larger than the default");
     Over(RovnakyRozmer(predvolene, Rozmer(p.dc, "Xy", "Tahoma", 0)),
          "height 0 keeps the default GUI font's height");
 
     // Turned text runs upwards: taller than wide; flag 2 does not turn.
-    Vycisti(p.dc);
-    Napis(p.dc, &s1, "HHHHHHHH", -1, 100, 180, 0, -16, 0, 1, "Tahoma");
-    RECT r = Kreslene(p.dc);
+    RECT r = Kresba(p, "HHHHHHHH", -16, 1, 100, 180);
     Over(r.bottom - r.top > 2 * (r.right - r.left), "turn flag 1 writes upwards");
-    Vycisti(p.dc);
-    Napis(p.dc, &s1, "HHHHHHHH", -1, 100, 100, 0, -16, 0, 2, "Tahoma");
-    r = Kreslene(p.dc);
+    r = Kresba(p, "HHHHHHHH", -16, 2, 100, 100);
     Over(r.right - r.left > 2 * (r.bottom - r.top), "turn flag 2 writes across");
 
     // Byte 0xE8 is c with caron in code page 1250 (e with grave in 1252): as wide as c, with a
     // mark above it.
-    SIZE cp1250, ansi;
-    Napis(p.dc, &cp1250, "\xe8", -1, 0, 0, 0, -40, 0, 0, "Tahoma");
-    Napis(p.dc, &ansi, "c", -1, 0, 0, 0, -40, 0, 0, "Tahoma");
-    SIZE e;
-    Napis(p.dc, &e, "e", -1, 0, 0, 0, -40, 0, 0, "Tahoma");
-    Over(cp1250.cx == ansi.cx, "c with caron is as wide as c");
-    Over(e.cx != ansi.cx, "e and c differ in width in the test font");
-    Vycisti(p.dc);
-    Napis(p.dc, &s1, "\xe8", -1, 50, 50, 0, -40, 0, 0, "Tahoma");
-    RECT caron = Kreslene(p.dc);
-    Vycisti(p.dc);
-    Napis(p.dc, &s1, "c", -1, 50, 50, 0, -40, 0, 0, "Tahoma");
-    RECT bez = Kreslene(p.dc);
+    const SIZE c = Text(p, "c", -1, -40);
+    Over(Text(p, "\xe8", -1, -40).cx == c.cx, "c with caron is as wide as c");
+    Over(Text(p, "e", -1, -40).cx != c.cx, "e and c differ in width in the test font");
+    const RECT caron = Kresba(p, "\xe8", -40, 0, 50, 50);
+    const RECT bez = Kresba(p, "c", -40, 0, 50, 50);
     Over(caron.top < bez.top && caron.bottom == bez.bottom, "the caron stands above the c");
 
     // A text longer than the buffer is cut at 99 characters.
@@ -149,16 +147,14 @@ void SkusNapis(const Plocha& p) {
         dlhy[i] = 'i';
     }
     dlhy[159] = 0;
-    SIZE dlhe, presne;
-    Napis(p.dc, &dlhe, dlhy, -1, 0, 0, 0, -8, 0, 0, "Tahoma");
+    const SIZE dlhe = Text(p, dlhy, -1, -8);
     dlhy[99] = 0;
-    Napis(p.dc, &presne, dlhy, -1, 0, 0, 0, -8, 0, 0, "Tahoma");
-    Over(RovnakyRozmer(dlhe, presne), "a long text is cut at 99 characters");
+    Over(RovnakyRozmer(dlhe, Text(p, dlhy, -1, -8)), "a long text is cut at 99 characters");
 
     SIZE d, fl;
     NapisDouble(p.dc, &d, "%.1f", 2.5, 0, 0, 0, -12, 0, "Tahoma");
     NapisFloat(p.dc, &fl, "%.1f", 2.5f, 0, 0, 0, -12, 0, "Tahoma");
-    Napis(p.dc, &s1, "2.5", -1, 0, 0, 0, -12, 0, 0, "Tahoma");
+    s1 = Text(p, "2.5", -1, -12);
     Over(RovnakyRozmer(d, s1) && RovnakyRozmer(fl, s1), "NapisDouble and NapisFloat format");
     OverVyber(p, "NapisDouble");
 }

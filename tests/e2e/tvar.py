@@ -40,46 +40,34 @@ TRACKING_ON = {"InfoKurzor": (REG_BINARY, b"\x01")}
 # ---------------------------------------------------------------- pictures
 
 class Picture:
-    """The RGB pixels of a screenshot, or of a part of one."""
+    """The RGB pixels of a screenshot, or of a part (x, y, width, height) of one."""
 
     def __init__(self, path, box=None):
-        self.path = path
-        args = ["convert", path]
-        if box:
-            x, y, w, h = box
-            args += ["-crop", f"{w}x{h}+{x}+{y}", "+repage"]
-        if box:
-            self.width, self.height = box[2], box[3]
-        else:
-            size = subprocess.run(["identify", "-format", "%w %h", path], capture_output=True,
-                                  text=True, check=True, timeout=60)
-            self.width, self.height = map(int, size.stdout.split())
-        self.data = subprocess.run(args + ["-depth", "8", "rgb:-"], capture_output=True,
-                                   check=True, timeout=60).stdout
+        crop = ["-crop", "%dx%d+%d+%d" % (box[2], box[3], box[0], box[1]), "+repage"] if box else []
+        args = ["convert", path, *crop, "-depth", "8"]
+        size = subprocess.run(args + ["-format", "%w %h", "info:"], capture_output=True, text=True,
+                              check=True, timeout=60)
+        self.width, self.height = map(int, size.stdout.split())
+        self.data = subprocess.run(args + ["rgb:-"], capture_output=True, check=True, timeout=60).stdout
         check_equal(len(self.data), 3 * self.width * self.height, f"pixels read from {path}")
 
     def at(self, x, y):
         i = 3 * (y * self.width + x)
         return tuple(self.data[i:i + 3])
 
+    def points(self, test, box):
+        x0, y0, x1, y1 = box
+        return [(x, y) for y in range(max(y0, 0), min(y1, self.height - 1) + 1)
+                for x in range(max(x0, 0), min(x1, self.width - 1) + 1) if test(self.at(x, y))]
+
     def where(self, test, box=None):
         """Bounding box (x0, y0, x1, y1 inclusive) of the pixels passing test, or None."""
-        x0, y0, x1, y1 = box or (0, 0, self.width - 1, self.height - 1)
-        found = None
-        for y in range(max(y0, 0), min(y1, self.height - 1) + 1):
-            for x in range(max(x0, 0), min(x1, self.width - 1) + 1):
-                if test(self.at(x, y)):
-                    if found is None:
-                        found = [x, y, x, y]
-                    else:
-                        found = [min(found[0], x), min(found[1], y), max(found[2], x),
-                                 max(found[3], y)]
-        return tuple(found) if found else None
+        found = self.points(test, box or (0, 0, self.width - 1, self.height - 1))
+        xs, ys = [x for x, _ in found], [y for _, y in found]
+        return (min(xs), min(ys), max(xs), max(ys)) if found else None
 
     def count(self, test, box):
-        x0, y0, x1, y1 = box
-        return sum(1 for y in range(y0, y1 + 1) for x in range(x0, x1 + 1)
-                   if test(self.at(x, y)))
+        return len(self.points(test, box))
 
 
 def colour(rgb):
