@@ -246,8 +246,16 @@ inline uint64_t MaskaSlova(int w, int a, int b) {
 
 // Clears the columns a .. b of a row.
 void Vymaz(uint64_t* r, int a, int b) {
-    for (int w = a >> 6; w <= b >> 6; w++)
-        r[w] &= ~MaskaSlova(w, a, b);
+    int wa = a >> 6;
+    int wb = b >> 6;
+    if (wa == wb) {
+        r[wa] &= ~(BityOd(a & 63) & BityDo(b & 63));
+        return;
+    }
+    r[wa] &= ~BityOd(a & 63);
+    for (int w = wa + 1; w < wb; w++)
+        r[w] = 0;
+    r[wb] &= ~BityDo(b & 63);
 }
 
 // Clears the columns a .. b of a row and returns how many live pixels they held.
