@@ -1,5 +1,5 @@
 // Deterministic benchmark screens: a desktop, a grey user interface and noise.
-#include "tests/bench/obrazovky.h"
+#include "bench/obrazovky.h"
 
 #include <cstddef>
 #include <cstdint>

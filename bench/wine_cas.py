@@ -14,7 +14,7 @@ import time
 import zlib
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
-ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
 from harness import WINE, Failure, Session, check, dword, log, pack, stop_process  # noqa: E402
 

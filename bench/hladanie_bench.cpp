@@ -1,7 +1,7 @@
 // Benchmarks: the fast search, the plain search and the floor (one read of every pixel) on the
 // same screens. Names are "<what>/<screen>/<width>x<height>"; scripts/bench turns them into ratios.
 #include "search/hladanie.h"
-#include "tests/bench/obrazovky.h"
+#include "bench/obrazovky.h"
 #include "tests/oracle/hladanie_doslovne.h"
 
 #include <benchmark/benchmark.h>

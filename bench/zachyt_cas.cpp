@@ -19,7 +19,7 @@
 
 #include "app/stav.h"
 #include "search/hladanie.h"
-#include "tests/bench/obrazovky.h"
+#include "bench/obrazovky.h"
 #include "tests/oracle/hladanie_doslovne.h"
 
 namespace {
