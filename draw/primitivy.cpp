@@ -104,22 +104,15 @@ void KlavesaTvaru(HDC dc, SIZE* rozmer, const char* text, int roh, int x, int y,
 }
 
 void Sipka(HDC dc, SmerSipky smer, int s, int x, int y) {
-    HPEN pero = CreatePen(PS_INSIDEFRAME, 1, KLAVESA_OBRYS);
-    HBRUSH stetec = CreateSolidBrush(KLAVESA_PLOCHA);
-    HGDIOBJ starePero = SelectObject(dc, pero);
-    HGDIOBJ staryStetec = SelectObject(dc, stetec);
-    RoundRect(dc, x, y, x + s, y + s, SIPKA_ROH, SIPKA_ROH);
-    SelectObject(dc, starePero);
-    SelectObject(dc, staryStetec);
-    DeleteObject(pero);
-    DeleteObject(stetec);
+    Okienko(dc, static_cast<int>(KLAVESA_OBRYS), static_cast<int>(KLAVESA_PLOCHA), SIPKA_ROH, x, y,
+            s, s);
 
     POINT vrcholy[6];
     VrcholySipky(smer, s, x, y, vrcholy);
     HBRUSH stetecSipky = CreateSolidBrush(SIPKA_FARBA);
     HPEN peroSipky = CreatePen(PS_SOLID, 2, SIPKA_FARBA);
-    starePero = SelectObject(dc, peroSipky);
-    staryStetec = SelectObject(dc, stetecSipky);
+    HGDIOBJ starePero = SelectObject(dc, peroSipky);
+    HGDIOBJ staryStetec = SelectObject(dc, stetecSipky);
     Polygon(dc, vrcholy, 6);
     SelectObject(dc, starePero);
     SelectObject(dc, staryStetec);
