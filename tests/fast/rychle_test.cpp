@@ -125,26 +125,24 @@ Nastavenie NahodneNastavenie(std::mt19937& g, int sirka, int vyska) {
     return n;
 }
 
-TEST(RychleHladanie, AgreesOnSmallRandomScreens) {
-    for (unsigned semeno = 0; semeno < 4000; semeno++) {
+// Compares the two searches on pocet seeded random screens of sizes within the bounds.
+void PorovnajNahodne(unsigned prveSemeno, unsigned pocet, int sirkaDo, int vyskaDo, int najmenej) {
+    for (unsigned semeno = prveSemeno; semeno < prveSemeno + pocet; semeno++) {
         std::mt19937 g(semeno);
-        int sirka = Nahodne(g, 1, 48);
-        int vyska = Nahodne(g, 1, 48);
+        int sirka = Nahodne(g, najmenej, sirkaDo);
+        int vyska = Nahodne(g, najmenej, vyskaDo);
         Nastavenie n = NahodneNastavenie(g, sirka, vyska);
         Obrazovka o = NahodnaObrazovka(g, sirka, vyska, n.pasmo);
         ASSERT_TRUE(Zhoda(o, n)) << "seed " << semeno;
     }
 }
 
+TEST(RychleHladanie, AgreesOnSmallRandomScreens) {
+    PorovnajNahodne(0, 4000, 48, 48, 1);
+}
+
 TEST(RychleHladanie, AgreesOnLargerRandomScreens) {
-    for (unsigned semeno = 0; semeno < 150; semeno++) {
-        std::mt19937 g(100000 + semeno);
-        int sirka = Nahodne(g, 60, 260);
-        int vyska = Nahodne(g, 60, 200);
-        Nastavenie n = NahodneNastavenie(g, sirka, vyska);
-        Obrazovka o = NahodnaObrazovka(g, sirka, vyska, n.pasmo);
-        ASSERT_TRUE(Zhoda(o, n)) << "seed " << semeno;
-    }
+    PorovnajNahodne(100000, 150, 260, 200, 60);
 }
 
 TEST(RychleHladanie, AgreesOnNoiseOfEveryDensityAndBand) {
