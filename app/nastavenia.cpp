@@ -76,6 +76,12 @@ int ReadRegistry() {
     return vysledok;
 }
 
+int PrvyZapisNastaveni() {
+    const int prvy = nastavenia_ulozene == 0;
+    nastavenia_ulozene = 1;
+    return prvy;
+}
+
 int ZapisNastavenia(RECT okno, DWORD zobrazenie) {
     int sirka = 0;
     int vyska = 0;

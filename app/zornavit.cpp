@@ -28,8 +28,10 @@ void Hladanie(HWND okno) {
     Prekresli(okno);
     const int pocet = Zornavit(okno, static_cast<int>(stupne_sedi),
                                static_cast<int>(VelkostObjektu), static_cast<int>(percento_vyplne));
-    PointPoleDoTxt("Stredy.txt", centers, pocet);
+    const int zapisane = PointPoleDoTxtCely("Stredy.txt", centers, pocet > 0 ? pocet : 0);
     VysledokHladania(pocet);
+    if (!zapisane)
+        StredyNezapisane();
     Prekresli(okno);
 }
 
@@ -112,6 +114,12 @@ void OnWM_TIMER_Okna(HWND okno, WPARAM casovac) {
         Prekresli(okno);
 }
 
+// WM_CLOSE and the end of the session save, whichever comes first, and only that one.
+void UlozNastavenia(HWND okno) {
+    if (PrvyZapisNastaveni())
+        WriteRegistry(okno);
+}
+
 void OnWM_LBUTTONDOWN(HWND okno) {
     KlikDoOkna();
     Prekresli(okno);
@@ -163,7 +171,12 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
         OnWM_PAINT_Okna(okno, klient);
         break;
     case WM_CLOSE:
-        WriteRegistry(okno);
+        UlozNastavenia(okno);
+        break;
+    case WM_ENDSESSION:
+        // Windows sends no WM_CLOSE when the session ends; wParam 0 means it goes on.
+        if (wParam)
+            UlozNastavenia(okno);
         break;
     case WM_KEYDOWN:
         OnWM_KEYDOWN(okno, wParam, desktop.right - desktop.left);

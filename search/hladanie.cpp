@@ -62,6 +62,12 @@ struct Objekt {
     long long pocet;
 };
 
+// Words of the masks: one empty word, a mask and an empty word per row, one empty row.
+size_t SlovMasiek(int sirka, int vyska) {
+    const size_t krok = static_cast<size_t>((sirka + 63) / 64 + 1);
+    return krok * (static_cast<size_t>(vyska) + 1) + 1;
+}
+
 void UvolniTabulky(Tabulky& t) {
     std::free(t.pamat);
     std::free(t.rz);
@@ -80,7 +86,7 @@ Tabulky* PripravTabulky(int sirka, int vyska) {
     t.vyska = vyska;
     t.slov = (sirka + 63) / 64;
     t.krok = t.slov + 1;
-    size_t slov = static_cast<size_t>(t.krok) * (static_cast<size_t>(vyska) + 1) + 1;
+    size_t slov = SlovMasiek(sirka, vyska);
     size_t riadkov = static_cast<size_t>(vyska) + 1;
     t.pamat = static_cast<uint64_t*>(std::calloc(slov, sizeof(uint64_t)));
     t.rz = static_cast<int32_t*>(std::malloc(riadkov * sizeof(int32_t)));
@@ -545,6 +551,12 @@ HladajFn VyberHladanie() {
 }
 
 } // namespace
+
+long long PamatTabuliek(int sirka, int vyska) {
+    const long long riadkov = static_cast<long long>(vyska) + 1;
+    return static_cast<long long>(SlovMasiek(sirka, vyska) * sizeof(uint64_t)) +
+           2 * riadkov * static_cast<long long>(sizeof(int32_t));
+}
 
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
                   unsigned stupen_sedi, int min_velkost, int percento_vyplne, POINT* stredy,
