@@ -38,8 +38,8 @@ def end_session(s):
 def corners_8k(s):
     """A 7680 x 4320 screen searched to its four corners."""
     w, h = s.display.width, s.display.height
-    boxes = [(0, 0, 39, 29), (w - 40, 0, w - 1, 39), (0, h - 30, 49, h - 1),
-             (w - 50, h - 40, w - 1, h - 1)]
+    boxes = [(0, 0, 39, 29), (w - 40, 0, w - 1, 39), (w - 50, h - 40, w - 1, h - 1),
+             (0, h - 30, 49, h - 1)]  # in the search's order: by top row, then left to right
     s.show("corners", [(GREY, b) for b in boxes], verify=False)
     store(s, WindowPos=dword(100 | 100 << 16))
     app = s.start()
@@ -53,15 +53,16 @@ def red_status(app):
     """Whether the status box, below the rows of a search that found objects, has red text."""
     left, top, right, bottom = app.probe()["client"]
     shot = app.display.screenshot(os.path.join(app.workdir, "status.png"))
-    box = "140x40+%d+%d" % (left + 35, top + 100)
+    box = "140x95+%d+%d" % (left + 35, top + 70)
     data = subprocess.run(["convert", shot, "-crop", box, "+repage", "-depth", "8", "rgb:-"],
                           capture_output=True, check=True, timeout=60).stdout
     return sum(1 for i in range(0, len(data), 3)
-               if data[i] >= 200 and data[i + 1] <= 60 and data[i + 2] <= 60) > 20
+               if data[i] >= 180 and data[i + 1] <= 110 and data[i + 2] <= 110) >= 10
 
 
 def enter_blocked(app, a):
     """ENTER while Stredy.txt cannot be replaced: red status, the old bytes, no leftover, TAB."""
+    app.park()
     app.display.xdotool("click", "1")  # back to the hint, so that the red comes from this search
     wait_for(lambda: not red_status(app), 20, "the status box cleared by a click")
     app.key("Return")
