@@ -99,8 +99,7 @@ void OnWM_PAINT_Okna(HWND okno, const RECT& klient) {
     EndPaint(okno, &ps);
 }
 
-void OnWM_CREATE(HWND okno) {
-    SetTimer(okno, kTimer, static_cast<UINT>(g_cas_timera), nullptr);
+void OnWM_CREATE() {
     VolbaPoVytvoreni();
 }
 
@@ -109,9 +108,18 @@ void OnWM_DESTROY(HWND okno) {
     PostQuitMessage(0);
 }
 
+// A still cursor over an unchanging screen costs one pixel read per tick, no paint, and the ticks
+// slow down while it stays so.
 void OnWM_TIMER_Okna(HWND okno, WPARAM casovac) {
-    if (casovac == kTimer && sledovanie_kurzora == 1)
+    if (casovac != kTimer || sledovanie_kurzora != 1)
+        return;
+    const POINT kurzor = PolohaMysiDesktop(okno);
+    const int zmena = UdajSaZmenil(kurzor, FarbaMysiDesktop());
+    if (zmena)
         Prekresli(okno);
+    const int perioda = NovaPeriodaUdaja(zmena);
+    if (perioda != 0)
+        SetTimer(okno, kTimer, static_cast<UINT>(perioda), nullptr);
 }
 
 // WM_CLOSE and the end of the session save, whichever comes first, and only that one.
@@ -154,6 +162,13 @@ void Chyba(const char* text) {
 
 void OnWM_TIMER(HWND) {}
 
+void CasovacUdaja(HWND okno, DWORD sledovanie) {
+    if (sledovanie == 1)
+        SetTimer(okno, kTimer, static_cast<UINT>(g_cas_timera), nullptr);
+    else
+        KillTimer(okno, kTimer);
+}
+
 LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
     RECT klient = {};
     GetClientRect(okno, &klient);
@@ -162,7 +177,7 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
 
     switch (sprava) {
     case WM_CREATE:
-        OnWM_CREATE(okno);
+        OnWM_CREATE();
         break;
     case WM_DESTROY:
         OnWM_DESTROY(okno);

@@ -1,4 +1,5 @@
 // The Settings and About dialogs and the main window's two modes.
+#include "app/okno.h"
 #include "app/stav.h"
 #include "dialogs/dialogy.h"
 #include "draw/kreslenie.h"
@@ -146,6 +147,7 @@ void RezimOkna(HWND okno, DWORD sledovanie) {
         SetWindowPos(okno, HWND_NOTOPMOST, 0, 0, hl_okno_sirka, hl_okno_vyska - 17, SWP_NOMOVE);
         SetWindowLongPtrA(okno, GWL_STYLE, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
     }
+    CasovacUdaja(okno, sledovanie);
     // A style change alone leaves the old caption buttons on screen.
     SetWindowPos(okno, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
