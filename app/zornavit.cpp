@@ -163,10 +163,13 @@ void Chyba(const char* text) {
 void OnWM_TIMER(HWND) {}
 
 void CasovacUdaja(HWND okno, DWORD sledovanie) {
-    if (sledovanie == 1)
+    if (sledovanie == 1) {
+        // Starting afresh counts as a change: the ticks begin fast, whatever came before.
+        NovaPeriodaUdaja(1);
         SetTimer(okno, kTimer, static_cast<UINT>(g_cas_timera), nullptr);
-    else
+    } else {
         KillTimer(okno, kTimer);
+    }
 }
 
 LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
