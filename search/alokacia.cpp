@@ -14,8 +14,7 @@ int PocetDsktPoloziek() {
     int sirka = 0;
     int vyska = 0;
     VelkostDesktopu(&sirka, &vyska);
-    return static_cast<int>((static_cast<double>(vyska) + 5.0) *
-                            (static_cast<double>(sirka) + 5.0));
+    return static_cast<int>((static_cast<double>(vyska) + 5.0) * (static_cast<double>(sirka) + 5.0));
 }
 
 } // namespace
