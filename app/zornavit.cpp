@@ -114,7 +114,10 @@ void OnWM_TIMER_Okna(HWND okno, WPARAM casovac) {
     if (casovac != kTimer || sledovanie_kurzora != 1)
         return;
     const POINT kurzor = PolohaMysiDesktop(okno);
-    const int zmena = UdajSaZmenil(kurzor, FarbaMysiDesktop());
+    RECT okno_obdlznik = {};
+    GetWindowRect(okno, &okno_obdlznik);
+    const int zmena =
+        UdajSaZmenil(kurzor, FarbaMysiDesktop(), PtInRect(&okno_obdlznik, kurzor) ? 1 : 0);
     if (zmena)
         Prekresli(okno);
     const int perioda = NovaPeriodaUdaja(zmena);

@@ -9,11 +9,12 @@ const int kTikovPokoja = 50;
 const int kPomalsie = 10;
 } // namespace
 
-int UdajSaZmenil(POINT kurzor, COLORREF farba) {
+int UdajSaZmenil(POINT kurzor, COLORREF farba, int nad_oknom) {
     static POINT bol = {};
     static COLORREF bola = 0;
     static int mame = 0;
-    const int zmena = !mame || kurzor.x != bol.x || kurzor.y != bol.y || farba != bola;
+    const int zmena =
+        !mame || kurzor.x != bol.x || kurzor.y != bol.y || (farba != bola && !nad_oknom);
     bol = kurzor;
     bola = farba;
     mame = 1;
