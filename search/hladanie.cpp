@@ -1,5 +1,8 @@
 // The object search over a pixel table, worked on each row's mask of live grey pixels.
 //
+// The touching modes label the runs of the same masks instead: each run joins the runs of the row
+// above that touch it, through a union-find over labels handed out in scan order.
+//
 // The grey points of a row fall into runs that never merge, and every removal takes whole runs, so
 // one bit per pixel, cleared when its run leaves the list, says everything the point list says:
 // runs are read off as stretches of set bits and a run's points are its bits. The forward pass,
@@ -41,6 +44,18 @@
 
 namespace {
 
+// A label of the touching modes: a union-find node whose root holds the box and the pixel count of
+// all it joined. Labels are handed out in scan order and a union keeps the smaller one, so the
+// root of an object is the label of its first run, the one holding its first pixel.
+struct Znacka {
+    int32_t rodic;
+    int32_t lavy;
+    int32_t pravy;
+    int32_t hore;
+    int32_t dole;
+    int32_t pocet;
+};
+
 // Work tables, sized for one screen size and reused while it stays.
 struct Tabulky {
     int sirka;
@@ -51,6 +66,9 @@ struct Tabulky {
     uint64_t* bity;  // live grey pixels of row y, bit x % 64 of word y * krok + x / 64
     int32_t* rz;     // stored range of each row; only rows hore .. dole of the object hold one
     int32_t* rk;
+    Znacka* znacky; // the touching modes' labels, made by their first search
+    int32_t* behy;  // two rows of runs: starts, ends and labels of each
+    int maxBehov;   // runs a row can hold
 };
 
 // What the passes gather about one object.
@@ -66,6 +84,28 @@ void UvolniTabulky(Tabulky& t) {
     std::free(t.pamat);
     std::free(t.rz);
     std::free(t.rk);
+    std::free(t.znacky);
+    std::free(t.behy);
+}
+
+// The labels for the worst case, every run of every row a new one (a chequerboard); pages that
+// no search reaches are never touched. False when they cannot be had.
+bool PripravZnacky(Tabulky& t) {
+    if (t.znacky != nullptr)
+        return true;
+    t.maxBehov = t.slov * 32;
+    size_t znaciek = static_cast<size_t>(t.vyska) * static_cast<size_t>((t.sirka + 1) / 2);
+    t.znacky = static_cast<Znacka*>(std::malloc(znaciek * sizeof(Znacka)));
+    t.behy =
+        static_cast<int32_t*>(std::malloc(6 * static_cast<size_t>(t.maxBehov) * sizeof(int32_t)));
+    if (t.znacky == nullptr || t.behy == nullptr) {
+        std::free(t.znacky);
+        std::free(t.behy);
+        t.znacky = nullptr;
+        t.behy = nullptr;
+        return false;
+    }
+    return true;
 }
 
 // The empty words around the rows stop every run scan at the row's ends. Null when the tables
@@ -479,6 +519,101 @@ void Zapis(const Objekt& o, POINT* stred, RECT* box) {
     box->bottom = o.dole;
 }
 
+// The runs of a row: their first columns into zac, their last into kon; returns their number. The
+// empty words around the row end every run.
+inline int BehyRiadku(const uint64_t* r, int slov, int32_t* zac, int32_t* kon) {
+    int nz = 0;
+    int nk = 0;
+    for (int w = 0; w < slov; w++) {
+        uint64_t m = r[w];
+        if (m == 0)
+            continue;
+        uint64_t zaciatky = m & ~(m << 1 | r[w - 1] >> 63);
+        uint64_t konce = m & ~(m >> 1 | r[w + 1] << 63);
+        for (; zaciatky != 0; zaciatky &= zaciatky - 1)
+            zac[nz++] = w * 64 + NajnizsiBit(zaciatky);
+        for (; konce != 0; konce &= konce - 1)
+            kon[nk++] = w * 64 + NajnizsiBit(konce);
+    }
+    return nz;
+}
+
+inline int Koren(Znacka* zn, int z) {
+    while (zn[z].rodic != z) {
+        zn[z].rodic = zn[zn[z].rodic].rodic;
+        z = zn[z].rodic;
+    }
+    return z;
+}
+
+// Joins two roots under the smaller; its top row is already the higher one.
+inline int Spoj(Znacka* zn, int a, int b) {
+    if (a == b)
+        return a;
+    if (b < a) {
+        int c = a;
+        a = b;
+        b = c;
+    }
+    zn[b].rodic = a;
+    zn[a].lavy = zn[b].lavy < zn[a].lavy ? zn[b].lavy : zn[a].lavy;
+    zn[a].pravy = zn[b].pravy > zn[a].pravy ? zn[b].pravy : zn[a].pravy;
+    zn[a].dole = zn[b].dole > zn[a].dole ? zn[b].dole : zn[a].dole;
+    zn[a].pocet += zn[b].pocet;
+    return a;
+}
+
+// Labels every run, row by row: a run takes the label of the runs above it that share a column
+// with it (roh 0) or also touch it at a corner (roh 1), joining them; a run without one starts a
+// new label. Returns the number of labels handed out.
+int OznacBehy(Tabulky& t, int roh) {
+    Znacka* zn = t.znacky;
+    int32_t* pz = t.behy;
+    int32_t* pk = pz + t.maxBehov;
+    int32_t* pl = pk + t.maxBehov;
+    int32_t* cz = pl + t.maxBehov;
+    int32_t* ck = cz + t.maxBehov;
+    int32_t* cl = ck + t.maxBehov;
+    int np = 0;
+    int znaciek = 0;
+    for (int y = 0; y < t.vyska; y++) {
+        int n = BehyRiadku(Riadok(t, y), t.slov, cz, ck);
+        int j = 0;
+        for (int i = 0; i < n; i++) {
+            int s = cz[i];
+            int e = ck[i];
+            while (j < np && pk[j] + roh < s)
+                j++;
+            int z = -1;
+            for (int k = j; k < np && pz[k] <= e + roh; k++) {
+                int r = Koren(zn, pl[k]);
+                z = z < 0 ? r : Spoj(zn, z, r);
+            }
+            if (z < 0) {
+                z = znaciek++;
+                zn[z] = Znacka{z, s, e, y, y, 0};
+            } else {
+                zn[z].lavy = s < zn[z].lavy ? s : zn[z].lavy;
+                zn[z].pravy = e > zn[z].pravy ? e : zn[z].pravy;
+                zn[z].dole = y;
+            }
+            zn[z].pocet += e - s + 1;
+            cl[i] = z;
+        }
+        int32_t* v = pz;
+        pz = cz;
+        cz = v;
+        v = pk;
+        pk = ck;
+        ck = v;
+        v = pl;
+        pl = cl;
+        cl = v;
+        np = n;
+    }
+    return znaciek;
+}
+
 // What one search is asked.
 struct Zadanie {
     const COLORREF* farby;
@@ -487,14 +622,34 @@ struct Zadanie {
     uint32_t zaklad;
     int minVelkost;
     int percentoVyplne;
+    int spajanie;
     POINT* stredy;
     RECT* boxy;
     int kapacita;
 };
 
+// The touching modes: the roots in label order are the objects in the order of their first pixels.
+inline int HladajDotykom(const Zadanie& z, Tabulky& t) {
+    int znaciek = OznacBehy(t, z.spajanie == 8 ? 1 : 0);
+    int k = 0;
+    for (int i = 0; i < znaciek && k < z.kapacita; i++) {
+        const Znacka& zn = t.znacky[i];
+        if (zn.rodic != i)
+            continue;
+        Objekt o = {zn.hore, zn.dole, zn.lavy, zn.pravy, zn.pocet};
+        if (Vyhovuje(o, z.minVelkost, z.percentoVyplne)) {
+            Zapis(o, &z.stredy[k], &z.boxy[k]);
+            k++;
+        }
+    }
+    return k;
+}
+
 // The search on tables prepared for the screen; every copy of the search is this routine inlined.
 inline int Hladaj(const Zadanie& z, MaskaRiadkuFn maskaRiadku, Tabulky& t) {
     VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t);
+    if (z.spajanie == 4 || z.spajanie == 8)
+        return HladajDotykom(z, t);
     int k = 0;
     int yStartu = 0;
     int xStartu = 0;
@@ -547,8 +702,8 @@ HladajFn VyberHladanie() {
 } // namespace
 
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
-                  unsigned stupen_sedi, int min_velkost, int percento_vyplne, POINT* stredy,
-                  RECT* boxy, int kapacita) {
+                  unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
+                  POINT* stredy, RECT* boxy, int kapacita) {
     if (sirka <= 0 || vyska <= 0)
         return 0;
     // Bad tables and screens whose point list would not fit an int count fail as the plain
@@ -557,10 +712,11 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
     if (farby == nullptr || krok < sirka || bodov > INT_MAX)
         return -1;
     Tabulky* tabulky = PripravTabulky(sirka, vyska);
-    if (tabulky == nullptr)
+    if (tabulky == nullptr || ((spajanie == 4 || spajanie == 8) && !PripravZnacky(*tabulky)))
         return -1;
     uint32_t zaklad = (32u * (stupen_sedi % 8u)) << 16;
-    Zadanie z = {farby, krok, okno, zaklad, min_velkost, percento_vyplne, stredy, boxy, kapacita};
+    Zadanie z = {farby,           krok,     okno,   zaklad, min_velkost,
+                 percento_vyplne, spajanie, stredy, boxy,   kapacita};
     static const HladajFn hladaj = VyberHladanie();
     return hladaj(z, *tabulky);
 }
