@@ -1,5 +1,5 @@
-// Prints from inside wine what X cannot show of the main window and its dialogs: rectangles, styles,
-// controls; given "close", then asks the main window to close as the taskbar's Close does.
+// Prints from inside wine what X cannot show of the main window and its dialogs: rectangles,
+// styles, controls; given "close", then asks the main window to close as the taskbar's Close does.
 #include <windows.h>
 
 #include <cstdio>
@@ -42,7 +42,7 @@ void Dialog(const char* titul, const char* meno) {
     char nazov[32];
     std::snprintf(nazov, sizeof nazov, "%s_client", meno);
     Obdlznik(nazov, r);
-    const int ovladace[] = {1, 2, 501};
+    const int ovladace[] = {1, 2, 501, 511, 512, 513};
     for (int id : ovladace) {
         HWND ovladac = GetDlgItem(dialog, id);
         if (ovladac != nullptr && GetWindowRect(ovladac, &r)) {
