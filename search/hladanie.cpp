@@ -111,6 +111,8 @@ bool PripravZnacky(Tabulky& t) {
     size_t behov = static_cast<size_t>(t.slov) * 32;
     size_t slov = static_cast<size_t>(t.slov) + 2;
     size_t znaciek = static_cast<size_t>(t.vyska) * static_cast<size_t>((t.sirka + 1) / 2);
+    if (znaciek > SIZE_MAX / sizeof(Znacka))
+        return false; // more than a 32-bit process can address
     t.znacky = static_cast<Znacka*>(std::malloc(znaciek * sizeof(Znacka)));
     t.pamatBehov =
         std::calloc(2 * (2 * slov * 8 + 2 * slov * 4 + 3 * behov * 4) + 2 * behov * 4, 1);
