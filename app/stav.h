@@ -4,10 +4,10 @@
 #include "app/wintypy.h"
 
 // Settings, saved in the registry between runs.
-extern DWORD stupne_sedi;     // grey band 32 * value .. 32 * value + 31; the face shows value + 1
-extern DWORD VelkostObjektu;  // minimum box width and height in pixels
-extern DWORD percento_vyplne; // minimum share of the box covered by the object's pixels
-extern DWORD volba;           // selected settings row, 1..4
+extern DWORD stupne_sedi;        // grey band 32 * value .. 32 * value + 31; the face shows value + 1
+extern DWORD VelkostObjektu;     // minimum box width and height in pixels
+extern DWORD percento_vyplne;    // minimum share of the box covered by the object's pixels
+extern DWORD volba;              // selected settings row, 1..4
 extern DWORD sledovanie_kurzora; // 1 = cursor tracking on; any other value = off
 extern DWORD spajanie;           // grouping of the search: 4 or 8 touching pixels, 0 by rows
 extern DWORD g_dwWindowPos;      // window's top-left corner: left in the low word, top in the high
@@ -15,17 +15,17 @@ extern DWORD g_dwWindowSize;     // outer size at the last close: width low, hei
 extern DWORD g_dwWindowShow;     // showCmd of the placement at the last close
 
 // Fixed values.
-extern const int g_cas_timera;  // timer 1 period, ms
-extern const int hl_okno_sirka; // main window's outer width
-extern const int hl_okno_vyska; // outer height with tracking on; 17 less with it off
+extern const int g_cas_timera;   // timer 1 period, ms
+extern const int hl_okno_sirka;  // main window's outer width
+extern const int hl_okno_vyska;  // outer height with tracking on; 17 less with it off
 
 // Search results and navigation.
-extern int PocetObjektov;            // objects found by the last search
-extern POINT* centers;               // centre of each object, screen pixels
-extern RECT* objekty;                // box of each object, right and bottom inclusive
-extern int poloziek_dskt_point_pola; // entries of centers
-extern int poloziek_dskt_rect_pola;  // entries of objekty
-extern int cislo_objektu;            // current object, from 1; 0 = none
+extern int PocetObjektov;             // objects found by the last search
+extern POINT* centers;                // centre of each object, screen pixels
+extern RECT* objekty;                 // box of each object, right and bottom inclusive
+extern int poloziek_dskt_point_pola;  // entries of centers
+extern int poloziek_dskt_rect_pola;   // entries of objekty
+extern int cislo_objektu;             // current object, from 1; 0 = none
 
 // User-interface state.
 extern int status;      // 0 hint, 1 searching, 2 count, 3 nothing found

@@ -1,5 +1,5 @@
-// Prints from inside wine what X cannot show of the main window and its dialogs: rectangles,
-// styles, controls; given "close", then asks the main window to close as the taskbar's Close does.
+// Prints from inside wine what X cannot show of the main window and its dialogs: rectangles, styles,
+// controls; given "close", then asks the main window to close as the taskbar's Close does.
 #include <windows.h>
 
 #include <cstdio>
