@@ -327,52 +327,47 @@ TEST(RychleHladanie, BlobCutShortIsFoundTwice) {
     EXPECT_TRUE(Zhoda(o, n));
 }
 
-// Screens that tell the groupings apart; per grouping (rows, 4, 8) the boxes found, in order.
+// Screens that tell the groupings apart: a diagonal chain, squares meeting at a corner, buttons
+// with a 1-px border in a panel of their grey, a hollow frame around a block, a shape whose first
+// pixel lies a row above the other's. Per grouping (rows, 4, 8) the boxes found, in order.
 TEST(RychleHladanie, GroupingsTellObjectsApart) {
     struct Pripad {
-        std::vector<const char*> obraz;
         int minVelkost;
         int percento;
-        const char* boxy[3];
+        std::string obraz;   // rows separated by '|'
+        const char* boxy[3]; // by rows, 4, 8
     };
     const Pripad pripady[] = {
-        {{"#....", ".#...", "..#..", "...#.", "....#"}, // a diagonal chain
-         1,
-         0,
-         {"", "0,0,0,0 1,1,1,1 2,2,2,2 3,3,3,3 4,4,4,4", "0,0,4,4"}},
-        {{"##..", "##..", "..##", "..##"},
-         2,
-         50,
-         {"0,0,1,1 2,2,3,3", "0,0,1,1 2,2,3,3", "0,0,3,3"}},
-        // Buttons with a 1-px border of another colour in a panel of their grey.
-        {{"#############", "#.....#.....#", "#.###.#.###.#", "#.###.#.###.#", "#.###.#.###.#",
-          "#.....#.....#", "#############"},
-         3,
-         50,
-         {"0,0,12,6", "2,2,4,4 8,2,10,4", "2,2,4,4 8,2,10,4"}},
-        // A hollow frame around a block; then the frame alone, thin and thick enough.
-        {{"########", "#......#", "#.####.#", "#.####.#", "#......#", "########"},
-         2,
-         60,
-         {"0,0,7,5", "2,2,5,3", "2,2,5,3"}},
-        {{"######", "#....#", "#....#", "######"}, 2, 60, {"0,0,5,3", "0,0,5,3", "0,0,5,3"}},
-        // The first pixel decides the order: the right shape starts a row higher.
-        {{".....##", "##...##", "##.###.", "..##..."},
-         2,
-         0,
-         {"2,0,6,3 0,1,1,2", "2,0,6,3 0,1,1,2", "0,0,6,3"}},
+        {1, 0, "#....|.#...|..#..|...#.|....#", "", "0,0,0,0 1,1,1,1 2,2,2,2 3,3,3,3 4,4,4,4",
+         "0,0,4,4"},
+        {2, 50, "##..|##..|..##|..##", "0,0,1,1 2,2,3,3", "0,0,1,1 2,2,3,3", "0,0,3,3"},
+        {3, 50,
+         "#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|#.....#.....#|"
+         "#############",
+         "0,0,12,6", "2,2,4,4 8,2,10,4", "2,2,4,4 8,2,10,4"},
+        {2, 60, "########|#......#|#.####.#|#.####.#|#......#|########", "0,0,7,5", "2,2,5,3",
+         "2,2,5,3"},
+        {2, 0, ".....##|##...##|##.###.|..##...", "2,0,6,3 0,1,1,2", "2,0,6,3 0,1,1,2", "0,0,6,3"},
     };
     for (const Pripad& p : pripady) {
-        Obrazovka o = ObrazovkaZTextu(p.obraz);
+        std::vector<std::string> riadky(1);
+        for (char z : p.obraz)
+            if (z == '|')
+                riadky.emplace_back();
+            else
+                riadky.back().push_back(z);
+        std::vector<const char*> text;
+        for (const std::string& r : riadky)
+            text.push_back(r.c_str());
+        Obrazovka o = ObrazovkaZTextu(text);
         Nastavenie n = {kDaleko, 2, p.minVelkost, p.percento, 100};
-        const int spajania[] = {0, 4, 8};
         for (int i = 0; i < 3; i++) {
-            Vysledok r = Spusti(HladajObjekty, o, n, spajania[i]);
+            Vysledok r = Spusti(HladajObjekty, o, n, i * 4);
             std::ostringstream boxy;
             for (int j = 0; j < r.pocet; j++)
                 boxy << (j ? " " : "") << r.boxy[j].left << "," << r.boxy[j].top << ","
                      << r.boxy[j].right << "," << r.boxy[j].bottom;
-            EXPECT_EQ(boxy.str(), p.boxy[i]) << p.obraz[0] << " " << spajania[i];
+            EXPECT_EQ(boxy.str(), p.boxy[i]) << p.obraz << " " << i * 4;
         }
         EXPECT_TRUE(Zhoda(o, n));
     }
