@@ -25,16 +25,8 @@ STEPS = [(None, None, PANEL + SQUARES),
          (513, 1, PANEL + BUTTONS)]
 
 
-def lines(points):
-    return b"".join(b"%d,%d\r\n" % p for p in points)
-
-
-def mid(rect):
-    return (rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2
-
-
 def click(s, rect):
-    s.display.move_cursor(*mid(rect))
+    s.display.move_cursor((rect[0] + rect[2]) // 2, (rect[1] + rect[3]) // 2)
     s.display.xdotool("click", "1")
 
 
@@ -62,7 +54,7 @@ def grouping_dialog(s):
             wait_for(lambda: (lambda f: f and "settings" not in f)(facts(app)), 20,
                      "the dialog to close")
             wait_for(lambda: not s.display.windows("^ Nastavenia$"), 20, "its X window to go")
-        check_equal(app.search(), lines(found), f"Stredy.txt after radio {radio}, button {button}")
+        check_equal(app.search(), b"".join(b"%d,%d\r\n" % p for p in found), f"Stredy.txt after radio {radio}, button {button}")
     app.close_with("Escape")
     check_equal(s.wine.values().get("Spajanie"), dword(8), "the grouping saved at the close")
 
