@@ -14,7 +14,8 @@ int PocetDsktPoloziek() {
     int sirka = 0;
     int vyska = 0;
     VelkostDesktopu(&sirka, &vyska);
-    return static_cast<int>((static_cast<double>(vyska) + 5.0) * (static_cast<double>(sirka) + 5.0));
+    return static_cast<int>((static_cast<double>(vyska) + 5.0) *
+                            (static_cast<double>(sirka) + 5.0));
 }
 
 } // namespace
@@ -82,7 +83,7 @@ long long NajviacObjektov(int sirka, int vyska) {
 }
 
 int HladajDoVysledkov(const COLORREF* farby, int sirka, int vyska, RECT okno, unsigned stupen_sedi,
-                      int min_velkost, int percento_vyplne) {
+                      int min_velkost, int percento_vyplne, int spajanie) {
     const long long strop = std::max(NajviacObjektov(sirka, vyska), 1LL);
     long long kapacita =
         std::min<long long>(std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola), strop);
@@ -93,7 +94,7 @@ int HladajDoVysledkov(const COLORREF* farby, int sirka, int vyska, RECT okno, un
             std::min<long long>(std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola), strop);
         const int pocet =
             HladajObjekty(farby, sirka, sirka, vyska, okno, stupen_sedi, min_velkost,
-                          percento_vyplne, centers, objekty, static_cast<int>(kapacita));
+                          percento_vyplne, spajanie, centers, objekty, static_cast<int>(kapacita));
         if (pocet < kapacita || kapacita >= strop)
             return pocet;
         kapacita = std::min(strop, kapacita * kRastVysledkov);

@@ -23,34 +23,38 @@ double* AlokaciaDsktDoublePola(int* pocet);
 // their real sizes. 0 when the memory cannot be had: both are then null, their counts 0.
 int RezervujVysledky(int pocet);
 
-// The most objects a sirka x vyska screen can hold: every object has at least two pixels.
+// The most objects a sirka x vyska screen can hold: half its pixels (by rows an object has at
+// least two; objects of touching pixels never touch along a side, a chequerboard at most).
 long long NajviacObjektov(int sirka, int vyska);
 
 // The search of a table of vyska rows of sirka colours into centers and objekty, which grow
 // eightfold (the search then runs again) whenever a search fills them, up to NajviacObjektov. The
 // number found, or -1 when the memory for the results or for the search's tables cannot be had.
 int HladajDoVysledkov(const COLORREF* farby, int sirka, int vyska, RECT okno, unsigned stupen_sedi,
-                      int min_velkost, int percento_vyplne);
+                      int min_velkost, int percento_vyplne, int spajanie);
 
 // Bytes a search of a sirka x vyska screen takes before it finds anything (the screen copy, the
 // search's tables, the starting results), and at most, with the results grown to their limit.
 void PamatHladania(int sirka, int vyska, long long* vopred, long long* najviac);
 
-// Bytes of the search's work tables for a sirka x vyska screen.
+// Bytes of the search's work tables for a sirka x vyska screen, the touching modes' labels (made
+// by their first search) included.
 long long PamatTabuliek(int sirka, int vyska);
 
 // The search over a pixel table: farby holds vyska rows of krok colours (0x00BBGGRR), of which the
-// first sirka count. Pixels inside okno (right and bottom inclusive) are left out. At most kapacita
-// objects are recorded in stredy and boxy; the result is their number, or -1 when farby does not
-// describe a table (null, krok < sirka) or the work tables cannot be allocated.
+// first sirka count. Pixels inside okno (right and bottom inclusive) are left out. spajanie groups
+// the grey pixels into objects: 4 by pixels touching along a side, 8 along a side or at a corner,
+// any other value by rows as the program always did. At most kapacita objects are recorded in
+// stredy and boxy, in the order of their first pixels; the result is their number, or -1 when
+// farby does not describe a table (null, krok < sirka) or the work tables cannot be allocated.
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
-                  unsigned stupen_sedi, int min_velkost, int percento_vyplne, POINT* stredy,
-                  RECT* boxy, int kapacita);
+                  unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
+                  POINT* stredy, RECT* boxy, int kapacita);
 
 // The screen search of the program: copies the desktop, leaves the window out, fills centers and
-// objekty. The number found, or -1 when the memory for the copy or the results cannot be had.
-// Win32 only.
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne);
+// objekty. The number found, or -1 when the memory for the copy, the search's tables or the
+// results cannot be had. Win32 only.
+int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
 
 // The screen from (0, 0) as a pixel table of vyska rows of sirka colours, as GetPixel gives them;
 // the table lives until the next call. Null when it cannot be had. Win32 only.

@@ -65,7 +65,7 @@ const COLORREF* SnimkaObrazovky(int sirka, int vyska) {
     return farby;
 }
 
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne) {
+int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
     int sirka = 0;
     int vyska = 0;
     VelkostDesktopu(&sirka, &vyska);
@@ -75,7 +75,7 @@ int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne) {
     if (farby == nullptr)
         return -1;
     return HladajDoVysledkov(farby, sirka, vyska, obdlznik, static_cast<unsigned>(stupen_sedi),
-                             min_velkost, percento_vyplne);
+                             min_velkost, percento_vyplne, spajanie);
 }
 
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec) {
