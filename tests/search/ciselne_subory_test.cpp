@@ -1,4 +1,5 @@
-// Tests of the number files: byte-exact contents, failures reported by the writers, reading back.
+// The number files byte for byte, failures reported by the writers, reading back; the result
+// arrays.
 #include "obraz.h"
 
 #include <gtest/gtest.h>
@@ -7,91 +8,91 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <string>
 #include <unistd.h>
-#include <vector>
 
 namespace {
 
-// Each test writes one file of its own in the scratch directory.
-class NumberFiles : public ::testing::Test {
-  protected:
-    void TearDown() override { std::remove(p_.c_str()); }
-    const std::string p_ = ::testing::TempDir() + "zornavit-" + std::to_string(getpid()) + "-" +
-                           ::testing::UnitTest::GetInstance()->current_test_info()->name();
-};
-
-TEST_F(NumberFiles, CentreFileHasCrLfLinesAndNothingElse) {
-    const POINT c[3] = {{24, 34}, {-1, 7}, {99, 99}};
-    EXPECT_EQ(PointPoleDoTxt(p_.c_str(), c, 2), 1);
-    EXPECT_EQ(ReadFile(p_), "24,34\r\n-1,7\r\n");
-    EXPECT_EQ(PointPoleDoTxt(p_.c_str(), c, 0), 1);
-    EXPECT_EQ(ReadFile(p_), "");
+std::string Path() {
+    return testing::TempDir() + "zornavit-" + std::to_string(getpid()) + "-" +
+           testing::UnitTest::GetInstance()->current_test_info()->name();
 }
 
-TEST_F(NumberFiles, WritersReportFilesThatCannotBeWritten) {
+TEST(NumberFiles, WritersLayOutTheirBytes) {
+    std::vector<std::string> p;
+    for (int i = 0; i < 8; i++)
+        p.push_back(Path() + std::to_string(i));
+    const POINT c[10] = {{24, 34}, {-1, 7}, {2, -2}, {3, -3}, {4, -4},
+                         {5, -5},  {6, -6}, {7, -7}, {8, -8}, {9, -9}};
+    const DWORD farby[8] = {0, 1, 2, 3, 4, 5, 6, 0x00FFFFFF};
+    const int hodnoty[3] = {7, -2, 0};
+    const std::pair<bool, std::string> pripady[] = {
+        {PointPoleDoTxt(p[0].c_str(), c, 2) == 1, "24,34\r\n-1,7\r\n"},
+        {PointPoleDoTxt(p[1].c_str(), c, 0) == 1, ""},
+        {PointPoleCiselDoTXT(p[2].c_str(), "w", c, 10) == 1,
+         "{24,34}, {-1,7}, {2,-2}, {3,-3}, {4,-4}, {5,-5}, {6,-6}, {7,-7}, {8,-8}, {9,-9}, \n\n"},
+        {CislaFariebDoTXT(p[3].c_str(), "w", farby, 8) == 1,
+         "0,  \n1,  2,  3,  4,  5,  6,  \n16777215,  \n"},
+        {PoleCiselDoTXT(p[4].c_str(), "w", hodnoty, 3) == 1, "7, -2, 0, \n"},
+        {CislaDoTXT(p[5].c_str(), "w", 42) && CislaDoTXT(p[5].c_str(), "a", -3) &&
+             CislaDoTXT(p[5].c_str(), "a", 0),
+         "42, 0, "},
+        {CislaDoBIN(p[6].c_str(), "wb", 0x01020304) && CislaDoBIN(p[6].c_str(), "ab", -1),
+         "\4\3\2\1"},
+        {CislaFariebDoBIN(p[7].c_str(), "wb", farby + 6, 2) == 2,
+         std::string("\6\0\0\0\xFF\xFF\xFF\0", 8)},
+    };
+    for (size_t i = 0; i < p.size(); i++) {
+        EXPECT_TRUE(pripady[i].first) << i;
+        EXPECT_EQ(ReadFile(p[i]), pripady[i].second);
+    }
+    DWORD spat[4] = {9, 9, 9, 9};
+    EXPECT_EQ(CislaFariebZ_BIN(p[7].c_str(), spat, 4), 2);
+    EXPECT_EQ(std::vector<DWORD>(spat, spat + 4), (std::vector<DWORD>{6, 0xFFFFFF, 9, 9}));
+    EXPECT_EQ(CislaFariebZ_BIN(p[7].c_str(), spat, 1), 1);
+    EXPECT_EQ(CislaFariebZ_BIN((p[7] + ".none").c_str(), spat, 4), 0);
+    for (const std::string& s : p)
+        std::remove(s.c_str());
+}
+
+TEST(NumberFiles, WritersReportFilesThatCannotBeWritten) {
     const POINT c[1] = {{1, 2}};
     const int v[2] = {1, 2};
     const DWORD f[2] = {1, 2};
-    const std::string missing = p_ + ".d/Stredy.txt";
-    EXPECT_EQ(PointPoleDoTxt(missing.c_str(), c, 1), 0);
-    EXPECT_EQ(CislaDoTXT(missing.c_str(), "w", 5), 0);
+    EXPECT_EQ(PointPoleDoTxt((Path() + ".d/Stredy.txt").c_str(), c, 1), 0);
+    EXPECT_EQ(CislaDoTXT((Path() + ".d/x").c_str(), "w", 5), 0);
     // The device accepts the open but fails every write.
     EXPECT_EQ(PointPoleDoTxt("/dev/full", c, 1), 0);
     EXPECT_EQ(PoleCiselDoTXT("/dev/full", "w", v, 2), 0);
     EXPECT_EQ(CislaFariebDoBIN("/dev/full", "wb", f, 2), 0);
 }
 
-TEST_F(NumberFiles, TextWritersLayOutTheirLines) {
-    POINT body[10];
-    for (int i = 0; i < 10; ++i) {
-        body[i] = POINT{i, -i};
-    }
-    EXPECT_EQ(PointPoleCiselDoTXT(p_.c_str(), "w", body, 10), 1);
-    EXPECT_EQ(ReadFile(p_),
-              "{0,0}, {1,-1}, {2,-2}, {3,-3}, {4,-4}, {5,-5}, {6,-6}, {7,-7}, {8,-8}, "
-              "{9,-9}, \n\n");
-    const DWORD farby[8] = {0, 1, 2, 3, 4, 5, 6, 0x00FFFFFF};
-    EXPECT_EQ(CislaFariebDoTXT(p_.c_str(), "w", farby, 8), 1);
-    EXPECT_EQ(ReadFile(p_), "0,  \n1,  2,  3,  4,  5,  6,  \n16777215,  \n");
-    const int hodnoty[3] = {7, -2, 0};
-    EXPECT_EQ(PoleCiselDoTXT(p_.c_str(), "w", hodnoty, 3), 1);
-    EXPECT_EQ(ReadFile(p_), "7, -2, 0, \n");
-    EXPECT_EQ(CislaDoTXT(p_.c_str(), "w", 42), 1);
-    EXPECT_EQ(CislaDoTXT(p_.c_str(), "a", -3), 1);
-    EXPECT_EQ(CislaDoTXT(p_.c_str(), "a", 0), 1);
-    EXPECT_EQ(ReadFile(p_), "42, 0, ");
-}
-
-TEST_F(NumberFiles, BinaryValuesAreLittleEndianAndReadBack) {
-    EXPECT_EQ(CislaDoBIN(p_.c_str(), "wb", 0x01020304), 1);
-    EXPECT_EQ(CislaDoBIN(p_.c_str(), "ab", -1), 1);
-    EXPECT_EQ(ReadFile(p_), std::string("\x04\x03\x02\x01", 4));
-    const DWORD farby[3] = {0, 0x00112233u, 0xFFFFFFFFu};
-    EXPECT_EQ(CislaFariebDoBIN(p_.c_str(), "wb", farby, 3), 3);
-    EXPECT_EQ(ReadFile(p_), std::string("\0\0\0\0\x33\x22\x11\0\xFF\xFF\xFF\xFF", 12));
-    DWORD spat[5] = {9, 9, 9, 9, 9};
-    EXPECT_EQ(CislaFariebZ_BIN(p_.c_str(), spat, 5), 3);
-    EXPECT_EQ(spat[1], 0x00112233u);
-    EXPECT_EQ(spat[2], 0xFFFFFFFFu);
-    EXPECT_EQ(spat[3], 9u);
-    EXPECT_EQ(CislaFariebZ_BIN(p_.c_str(), spat, 1), 1);
-    EXPECT_EQ(CislaFariebZ_BIN((p_ + ".none").c_str(), spat, 5), 0);
-}
-
-TEST_F(NumberFiles, WholeFileIsReadIntoAnArrayWithSpareSlots) {
-    // A trailing partial value is not counted.
-    std::ofstream(p_, std::ios::binary) << std::string("\5\0\0\0\0\0\0\x80\7\0\0\0\1", 13);
+TEST(NumberFiles, WholeFileIsReadIntoAnArrayWithSpareSlots) {
+    const std::string p = Path();
+    FILE* f = std::fopen(p.c_str(), "wb"); // a trailing partial value is not counted
+    std::fwrite("\5\0\0\0\0\0\0\x80\7\0\0\0\1", 1, 13, f);
+    std::fclose(f);
     int pocet = -1;
-    int* pole = CislaZoSuboruDoPola(p_.c_str(), "rb", &pocet);
+    int* pole = CislaZoSuboruDoPola(p.c_str(), "rb", &pocet);
     ASSERT_NE(pole, nullptr);
+    EXPECT_EQ(std::vector<int>(pole, pole + 13),
+              (std::vector<int>{5, INT_MIN, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     EXPECT_EQ(pocet, 3);
-    EXPECT_EQ(std::vector<int>(pole, pole + 3), (std::vector<int>{5, INT_MIN, 7}));
-    EXPECT_EQ(std::count(pole + 3, pole + 13, 0), 10);
     std::free(pole);
-    EXPECT_EQ(CislaZoSuboruDoPola((p_ + ".none").c_str(), "rb", &pocet), nullptr);
+    EXPECT_EQ(CislaZoSuboruDoPola((p + ".none").c_str(), "rb", &pocet), nullptr);
     EXPECT_EQ(pocet, 0);
+    std::remove(p.c_str());
+}
+
+TEST(Allocators, ZeroFilledForTheCurrentDesktopWithAMargin) {
+    int n[3] = {};
+    NastavVelkostDesktopu(640, 480);
+    POINT* body = AlokaciaDsktPointPola(&n[0]);
+    NastavVelkostDesktopu(800, 600);
+    RECT* boxy = AlokaciaDsktRectPola(&n[1]);
+    double* cisla = AlokaciaDsktDoublePola(&n[2]);
+    EXPECT_EQ(std::vector<int>(n, n + 3), (std::vector<int>{645 * 485, 805 * 605, 805 * 605}));
+    EXPECT_TRUE(body[n[0] - 1].y == 0 && boxy[n[1] - 1].bottom == 0 && cisla[n[2] - 1] == 0.0);
+    std::free(body), std::free(boxy), std::free(cisla);
 }
 
 } // namespace

@@ -1,5 +1,4 @@
-// Tests of the object search: the worked examples, the edge cases and the decisions over the
-// algorithm.
+// The object search: the worked examples, the edge cases and the decisions of the algorithm.
 #include "obraz.h"
 
 #include <gtest/gtest.h>
@@ -20,18 +19,17 @@ Image Disc() {
 
 Image Triangle() {
     Image im = Blank(60, 60);
-    for (int i = 0; i < 20; ++i) {
+    for (int i = 0; i < 20; ++i)
         Fill(im, 10, 10 + i, 10 + i, 10 + i);
-    }
     return im;
 }
 
-// Band 1 and an off-grey pixel RGB(64, 64, 65) inside a band-2 square.
-Image Greys() {
+// Band 1 and, inside a band-2 square, RGB(64, 64, 65) and a grey with a non-zero top byte.
+Image Greys(COLORREF odd) {
     Image im = Blank(50, 50);
     Fill(im, 10, 10, 19, 19, 0x3F3F3F);
     Fill(im, 30, 30, 39, 39);
-    Fill(im, 35, 35, 35, 35, 0x414040);
+    Fill(im, 35, 35, 35, 35, odd);
     return im;
 }
 
@@ -39,7 +37,7 @@ Image Greys() {
 Image BandEnds() {
     Image im = Blank(30, 30, 0x808080);
     Fill(im, 2, 2, 6, 6, 0x050505);
-    Fill(im, 20, 20, 24, 24, kWhite);
+    Fill(im, 20, 20, 24, 24, 0xFFFFFF);
     return im;
 }
 
@@ -47,92 +45,133 @@ struct Case {
     const char* what;
     Image im;
     unsigned band;
-    int min_size;
-    int fill;
+    int min_size, fill;
     V want;
     RECT window = kNoWindow;
 };
 
 TEST(Search, ExamplesAndEdgeCases) {
     const Image u = FromArt({"##..##", "##..##", "##..##", "######"});
-    const Image n = FromArt({"#######", "##...##", "##...##"});
     const Image square = Boxes(100, 100, {{20, 30, 29, 39}});
     const Image three = Boxes(100, 100, {{20, 30, 29, 39}, {50, 20, 59, 29}, {65, 30, 74, 39}});
-    const Image corners = Boxes(40, 30, {{0, 0, 9, 9}, {30, 20, 39, 29}});
     const Image fifty_five = Boxes(20, 20, {{0, 0, 9, 4}, {0, 5, 0, 9}}); // 55 of 100 pixels
-    const Image row = Boxes(50, 20, {{5, 10, 40, 10}});
     const Image column = Boxes(50, 40, {{0, 10, 0, 30}});
-    const Image gap = FromArt({"###....", "###....", ".......", "....###", "....###", "###...."});
-    const Image beside = FromArt({"##....", "##..##", "##..##", "....##"});
-    const Image diagonal = FromArt({"##....", "##....", "..##..", "..##.."});
-    const Image step = FromArt({".#", "#.", "##"}); // (1, 0) is within the box, not the row's range
-    // The legs do not overlap the stem going up: the stem ends at the seed's row and the bar
-    // with its legs is found again in the next cycle.
-    const Image stem = FromArt({"#######", "##...##", "...#...", "...#..."});
-    const Image retry = FromArt({"#....#####", ".....#####"});
-    const Image retry_gap =
-        FromArt({"#....#####", ".....#####", "..........", "###.......", "###......."});
-    // The closing pass takes (1, 0), in front of the seed (5, 0); the square below keeps all its
-    // 9 pixels.
     const Image skip =
         FromArt({".#...#", "#..###", "######", "......", "###...", "###...", "###..."});
-    // (1, 0) stands in front of the first seed (3, 0) and leaves with it, before the closing pass
-    // of the second object could take it.
-    const Image front = FromArt({".#.##", "#.#.#", "###.#"});
-    // (3, 0) joins across the gap of row 1 only in the closing pass and moves the top: 12 of 21.
     const Image late = FromArt({"...#...", "##...##", "#######"});
-    const Image late_off = FromArt({".....#.", "##...##", "#######"});
+    // Row 1's left run joins going down, not going back up: 13 of 30 pixels counted.
+    const Image unreached = FromArt({"##########", "##......##", "........#."});
     const V sq = {{24, 34, 20, 30, 29, 39}};
     const Case cases[] = {
         {"U at three quarters", u, 2, 1, 75, {{2, 1, 0, 0, 5, 3}}},
         {"U below its fill", u, 2, 1, 76, {}},
-        {"N shape", n, 2, 1, 0, {{3, 1, 0, 0, 6, 2}}},
+        {"n shape", FromArt({"#######", "##...##", "##...##"}), 2, 1, 0, {{3, 1, 0, 0, 6, 2}}},
         {"square at its size", square, 2, 10, 100, sq},
         {"square below the size", square, 2, 11, 0, {}},
         {"disc", Disc(), 2, 5, 70, {{50, 40, 40, 30, 60, 50}}},
         {"disc below its fill", Disc(), 2, 5, 75, {}},
         {"triangle", Triangle(), 2, 5, 50, {{19, 19, 10, 10, 29, 29}}},
-        {"triangle below its fill", Triangle(), 2, 5, 55, {}},
         {"fill boundary", fifty_five, 2, 1, 55, {{4, 4, 0, 0, 9, 9}}},
         {"past the fill boundary", fifty_five, 2, 1, 56, {}},
+        {"too low", Boxes(30, 30, {{0, 0, 20, 3}}), 2, 5, 0, {}},
         {"window cuts the square", square, 2, 5, 70, {{22, 34, 20, 30, 24, 39}}, {25, 0, 40, 99}},
         {"window's right column", square, 2, 1, 0, {{27, 34, 25, 30, 29, 39}}, {0, 0, 24, 99}},
         {"window's bottom row", square, 2, 1, 0, {{24, 37, 20, 36, 29, 39}}, {0, 0, 99, 35}},
         {"window over everything", square, 2, 1, 0, {}, {-50, -50, 500, 500}},
+        {"empty window", square, 2, 1, 0, sq, {30, 0, 20, 99}},
         {"order of seeds",
          three,
          2,
          5,
          70,
          {{54, 24, 50, 20, 59, 29}, sq[0], {69, 34, 65, 30, 74, 39}}},
-        {"corners", corners, 2, 5, 70, {{4, 4, 0, 0, 9, 9}, {34, 24, 30, 20, 39, 29}}},
-        {"one-row line never seeds", row, 2, 0, 0, {}},
+        {"corners",
+         Boxes(40, 30, {{0, 0, 9, 9}, {30, 20, 39, 29}}),
+         2,
+         5,
+         70,
+         {{4, 4, 0, 0, 9, 9}, {34, 24, 30, 20, 39, 29}}},
+        {"one-row line never seeds", Boxes(50, 20, {{5, 10, 40, 10}}), 2, 0, 0, {}},
         {"one-column line", column, 2, 1, 100, {{0, 20, 0, 10, 0, 30}}},
         {"one-column line below the size", column, 2, 2, 0, {}},
-        {"band 1", Greys(), 1, 5, 70, {{14, 14, 10, 10, 19, 19}}},
-        {"off-grey pixel left out", Greys(), 2, 5, 99, {{34, 34, 30, 30, 39, 39}}},
-        {"off-grey pixel costs the full fill", Greys(), 2, 5, 100, {}},
+        {"band 1", Greys(0x404040), 1, 5, 70, {{14, 14, 10, 10, 19, 19}}},
+        {"off-grey pixel left out", Greys(0x414040), 2, 5, 99, {{34, 34, 30, 30, 39, 39}}},
+        {"off-grey pixel costs the full fill", Greys(0x414040), 2, 5, 100, {}},
+        {"a top byte is no grey", Greys(0x01404040), 2, 5, 100, {}},
         {"setting 8 is band 0", BandEnds(), 8, 1, 0, {{4, 4, 2, 2, 6, 6}}},
         {"largest setting is band 7", BandEnds(), 0xFFFFFFFFu, 1, 0, {{22, 22, 20, 20, 24, 24}}},
         {"band 4 starts at 128", BandEnds(), 4, 1, 0, {{14, 14, 0, 0, 29, 29}}},
-        {"gap closes the object", gap, 2, 1, 0, {{1, 0, 0, 0, 2, 1}, {5, 3, 4, 3, 6, 4}}},
-        {"runs beside the range wait", beside, 2, 1, 0, {{0, 1, 0, 0, 1, 2}, {4, 2, 4, 1, 5, 3}}},
-        {"diagonal touch", diagonal, 2, 1, 0, {{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}},
-        {"closing against the row's range", step, 2, 1, 0, {{0, 1, 0, 1, 1, 2}}},
-        {"closing pass stops", stem, 2, 1, 0, {{3, 1, 3, 0, 3, 3}, {3, 0, 0, 0, 6, 1}}},
-        {"retry at the end", retry, 2, 1, 0, {{7, 0, 5, 0, 9, 1}}},
-        {"retry at a gap", retry_gap, 2, 1, 100, {{7, 0, 5, 0, 9, 1}, {1, 3, 0, 3, 2, 4}}},
+        {"gap closes the object",
+         FromArt({"###....", "###....", ".......", "....###", "....###", "###...."}),
+         2,
+         1,
+         0,
+         {{1, 0, 0, 0, 2, 1}, {5, 3, 4, 3, 6, 4}}},
+        {"runs beside the range wait",
+         FromArt({"##....", "##..##", "##..##", "....##"}),
+         2,
+         1,
+         0,
+         {{0, 1, 0, 0, 1, 2}, {4, 2, 4, 1, 5, 3}}},
+        {"diagonal touch",
+         FromArt({"##....", "##....", "..##..", "..##.."}),
+         2,
+         1,
+         0,
+         {{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}},
+        // (1, 0) is within the box, not within the row's range.
+        {"closing against the row's range",
+         FromArt({".#", "#.", "##"}),
+         2,
+         1,
+         0,
+         {{0, 1, 0, 1, 1, 2}}},
+        // The legs miss the stem going up: the bar is found again in the next cycle.
+        {"closing pass stops",
+         FromArt({"#######", "##...##", "...#...", "...#..."}),
+         2,
+         1,
+         0,
+         {{3, 1, 3, 0, 3, 3}, {3, 0, 0, 0, 6, 1}}},
+        {"retry at a gap",
+         FromArt({"#....#####", ".....#####", "..........", "###.......", "###......."}),
+         2,
+         1,
+         100,
+         {{7, 0, 5, 0, 9, 1}, {1, 3, 0, 3, 2, 4}}},
+        // The closing pass takes (1, 0), in front of the seed (5, 0); the square below keeps all
+        // its 9 pixels.
         {"skip count, 100 %", skip, 2, 1, 100, {{1, 5, 0, 4, 2, 6}}},
         {"skip count, 66 %", skip, 2, 1, 66, {{2, 1, 0, 0, 5, 2}, {1, 5, 0, 4, 2, 6}}},
         {"skip count, 67 %", skip, 2, 1, 67, {{1, 5, 0, 4, 2, 6}}},
-        {"runs in front of the seed", front, 2, 1, 0, {{3, 1, 3, 0, 4, 2}, {1, 1, 0, 1, 2, 2}}},
+        // (1, 0) leaves with the first seed (3, 0) before the second object's closing pass.
+        {"runs in front of the seed",
+         FromArt({".#.##", "#.#.#", "###.#"}),
+         2,
+         1,
+         0,
+         {{3, 1, 3, 0, 4, 2}, {1, 1, 0, 1, 2, 2}}},
+        // (3, 0) joins across the gap of row 1 only in the closing pass and moves the top: 12
+        // of 21.
         {"late row above the top", late, 2, 1, 57, {{3, 1, 0, 0, 6, 2}}},
         {"late row in a 3-row box", late, 2, 1, 58, {}},
-        {"late run sets its own range", late_off, 2, 1, 0, {{3, 1, 0, 0, 6, 2}}},
+        {"late run sets its own range",
+         FromArt({".....#.", "##...##", "#######"}),
+         2,
+         1,
+         0,
+         {{3, 1, 0, 0, 6, 2}}},
+        {"runs the closing pass misses", unreached, 2, 1, 43, {{4, 1, 0, 0, 9, 2}}},
+        {"runs the closing pass misses, 44 %", unreached, 2, 1, 44, {}},
+        {"blob cut short is found twice",
+         FromArt({"##########", "#........#", ".....#...."}),
+         2,
+         0,
+         0,
+         {{5, 1, 5, 0, 5, 2}, {4, 0, 0, 0, 9, 1}}},
     };
-    for (const Case& c : cases) {
+    for (const Case& c : cases)
         EXPECT_EQ(Search(c.im, c.band, c.min_size, c.fill, c.window), c.want) << c.what;
-    }
 }
 
 TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
@@ -158,13 +197,11 @@ TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
 }
 
 TEST(Search, TablesFollowTheSizeFromSearchToSearch) {
-    const std::pair<Image, V> tables[] = {
-        {Boxes(20, 10, {{1, 1, 5, 5}}), {{3, 3, 1, 1, 5, 5}}},
-        {Boxes(300, 200, {{250, 150, 280, 190}}), {{265, 170, 250, 150, 280, 190}}},
-        {Boxes(10, 20, {{2, 12, 8, 18}}), {{5, 15, 2, 12, 8, 18}}}};
-    for (int i : {0, 1, 0, 2, 0, 1, 0, 2}) {
-        EXPECT_EQ(Search(tables[i].first), tables[i].second) << "table " << i;
-    }
+    const Image im[] = {Boxes(20, 10, {{1, 1, 5, 5}}), Boxes(20, 200, {{5, 150, 8, 190}}),
+                        Boxes(300, 10, {{250, 1, 280, 5}})};
+    const V want[] = {{{3, 3, 1, 1, 5, 5}}, {{6, 170, 5, 150, 8, 190}}, {{265, 3, 250, 1, 280, 5}}};
+    for (int i : {0, 1, 0, 2, 0, 1})
+        EXPECT_EQ(Search(im[i]), want[i]) << "table " << i;
 }
 
 } // namespace
