@@ -43,67 +43,33 @@ struct Krok {
     int sirka; // 0: LEFT; else RIGHT on a desktop this wide
     long po;
 };
+// clang-format off
 const Krok kKroky[] = {
-    // grey 0..7
-    {1, 6, 1920, 7},
-    {1, 7, 1920, 7},
-    {1, 1, 0, 0},
-    {1, 0, 0, 0},
-    // the size ladder: 1..10 by 1, to 50 by 5, to 200 by 10, to 500 by 20, to 1000 by 50, then by
-    // 100 while below the desktop's width less 100
-    {2, 9, 1920, 10},
-    {2, 10, 1920, 15},
-    {2, 45, 1920, 50},
-    {2, 50, 1920, 60},
-    {2, 190, 1920, 200},
-    {2, 200, 1920, 220},
-    {2, 480, 1920, 500},
-    {2, 500, 1920, 550},
-    {2, 950, 1920, 1000},
-    {2, 1000, 1920, 1100},
-    {2, 1819, 1920, 1919},
-    {2, 1820, 1920, 1820},
-    {2, 500, 640, 550},
-    {2, 550, 640, 550},
-    {2, 0, 1920, 0},
-    {2, 12, 1920, 17},
-    {2, 10, 0, 9},
-    {2, 15, 0, 10},
-    {2, 12, 0, 7},
-    {2, 50, 0, 45},
-    {2, 60, 0, 50},
-    {2, 200, 0, 190},
-    {2, 220, 0, 200},
-    {2, 500, 0, 480},
-    {2, 550, 0, 500},
-    {2, 1000, 0, 950},
-    {2, 1100, 0, 1000},
-    {2, 1, 0, 1},
-    {2, 0, 0, 0},
-    // fill 5..100 by 5; values off the steps keep their remainder
-    {3, 95, 1920, 100},
-    {3, 100, 1920, 100},
-    {3, 97, 1920, 102},
-    {3, 102, 1920, 102},
-    {3, 10, 0, 5},
-    {3, 5, 0, 5},
-    // object 1..3
-    {4, 1, 0, 1},
-    {4, 1, 1920, 2},
-    {4, 3, 1920, 3},
-    {4, 2, 0, 1},
+    {1, 6, 1920, 7}, {1, 7, 1920, 7}, {1, 1, 0, 0}, {1, 0, 0, 0}, // grey 0..7
+    // The size ladder: 1..10 by 1, to 50 by 5, to 200 by 10, to 500 by 20, to 1000 by 50, then by
+    // 100 while below the desktop's width less 100; off-ladder values move by the same thresholds.
+    {2, 9, 1920, 10}, {2, 10, 1920, 15}, {2, 45, 1920, 50}, {2, 50, 1920, 60}, {2, 190, 1920, 200},
+    {2, 200, 1920, 220}, {2, 480, 1920, 500}, {2, 500, 1920, 550}, {2, 950, 1920, 1000},
+    {2, 1000, 1920, 1100}, {2, 1819, 1920, 1919}, {2, 1820, 1920, 1820}, {2, 500, 640, 550},
+    {2, 550, 640, 550}, {2, 0, 1920, 0}, {2, 12, 1920, 17},
+    {2, 10, 0, 9}, {2, 15, 0, 10}, {2, 12, 0, 7}, {2, 50, 0, 45}, {2, 60, 0, 50}, {2, 200, 0, 190},
+    {2, 220, 0, 200}, {2, 500, 0, 480}, {2, 550, 0, 500}, {2, 1000, 0, 950}, {2, 1100, 0, 1000},
+    {2, 1, 0, 1}, {2, 0, 0, 0},
+    {3, 95, 1920, 100}, {3, 100, 1920, 100}, {3, 97, 1920, 102}, {3, 102, 1920, 102}, // fill 5..100
+    {3, 10, 0, 5}, {3, 5, 0, 5},
+    {4, 1, 0, 1}, {4, 1, 1920, 2}, {4, 3, 1920, 3}, {4, 2, 0, 1}, // object 1..3 of 3
 };
+// clang-format on
 
 TEST_F(Klavesy, LeftAndRightOnEachRow) {
     for (const Krok& k : kKroky) {
         ObnovStav();
         PocetObjektov = 3;
         volba = k.riadok;
-        DWORD* const hodnoty[] = {&stupne_sedi, &VelkostObjektu, &percento_vyplne};
-        if (k.riadok == 4)
-            cislo_objektu = static_cast<int>(k.od);
-        else
-            *hodnoty[k.riadok - 1] = static_cast<DWORD>(k.od);
+        DWORD cislo = 0;
+        DWORD* const hodnoty[] = {&stupne_sedi, &VelkostObjektu, &percento_vyplne, &cislo};
+        *hodnoty[k.riadok - 1] = static_cast<DWORD>(k.od);
+        cislo_objektu = static_cast<int>(cislo);
         std::array<long, 4> cakane = Riadky();
         cakane[k.riadok - 1] = k.po;
         k.sirka != 0 ? KlavesVpravo(k.sirka) : KlavesVlavo();
@@ -111,8 +77,8 @@ TEST_F(Klavesy, LeftAndRightOnEachRow) {
     }
 }
 
+// Three rows without results, four with; a row loaded out of range goes back to the first.
 TEST_F(Klavesy, UpAndDownWrapOverTheRowsOffered) {
-    // Three rows without results, four with; a row loaded out of range goes back to the first.
     const struct {
         int objekty;
         DWORD od;

@@ -1,7 +1,6 @@
 // Loading and saving the settings and the window placement, over an in-memory registry.
 #include <gtest/gtest.h>
 
-#include <array>
 #include <map>
 #include <set>
 #include <string>
@@ -15,35 +14,34 @@ namespace {
 
 const DWORD kRegSz = 1, kRegBinary = 3, kRegDword = 4;
 const DWORD kStred1920 = 848u | (411u << 16);
+using Data = std::pair<DWORD, std::vector<BYTE>>; // type, bytes
 
 // The one key the program uses, answering as the Win32 calls do.
 struct Register {
     bool existuje = false, otvorenie_zlyha = false, zatvorenie_zlyha = false;
     std::set<std::string> zapis_zlyha;
-    std::map<std::string, std::pair<DWORD, std::vector<BYTE>>> hodnoty; // type, data
+    std::map<std::string, Data> hodnoty;
     std::vector<std::string> poradie_zapisu;
     std::string cesta;
     int otvoreny = 0; // open handles not yet closed
 } g_register;
 
-void UlozData(const std::string& meno, DWORD typ, std::vector<BYTE> data) {
-    g_register.existuje = true;
-    g_register.hodnoty[meno] = {typ, std::move(data)};
-}
-
-std::vector<BYTE> Bajty(DWORD h) {
-    return {BYTE(h), BYTE(h >> 8), BYTE(h >> 16), BYTE(h >> 24)};
+Data Hodnota(DWORD typ, DWORD h) {
+    return {typ, typ == kRegBinary
+                     ? std::vector<BYTE>{BYTE(h)}
+                     : std::vector<BYTE>{BYTE(h), BYTE(h >> 8), BYTE(h >> 16), BYTE(h >> 24)}};
 }
 
 // One row per registry value, in the order they are saved: the variable, its type, a value to
 // save and load (settings out of the rows' ranges load as they are), what the first run leaves.
-struct Hodnota {
+struct Riadok {
     const char* meno;
     DWORD typ;
     DWORD* premenna;
     DWORD ulozena, prvy_beh;
 };
-const Hodnota kHodnoty[] = {
+// clang-format off
+const Riadok kRiadky[] = {
     {"WindowPos", kRegDword, &g_dwWindowPos, 100u | (200u << 16), kStred1920},
     {"WindowSize", kRegDword, &g_dwWindowSize, 224u | (242u << 16), 224u | (259u << 16)},
     {"WindowShow", kRegDword, &g_dwWindowShow, 1, 1},
@@ -53,19 +51,20 @@ const Hodnota kHodnoty[] = {
     {"Volba", kRegDword, &volba, 4, 1},
     {"InfoKurzor", kRegBinary, &sledovanie_kurzora, 1, 0},
 };
+// clang-format on
 
-std::vector<DWORD> Premenne() {
-    std::vector<DWORD> v;
-    for (const Hodnota& h : kHodnoty)
-        v.push_back(*h.premenna);
+// One column of the table.
+template <class F> auto Stlpec(F f) {
+    std::vector<decltype(f(kRiadky[0]))> v;
+    for (const Riadok& r : kRiadky)
+        v.push_back(f(r));
     return v;
 }
-
+std::vector<DWORD> Premenne() {
+    return Stlpec([](const Riadok& r) { return *r.premenna; });
+}
 std::vector<std::string> Mena() {
-    std::vector<std::string> v;
-    for (const Hodnota& h : kHodnoty)
-        v.push_back(h.meno);
-    return v;
+    return Stlpec([](const Riadok& r) { return std::string(r.meno); });
 }
 
 class Nastavenia : public testing::Test {
@@ -74,55 +73,46 @@ class Nastavenia : public testing::Test {
         ObnovStav();
         g_register = Register();
         NastavVelkostDesktopu(1920, 1080);
+        for (const Riadok& r : kRiadky)
+            ulozene_[r.meno] = Hodnota(r.typ, r.ulozena);
     }
     void TearDown() override { EXPECT_EQ(g_register.otvoreny, 0) << "key left open"; }
-    static void UlozVsetko() {
-        for (const Hodnota& h : kHodnoty)
-            UlozData(h.meno, h.typ,
-                     h.typ == kRegBinary ? std::vector<BYTE>{BYTE(h.ulozena)} : Bajty(h.ulozena));
+    void UlozVsetko() {
+        g_register.hodnoty = ulozene_;
+        g_register.existuje = true;
     }
-    static std::vector<DWORD> Stlpec(DWORD Hodnota::*stlpec) {
-        std::vector<DWORD> v;
-        for (const Hodnota& h : kHodnoty)
-            v.push_back(h.*stlpec);
-        return v;
-    }
+    std::map<std::string, Data> ulozene_;
 };
 
 TEST_F(Nastavenia, FirstRunCentresAndWritesNothing) {
     EXPECT_EQ(ReadRegistry(), 1);
     EXPECT_EQ(g_register.cesta, "Software\\Zornavit");
     EXPECT_TRUE(g_register.existuje && g_register.hodnoty.empty());
-    EXPECT_EQ(Premenne(), Stlpec(&Hodnota::prvy_beh));
+    EXPECT_EQ(Premenne(), Stlpec([](const Riadok& r) { return r.prvy_beh; }));
 }
 
 TEST_F(Nastavenia, LoadsEveryValue) {
     UlozVsetko();
     sledovanie_kurzora = 0xFFFFFF00u; // a one-byte value clears the upper bytes
     EXPECT_EQ(ReadRegistry(), 1);
-    EXPECT_EQ(Premenne(), Stlpec(&Hodnota::ulozena));
+    EXPECT_EQ(Premenne(), Stlpec([](const Riadok& r) { return r.ulozena; }));
 }
 
 TEST_F(Nastavenia, SavesEveryValueOnceInOrderWithItsType) {
-    for (const Hodnota& h : kHodnoty)
-        *h.premenna = h.ulozena | (h.typ == kRegBinary ? 0x100 : 0); // only the low byte is stored
+    for (const Riadok& r : kRiadky)
+        *r.premenna = r.ulozena | (r.typ == kRegBinary ? 0x100 : 0); // only the low byte is stored
     EXPECT_EQ(ZapisNastavenia(RECT{100, 200, 324, 442}, 1), 1);
     EXPECT_EQ(g_register.poradie_zapisu, Mena());
-    for (const Hodnota& h : kHodnoty) {
-        const std::vector<BYTE> data = Bajty(h.ulozena);
-        EXPECT_EQ(g_register.hodnoty[h.meno],
-                  std::make_pair(h.typ, h.typ == kRegBinary ? std::vector<BYTE>{data[0]} : data))
-            << h.meno;
-    }
+    EXPECT_EQ(g_register.hodnoty, ulozene_);
 }
 
 TEST_F(Nastavenia, UnreadableValuesKeepTheirVariablesAndTheRestLoads) {
     UlozVsetko();
     g_register.hodnoty.erase("WindowPos"); // an old key is no first run: nothing is centred
     g_register.hodnoty.erase("StupneSedi");
-    UlozData("VelkostObjektu", kRegBinary, {1, 2, 3, 4, 5}); // longer than 4 bytes
-    UlozData("percento_vyplne", kRegSz, {'5', '0', 0});      // any type of up to 4 bytes
-    UlozData("InfoKurzor", kRegDword, Bajty(1));             // a DWORD where a byte belongs
+    g_register.hodnoty["VelkostObjektu"] = {kRegBinary, {1, 2, 3, 4, 5}}; // longer than 4 bytes
+    g_register.hodnoty["percento_vyplne"] = {kRegSz, {'5', '0', 0}}; // any type of 4 bytes or less
+    g_register.hodnoty["InfoKurzor"] = Hodnota(kRegDword, 1);        // a DWORD where a byte belongs
     EXPECT_EQ(ReadRegistry(), 0);
     EXPECT_EQ(Premenne(), (std::vector<DWORD>{0, 224u | (242u << 16), 1, 0, 20, 0x3035, 4, 1}));
 }
@@ -156,7 +146,7 @@ TEST_F(Nastavenia, Placement) {
     // Saved on a wider screen or a taller one opens centred; partly visible stays.
     UlozVsetko();
     for (DWORD x : {1920u, 100u, 1919u}) {
-        UlozData("WindowPos", kRegDword, Bajty(ZbalSlova(x, x == 100 ? 1080 : 1079)));
+        g_register.hodnoty["WindowPos"] = Hodnota(kRegDword, ZbalSlova(x, x == 100 ? 1080 : 1079));
         ReadRegistry();
         EXPECT_EQ(g_dwWindowPos, x == 1919 ? ZbalSlova(1919, 1079) : kStred1920) << x;
     }
@@ -176,9 +166,15 @@ TEST_F(Nastavenia, Placement) {
     UlozVsetko();
     ReadRegistry();
     EXPECT_EQ(ZapisNastavenia(RECT{-32000, -32000, -31840, -31969}, 2), 1);
-    EXPECT_EQ(g_register.hodnoty["WindowShow"].second, Bajty(2));
-    EXPECT_EQ(g_register.hodnoty["WindowSize"].second, Bajty(224u | (242u << 16)));
-    EXPECT_EQ(g_register.hodnoty["WindowPos"].second, Bajty(100u | (200u << 16)));
+    ulozene_["WindowShow"] = Hodnota(kRegDword, 2);
+    EXPECT_EQ(g_register.hodnoty, ulozene_);
+}
+
+bool Zapis(const char* meno, const Data& data) {
+    g_register.poradie_zapisu.push_back(meno);
+    if (g_register.zapis_zlyha.count(meno) == 0)
+        g_register.hodnoty[meno] = data;
+    return g_register.zapis_zlyha.count(meno) == 0;
 }
 
 } // namespace
@@ -194,21 +190,12 @@ HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
     g_register.otvoreny += 1;
     return reinterpret_cast<HKEY>(&g_register);
 }
-
 int registry_WriteDWORD(HKEY, const char* meno, DWORD hodnota) {
-    g_register.poradie_zapisu.push_back(meno);
-    if (g_register.zapis_zlyha.count(meno) == 0)
-        UlozData(meno, kRegDword, Bajty(hodnota));
-    return g_register.zapis_zlyha.count(meno) == 0;
+    return Zapis(meno, Hodnota(kRegDword, hodnota));
 }
-
 int registry_WriteBYTE(HKEY, const char* meno, BYTE hodnota) {
-    g_register.poradie_zapisu.push_back(meno);
-    if (g_register.zapis_zlyha.count(meno) == 0)
-        UlozData(meno, kRegBinary, {hodnota});
-    return g_register.zapis_zlyha.count(meno) == 0;
+    return Zapis(meno, Hodnota(kRegBinary, hodnota));
 }
-
 // As RegQueryValueExA with a 4-byte buffer: missing or longer data fails, any type is read.
 int registry_ReadDWORD(HKEY, const char* meno, DWORD* ciel) {
     auto it = g_register.hodnoty.find(meno);
@@ -219,11 +206,9 @@ int registry_ReadDWORD(HKEY, const char* meno, DWORD* ciel) {
         *ciel |= static_cast<DWORD>(it->second.second[i]) << (8 * i);
     return 1;
 }
-
 int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* ciel) {
     return registry_ReadDWORD(kluc, meno, ciel);
 }
-
 int registry_CloseKey(HKEY) {
     g_register.otvoreny -= 1;
     return g_register.zatvorenie_zlyha ? 0 : 1;

@@ -112,7 +112,7 @@ class Cli : public testing::Test {
 };
 
 TEST_F(Cli, OptionsReachTheSearch) {
-    const std::string u = Png(FromArt({"##..##", "##..##", "##..##", "######"}), "u.png");
+    const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png");
     const std::string sq = Png(Squares(), "sq.png");
     // Defaults: band 0, min size 20, fill 70; the same at one bit per pixel.
     Image d = Blank(60, 60);

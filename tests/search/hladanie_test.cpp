@@ -7,28 +7,20 @@
 
 namespace {
 
-// Radius 10 around (50, 40).
-Image Disc() {
+// Radius 10 around (50, 40), and a right triangle with legs of 20 at (10, 10).
+Image Disc(bool triangle) {
     Image im = Blank(100, 100);
-    for (int y = -10; y <= 10; ++y) {
+    for (int y = -10; y < (triangle ? 10 : 11); ++y) {
         const int r = static_cast<int>(std::sqrt(100.0 - y * y));
-        Fill(im, 50 - r, 40 + y, 50 + r, 40 + y);
+        triangle ? Fill(im, 10, 20 + y, 20 + y, 20 + y) : Fill(im, 50 - r, 40 + y, 50 + r, 40 + y);
     }
     return im;
 }
 
-Image Triangle() {
-    Image im = Blank(60, 60);
-    for (int i = 0; i < 20; ++i)
-        Fill(im, 10, 10 + i, 10 + i, 10 + i);
-    return im;
-}
-
-// Band 1 and, inside a band-2 square, RGB(64, 64, 65) and a grey with a non-zero top byte.
+// Band 1 and, inside a band-2 square, one pixel of another colour.
 Image Greys(COLORREF odd) {
-    Image im = Blank(50, 50);
+    Image im = Boxes(50, 50, {{30, 30, 39, 39}});
     Fill(im, 10, 10, 19, 19, 0x3F3F3F);
-    Fill(im, 30, 30, 39, 39);
     Fill(im, 35, 35, 35, 35, odd);
     return im;
 }
@@ -44,156 +36,96 @@ Image BandEnds() {
 struct Case {
     const char* what;
     Image im;
-    unsigned band;
     int min_size, fill;
     V want;
     RECT window = kNoWindow;
+    unsigned band = 2;
 };
 
 TEST(Search, ExamplesAndEdgeCases) {
-    const Image u = FromArt({"##..##", "##..##", "##..##", "######"});
-    const Image square = Boxes(100, 100, {{20, 30, 29, 39}});
-    const Image three = Boxes(100, 100, {{20, 30, 29, 39}, {50, 20, 59, 29}, {65, 30, 74, 39}});
+    const Image u = Art("##..##|##..##|##..##|######"), sq = Boxes(100, 100, {{20, 30, 29, 39}});
     const Image fifty_five = Boxes(20, 20, {{0, 0, 9, 4}, {0, 5, 0, 9}}); // 55 of 100 pixels
     const Image column = Boxes(50, 40, {{0, 10, 0, 30}});
-    const Image skip =
-        FromArt({".#...#", "#..###", "######", "......", "###...", "###...", "###..."});
-    const Image late = FromArt({"...#...", "##...##", "#######"});
-    // Row 1's left run joins going down, not going back up: 13 of 30 pixels counted.
-    const Image unreached = FromArt({"##########", "##......##", "........#."});
-    const V sq = {{24, 34, 20, 30, 29, 39}};
+    const Image skip = Art(".#...#|#..###|######|......|###...|###...|###...");
+    const Image late = Art("...#...|##...##|#######"),
+                unreached = Art("##########|##......##|........#.");
+    const V s = {{24, 34, 20, 30, 29, 39}};
+    // clang-format off
     const Case cases[] = {
-        {"U at three quarters", u, 2, 1, 75, {{2, 1, 0, 0, 5, 3}}},
-        {"U below its fill", u, 2, 1, 76, {}},
-        {"n shape", FromArt({"#######", "##...##", "##...##"}), 2, 1, 0, {{3, 1, 0, 0, 6, 2}}},
-        {"square at its size", square, 2, 10, 100, sq},
-        {"square below the size", square, 2, 11, 0, {}},
-        {"disc", Disc(), 2, 5, 70, {{50, 40, 40, 30, 60, 50}}},
-        {"disc below its fill", Disc(), 2, 5, 75, {}},
-        {"triangle", Triangle(), 2, 5, 50, {{19, 19, 10, 10, 29, 29}}},
-        {"fill boundary", fifty_five, 2, 1, 55, {{4, 4, 0, 0, 9, 9}}},
-        {"past the fill boundary", fifty_five, 2, 1, 56, {}},
-        {"too low", Boxes(30, 30, {{0, 0, 20, 3}}), 2, 5, 0, {}},
-        {"window cuts the square", square, 2, 5, 70, {{22, 34, 20, 30, 24, 39}}, {25, 0, 40, 99}},
-        {"window's right column", square, 2, 1, 0, {{27, 34, 25, 30, 29, 39}}, {0, 0, 24, 99}},
-        {"window's bottom row", square, 2, 1, 0, {{24, 37, 20, 36, 29, 39}}, {0, 0, 99, 35}},
-        {"window over everything", square, 2, 1, 0, {}, {-50, -50, 500, 500}},
-        {"empty window", square, 2, 1, 0, sq, {30, 0, 20, 99}},
-        {"order of seeds",
-         three,
-         2,
-         5,
-         70,
-         {{54, 24, 50, 20, 59, 29}, sq[0], {69, 34, 65, 30, 74, 39}}},
-        {"corners",
-         Boxes(40, 30, {{0, 0, 9, 9}, {30, 20, 39, 29}}),
-         2,
-         5,
-         70,
-         {{4, 4, 0, 0, 9, 9}, {34, 24, 30, 20, 39, 29}}},
-        {"one-row line never seeds", Boxes(50, 20, {{5, 10, 40, 10}}), 2, 0, 0, {}},
-        {"one-column line", column, 2, 1, 100, {{0, 20, 0, 10, 0, 30}}},
-        {"one-column line below the size", column, 2, 2, 0, {}},
-        {"band 1", Greys(0x404040), 1, 5, 70, {{14, 14, 10, 10, 19, 19}}},
-        {"off-grey pixel left out", Greys(0x414040), 2, 5, 99, {{34, 34, 30, 30, 39, 39}}},
-        {"off-grey pixel costs the full fill", Greys(0x414040), 2, 5, 100, {}},
-        {"a top byte is no grey", Greys(0x01404040), 2, 5, 100, {}},
-        {"setting 8 is band 0", BandEnds(), 8, 1, 0, {{4, 4, 2, 2, 6, 6}}},
-        {"largest setting is band 7", BandEnds(), 0xFFFFFFFFu, 1, 0, {{22, 22, 20, 20, 24, 24}}},
-        {"band 4 starts at 128", BandEnds(), 4, 1, 0, {{14, 14, 0, 0, 29, 29}}},
-        {"gap closes the object",
-         FromArt({"###....", "###....", ".......", "....###", "....###", "###...."}),
-         2,
-         1,
-         0,
-         {{1, 0, 0, 0, 2, 1}, {5, 3, 4, 3, 6, 4}}},
-        {"runs beside the range wait",
-         FromArt({"##....", "##..##", "##..##", "....##"}),
-         2,
-         1,
-         0,
-         {{0, 1, 0, 0, 1, 2}, {4, 2, 4, 1, 5, 3}}},
-        {"diagonal touch",
-         FromArt({"##....", "##....", "..##..", "..##.."}),
-         2,
-         1,
-         0,
-         {{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}},
+        {"U at three quarters", u, 1, 75, {{2, 1, 0, 0, 5, 3}}},
+        {"U below its fill", u, 1, 76, {}},
+        {"n shape", Art("#######|##...##|##...##"), 1, 0, {{3, 1, 0, 0, 6, 2}}},
+        {"square at its size", sq, 10, 100, s},
+        {"square below the size", sq, 11, 0, {}},
+        {"too low", Boxes(30, 30, {{0, 0, 20, 3}}), 5, 0, {}},
+        {"disc", Disc(false), 5, 70, {{50, 40, 40, 30, 60, 50}}},
+        {"disc below its fill", Disc(false), 5, 75, {}},
+        {"triangle", Disc(true), 5, 50, {{19, 19, 10, 10, 29, 29}}},
+        {"fill boundary", fifty_five, 1, 55, {{4, 4, 0, 0, 9, 9}}},
+        {"past the fill boundary", fifty_five, 1, 56, {}},
+        {"window cuts the square", sq, 5, 70, {{22, 34, 20, 30, 24, 39}}, {25, 0, 40, 99}},
+        {"window's right column", sq, 1, 0, {{27, 34, 25, 30, 29, 39}}, {0, 0, 24, 99}},
+        {"window's bottom row", sq, 1, 0, {{24, 37, 20, 36, 29, 39}}, {0, 0, 99, 35}},
+        {"window over everything", sq, 1, 0, {}, {-50, -50, 500, 500}},
+        {"empty window", sq, 1, 0, s, {30, 0, 20, 99}},
+        {"order of seeds", Boxes(100, 100, {{20, 30, 29, 39}, {50, 20, 59, 29}, {65, 30, 74, 39}}), 5, 70,
+         {{54, 24, 50, 20, 59, 29}, s[0], {69, 34, 65, 30, 74, 39}}},
+        {"corners", Boxes(40, 30, {{0, 0, 9, 9}, {30, 20, 39, 29}}), 5, 70, {{4, 4, 0, 0, 9, 9}, {34, 24, 30, 20, 39, 29}}},
+        {"one-row line never seeds", Boxes(50, 20, {{5, 10, 40, 10}}), 0, 0, {}},
+        {"one-column line", column, 1, 100, {{0, 20, 0, 10, 0, 30}}},
+        {"one-column line below the size", column, 2, 0, {}},
+        {"band 1", Greys(0x404040), 5, 70, {{14, 14, 10, 10, 19, 19}}, kNoWindow, 1},
+        {"off-grey pixel left out", Greys(0x414040), 5, 99, {{34, 34, 30, 30, 39, 39}}},
+        {"off-grey pixel costs the full fill", Greys(0x414040), 5, 100, {}},
+        {"a top byte is no grey", Greys(0x01404040), 5, 100, {}},
+        {"setting 8 is band 0", BandEnds(), 1, 0, {{4, 4, 2, 2, 6, 6}}, kNoWindow, 8},
+        {"largest setting is band 7", BandEnds(), 1, 0, {{22, 22, 20, 20, 24, 24}}, kNoWindow, 0xFFFFFFFFu},
+        {"band 4 starts at 128", BandEnds(), 1, 0, {{14, 14, 0, 0, 29, 29}}, kNoWindow, 4},
+        {"gap closes the object", Art("###....|###....|.......|....###|....###|###...."), 1, 0, {{1, 0, 0, 0, 2, 1}, {5, 3, 4, 3, 6, 4}}},
+        {"runs beside the range wait", Art("##....|##..##|##..##|....##"), 1, 0, {{0, 1, 0, 0, 1, 2}, {4, 2, 4, 1, 5, 3}}},
+        {"diagonal touch", Art("##....|##....|..##..|..##.."), 1, 0, {{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}},
         // (1, 0) is within the box, not within the row's range.
-        {"closing against the row's range",
-         FromArt({".#", "#.", "##"}),
-         2,
-         1,
-         0,
-         {{0, 1, 0, 1, 1, 2}}},
+        {"closing against the row's range", Art(".#|#.|##"), 1, 0, {{0, 1, 0, 1, 1, 2}}},
         // The legs miss the stem going up: the bar is found again in the next cycle.
-        {"closing pass stops",
-         FromArt({"#######", "##...##", "...#...", "...#..."}),
-         2,
-         1,
-         0,
-         {{3, 1, 3, 0, 3, 3}, {3, 0, 0, 0, 6, 1}}},
-        {"retry at a gap",
-         FromArt({"#....#####", ".....#####", "..........", "###.......", "###......."}),
-         2,
-         1,
-         100,
-         {{7, 0, 5, 0, 9, 1}, {1, 3, 0, 3, 2, 4}}},
-        // The closing pass takes (1, 0), in front of the seed (5, 0); the square below keeps all
-        // its 9 pixels.
-        {"skip count, 100 %", skip, 2, 1, 100, {{1, 5, 0, 4, 2, 6}}},
-        {"skip count, 66 %", skip, 2, 1, 66, {{2, 1, 0, 0, 5, 2}, {1, 5, 0, 4, 2, 6}}},
-        {"skip count, 67 %", skip, 2, 1, 67, {{1, 5, 0, 4, 2, 6}}},
+        {"closing pass stops", Art("#######|##...##|...#...|...#..."), 1, 0, {{3, 1, 3, 0, 3, 3}, {3, 0, 0, 0, 6, 1}}},
+        {"retry at a gap", Art("#....#####|.....#####|..........|###.......|###......."), 1, 100, {{7, 0, 5, 0, 9, 1}, {1, 3, 0, 3, 2, 4}}},
+        // The closing pass takes (1, 0), in front of the seed (5, 0); the square below keeps its 9.
+        {"skip count, 100 %", skip, 1, 100, {{1, 5, 0, 4, 2, 6}}},
+        {"skip count, 66 %", skip, 1, 66, {{2, 1, 0, 0, 5, 2}, {1, 5, 0, 4, 2, 6}}},
+        {"skip count, 67 %", skip, 1, 67, {{1, 5, 0, 4, 2, 6}}},
         // (1, 0) leaves with the first seed (3, 0) before the second object's closing pass.
-        {"runs in front of the seed",
-         FromArt({".#.##", "#.#.#", "###.#"}),
-         2,
-         1,
-         0,
-         {{3, 1, 3, 0, 4, 2}, {1, 1, 0, 1, 2, 2}}},
-        // (3, 0) joins across the gap of row 1 only in the closing pass and moves the top: 12
-        // of 21.
-        {"late row above the top", late, 2, 1, 57, {{3, 1, 0, 0, 6, 2}}},
-        {"late row in a 3-row box", late, 2, 1, 58, {}},
-        {"late run sets its own range",
-         FromArt({".....#.", "##...##", "#######"}),
-         2,
-         1,
-         0,
-         {{3, 1, 0, 0, 6, 2}}},
-        {"runs the closing pass misses", unreached, 2, 1, 43, {{4, 1, 0, 0, 9, 2}}},
-        {"runs the closing pass misses, 44 %", unreached, 2, 1, 44, {}},
-        {"blob cut short is found twice",
-         FromArt({"##########", "#........#", ".....#...."}),
-         2,
-         0,
-         0,
-         {{5, 1, 5, 0, 5, 2}, {4, 0, 0, 0, 9, 1}}},
+        {"runs in front of the seed", Art(".#.##|#.#.#|###.#"), 1, 0, {{3, 1, 3, 0, 4, 2}, {1, 1, 0, 1, 2, 2}}},
+        // (3, 0) joins across the gap of row 1 only in the closing pass and moves the top: 12 of 21.
+        {"late row above the top", late, 1, 57, {{3, 1, 0, 0, 6, 2}}},
+        {"late row in a 3-row box", late, 1, 58, {}},
+        {"late run sets its own range", Art(".....#.|##...##|#######"), 1, 0, {{3, 1, 0, 0, 6, 2}}},
+        // Row 1's left run joins going down, not going back up: 13 of 30 pixels counted.
+        {"runs the closing pass misses", unreached, 1, 43, {{4, 1, 0, 0, 9, 2}}},
+        {"runs the closing pass misses, 44 %", unreached, 1, 44, {}},
+        {"blob cut short is found twice", Art("##########|#........#|.....#...."), 0, 0, {{5, 1, 5, 0, 5, 2}, {4, 0, 0, 0, 9, 1}}},
     };
+    // clang-format on
     for (const Case& c : cases)
         EXPECT_EQ(Search(c.im, c.band, c.min_size, c.fill, c.window), c.want) << c.what;
 }
 
+// Entries past the count are left alone; a stride longer than the width; bad tables.
 TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
     POINT c[4] = {{11, 12}, {13, 14}, {-5, -5}};
     RECT b[4] = {{1, 2, 3, 4}};
-    const Image blank = Blank(30, 30);
-    EXPECT_EQ(HladajObjekty(blank.px.data(), 30, 30, 30, kNoWindow, 2, 1, 0, c, b, 2), 0);
-    EXPECT_EQ(c[0].x, 11);
-    EXPECT_EQ(b[0].bottom, 4);
-    // Four squares, room for two records.
     const Image im =
         Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
-    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 100, 20, kNoWindow, 2, 1, 0, c, b, 2), 2);
-    EXPECT_EQ(c[1].x, 26);
-    EXPECT_EQ(c[2].x, -5);
-    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 100, 20, kNoWindow, 2, 1, 0, c, b, 0), 0);
-    // A stride longer than the width: the entries past it are not part of the screen.
-    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), 2);
+    const COLORREF* px = im.px.data();
+    EXPECT_EQ(HladajObjekty(Blank(30, 30).px.data(), 30, 30, 30, kNoWindow, 2, 1, 0, c, b, 2), 0);
+    EXPECT_TRUE(c[0].x == 11 && b[0].bottom == 4);
+    EXPECT_EQ(HladajObjekty(px, 100, 100, 20, kNoWindow, 2, 1, 0, c, b, 2), 2);
+    EXPECT_TRUE(c[1].x == 26 && c[2].x == -5);
+    EXPECT_EQ(HladajObjekty(px, 100, 100, 20, kNoWindow, 2, 1, 0, c, b, 0), 0);
+    EXPECT_EQ(HladajObjekty(px, 100, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), 2);
     EXPECT_EQ(b[1].right, 31);
-    EXPECT_EQ(HladajObjekty(im.px.data(), 39, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), -1);
+    EXPECT_EQ(HladajObjekty(px, 39, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), -1);
     EXPECT_EQ(HladajObjekty(nullptr, 40, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), -1);
-    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 0, 20, kNoWindow, 2, 1, 0, c, b, 4), 0);
+    EXPECT_EQ(HladajObjekty(px, 100, 0, 20, kNoWindow, 2, 1, 0, c, b, 4), 0);
 }
 
 TEST(Search, TablesFollowTheSizeFromSearchToSearch) {

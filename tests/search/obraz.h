@@ -35,13 +35,13 @@ inline Image Boxes(int w, int h, std::vector<std::array<int, 4>> boxes) {
     return im;
 }
 
-// '#' is grey 64, anything else white.
-inline Image FromArt(const std::vector<std::string>& rows) {
-    Image im = Blank(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
-    for (int y = 0; y < im.h; ++y)
-        for (int x = 0; x < im.w; ++x)
-            if (rows[y][x] == '#')
-                Fill(im, x, y, x, y);
+// Rows split by '|': '#' is grey 64, anything else white.
+inline Image Art(const std::string& art) {
+    const int w = static_cast<int>(art.find('|') == std::string::npos ? art.size() : art.find('|'));
+    Image im = Blank(w, static_cast<int>(art.size() + 1) / (w + 1));
+    for (size_t i = 0; i < art.size(); ++i)
+        if (art[i] == '#')
+            Fill(im, i % (w + 1), i / (w + 1), i % (w + 1), i / (w + 1));
     return im;
 }
 
