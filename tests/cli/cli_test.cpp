@@ -18,25 +18,25 @@ struct PngForm {
 };
 
 // Grey types store the red channel; 16-bit samples carry a low byte of 0x80 or more (a reader
-// that rounds instead of keeping the high byte shows), alpha and tRNS vary, gamma is 1.0.
+// that rounds instead of keeping the high byte shows); alpha varies, gamma is 1.0.
 bool ZapisPng(const std::string& cesta, const Image& im, const PngForm& v) {
     std::vector<COLORREF> paleta;
     std::vector<std::vector<png_byte>> riadky(im.h);
     for (int i = 0; i < im.w * im.h; i++) {
         const COLORREF c = im.px[i];
-        const png_byte a = static_cast<png_byte>(i * 37), r = c & 0xFF;
         if (v.typ == 3 && std::find(paleta.begin(), paleta.end(), c) == paleta.end())
             paleta.push_back(c);
-        const png_byte index = std::find(paleta.begin(), paleta.end(), c) - paleta.begin();
-        std::vector<png_byte> s = {r};
-        if (v.typ == 2 || v.typ == 6)
-            s = {r, static_cast<png_byte>(c >> 8), static_cast<png_byte>(c >> 16)};
-        if (v.typ == 4 || v.typ == 6)
-            s.push_back(a);
-        for (png_byte b : v.typ == 3 ? std::vector<png_byte>{index} : s) {
-            riadky[i / im.w].push_back(v.typ == 3 || v.hlbka >= 8 ? b : b >> (8 - v.hlbka));
+        std::vector<png_byte> s = {png_byte(c), png_byte(c >> 8), png_byte(c >> 16),
+                                   png_byte(i * 37)};
+        const int kanaly[] = {1, 0, 3, 1, 2, 0, 4}; // samples per colour type
+        if (v.typ == 3)
+            s[0] = png_byte(std::find(paleta.begin(), paleta.end(), c) - paleta.begin());
+        if (v.typ == 4)
+            s[1] = s[3];
+        for (int k = 0; k < kanaly[v.typ]; k++) {
+            riadky[i / im.w].push_back(v.typ == 3 || v.hlbka >= 8 ? s[k] : s[k] >> (8 - v.hlbka));
             if (v.hlbka == 16)
-                riadky[i / im.w].push_back(static_cast<png_byte>(0x80 | i));
+                riadky[i / im.w].push_back(png_byte(0x80 | i));
         }
     }
     FILE* f = std::fopen(cesta.c_str(), "wb");
@@ -77,28 +77,31 @@ Image Squares() {
     return im;
 }
 
+// Each test runs the finder in a scratch directory of its own.
 class Cli : public testing::Test {
   protected:
     void SetUp() override {
         char vzor[] = "/tmp/zornavit-cli-XXXXXX";
         ASSERT_NE(mkdtemp(vzor), nullptr);
-        dir_ = vzor;
+        dir_ = std::string(vzor) + "/";
+        vystup_ = std::string(vzor) + ".";
     }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+    void TearDown() override {
+        std::filesystem::remove_all(dir_);
+        std::remove((vystup_ + "out").c_str());
+        std::remove((vystup_ + "err").c_str());
+    }
     std::string Png(const Image& im, const std::string& name = "in.png", const PngForm& v = {}) {
-        EXPECT_TRUE(ZapisPng(Path(name), im, v));
-        return Path(name);
+        EXPECT_TRUE(ZapisPng(dir_ + name, im, v));
+        return name;
     }
     // Status, standard output, standard error.
     std::array<std::string, 3> Cmd(const std::string& args) const {
-        const std::string out = Path("stdout"), err = Path("stderr");
-        const int rc =
-            std::system((ZORNAVIT_CLI " " + args + " >'" + out + "' 2>'" + err + "'").c_str());
+        const int rc = std::system(("cd " + dir_ + " && " ZORNAVIT_CLI " " + args + " >" + vystup_ +
+                                    "out 2>" + vystup_ + "err")
+                                       .c_str());
         std::array<std::string, 3> r = {std::to_string(WIFEXITED(rc) ? WEXITSTATUS(rc) : -1),
-                                        ReadFile(out), ReadFile(err)};
-        std::remove(out.c_str());
-        std::remove(err.c_str());
+                                        ReadFile(vystup_ + "out"), ReadFile(vystup_ + "err")};
         return r;
     }
     std::vector<std::string> Listing() const {
@@ -108,17 +111,17 @@ class Cli : public testing::Test {
         std::sort(names.begin(), names.end());
         return names;
     }
-    std::string dir_;
+    std::string dir_, vystup_; // the scratch directory; the outputs beside it
 };
 
 TEST_F(Cli, OptionsReachTheSearch) {
-    const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png");
-    const std::string sq = Png(Squares(), "sq.png");
-    // Defaults: band 0, min size 20, fill 70; the same at one bit per pixel.
-    Image d = Blank(60, 60);
+    const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png"),
+                      sq = Png(Squares(), "sq.png");
+    Image d = Blank(60, 60); // band 0 at the defaults: min size 20, fill 70
     Fill(d, 5, 5, 24, 24, 0x1F1F1F);
     Fill(d, 30, 30, 48, 48, 0x000000);
     const std::string both = "54,24 50,20,59,29\n24,34 20,30,29,39\n";
+    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {Png(d, "d.png"), "14,14 5,5,24,24\n"},
         {Png(d, "d1.png", {0, 1}), "14,14 5,5,24,24\n"},
@@ -127,14 +130,12 @@ TEST_F(Cli, OptionsReachTheSearch) {
         {"--grey 2 --min-size 5 " + sq, both},
         {"--grey 1 --min-size 5 " + sq, "74,64 70,60,79,69\n"},
         {"--grey 2 --min-size 11 " + sq, ""},
-        {"--grey 2 --min-size 5 --exclude 25,-100,40,1000 " + sq,
-         "54,24 50,20,59,29\n22,34 20,30,24,39\n"},
+        {"--grey 2 --min-size 5 --exclude 25,-100,40,1000 " + sq, "54,24 50,20,59,29\n22,34 20,30,24,39\n"},
         {"--grey 2 --exclude=-2147483648,-2147483648,2147483647,2147483647 " + sq, ""},
-        {"--grey 2 --min-size 5 --exclude 30,0,20,99 " + sq,
-         both}, // left beyond right: nothing left out
-        {"--min-size 1 --fill 100 " + Png(Blank(16384, 2, 0), "edge.png", {0, 1}),
-         "8191,0 0,0,16383,1\n"},
+        {"--grey 2 --min-size 5 --exclude 30,0,20,99 " + sq, both}, // left beyond right: nothing left out
+        {"--min-size 1 --fill 100 " + Png(Blank(16384, 2, 0), "edge.png", {0, 1}), "8191,0 0,0,16383,1\n"},
     };
+    // clang-format on
     for (const auto& [args, out] : cases)
         EXPECT_EQ(Cmd(args), (std::array<std::string, 3>{"0", out, ""})) << args;
     const auto help = Cmd("--help");
@@ -143,25 +144,23 @@ TEST_F(Cli, OptionsReachTheSearch) {
 }
 
 TEST_F(Cli, JsonAndCentreFile) {
-    const std::string p = Png(Squares()), out = Path("Stredy.txt");
     EXPECT_EQ(
-        Cmd("--grey 2 --min-size 5 --json --out " + out + " " + p)[1],
+        Cmd("--grey 2 --min-size 5 --json --out Stredy.txt " + Png(Squares()))[1],
         "[\n  {\"x\": 54, \"y\": 24, \"left\": 50, \"top\": 20, \"right\": 59, \"bottom\": 29},\n"
         "  {\"x\": 24, \"y\": 34, \"left\": 20, \"top\": 30, \"right\": 29, \"bottom\": 39}\n]\n");
-    EXPECT_EQ(ReadFile(out), "54,24\r\n24,34\r\n");
+    EXPECT_EQ(ReadFile(dir_ + "Stredy.txt"), "54,24\r\n24,34\r\n");
     struct stat st;
-    ASSERT_EQ(stat(out.c_str(), &st), 0);
+    ASSERT_EQ(stat((dir_ + "Stredy.txt").c_str(), &st), 0);
     EXPECT_NE(st.st_mode & S_IRGRP, 0u) << "the centre file keeps the usual rights";
     // Nothing found: an empty array, an empty centre file replacing the old one.
-    EXPECT_EQ(Cmd("--grey 5 --json --out=" + out + " " + p),
+    EXPECT_EQ(Cmd("--grey 5 --json --out=Stredy.txt in.png"),
               (std::array<std::string, 3>{"0", "[]\n", ""}));
-    EXPECT_EQ(ReadFile(out), "");
+    EXPECT_EQ(ReadFile(dir_ + "Stredy.txt"), "");
     EXPECT_EQ(Listing(), (std::vector<std::string>{"Stredy.txt", "in.png"}));
 }
 
+// Grey forms hold the red channel only: they get pure greys, the others colours and an off-grey.
 TEST_F(Cli, EveryPngFormGivesTheSameResult) {
-    // Grey forms hold the red channel only: they get pure greys, the others colours and an
-    // off-grey square.
     Image rgb = Blank(64, 48, 0xD8E9EC), grey = Blank(64, 48, 0xC8C8C8);
     for (Image* im : {&rgb, &grey}) {
         Fill(*im, 3, 4, 20, 30, 0x404040);
@@ -178,14 +177,13 @@ TEST_F(Cli, EveryPngFormGivesTheSameResult) {
             Png(v.typ == 0 || v.typ == 4 ? grey : rgb, std::to_string(&v - forms) + ".png", v);
         EXPECT_EQ(Cmd("--grey 2 --min-size 3 --fill 50 " + p)[1],
                   "11,17 3,4,20,30\n45,25 30,10,60,40\n")
-            << "form " << (&v - forms);
+            << p;
     }
 }
 
 // Status 2, one line on standard error naming the problem, nothing on standard output, no file.
 TEST_F(Cli, BadInputIsRefusedAndNothingIsWritten) {
-    const std::string p = Png(Squares()), out = " --out " + Path("Stredy.txt") + " ";
-    const std::string png = ReadFile(p);
+    const std::string png = ReadFile(dir_ + Png(Squares()));
     std::string corrupt = png;
     corrupt[png.size() / 2] ^= 0x55;
     const std::pair<std::string, std::string> obsahy[] = {
@@ -195,42 +193,34 @@ TEST_F(Cli, BadInputIsRefusedAndNothingIsWritten) {
         {"corrupt.png", corrupt},
         {"Stredy.txt", "old"}};
     for (const auto& [meno, obsah] : obsahy)
-        std::ofstream(Path(meno), std::ios::binary) << obsah;
-    std::filesystem::create_directory(Path("dir.png"));
-    std::filesystem::create_directory(Path("taken"));
+        std::ofstream(dir_ + meno, std::ios::binary) << obsah;
+    std::filesystem::create_directory(dir_ + "dir.png");
+    std::filesystem::create_directory(dir_ + "taken");
     Png(Blank(16385, 1, 0), "wide.png", {0, 1});
     Png(Blank(1, 16385, 0), "high.png", {0, 1});
+    // clang-format off
     std::vector<std::pair<std::string, std::string>> cases = {
-        {p + " --out", "needs a value"},
-        {p + " " + p, "more than one image"},
-        {"--json", "no image"},
-        {out + Path("missing.png"), "cannot open"},
-        {out + Path("dir.png"), "dir.png"},
-        {out + Path("text.png"), "not a PNG"},
-        {out + Path("short.png"), "not a PNG"},
-        {out + Path("half.png"), "corrupt or truncated"},
-        {out + Path("corrupt.png"), "corrupt or truncated"},
-        {out + Path("wide.png"), "16385 x 1"},
-        {out + Path("high.png"), "16384"},
-        {"--out " + Path("no/such/dir.txt") + " " + p, "cannot write"},
-        {"--out " + Path("taken") + " " + p,
-         "cannot write"}}; // the temporary file cannot replace it
-    const std::pair<std::string, std::vector<std::string>> volby[] = {
-        {"--colour", {"3"}},
-        {"--grey", {"", "8", "-1", "2x"}},
-        {"--fill", {"101", "''"}},
+        {"in.png --out", "needs a value"}, {"in.png in.png", "more than one image"}, {"--json", "no image"},
+        {"missing.png", "cannot open"}, {"dir.png", "dir.png"}, {"text.png", "not a PNG"}, {"short.png", "not a PNG"},
+        {"half.png", "corrupt or truncated"}, {"corrupt.png", "corrupt or truncated"},
+        {"wide.png", "16385 x 1"}, {"high.png", "16384"},
+        {"--out no/such/dir.txt in.png", "cannot write"},
+        {"--out taken in.png", "cannot write"}}; // the temporary file cannot replace a directory
+    const std::pair<std::string, std::vector<std::string>> volby[] = { // a missing value takes the image
+        {"--colour", {"3"}}, {"--grey", {"", "8", "-1", "2x"}}, {"--fill", {"101", "''"}},
         {"--min-size", {"65536", "99999999999999999999"}},
         {"--exclude", {"1,2,3", "1,2,3,4,5", "' 1,2,3,4'", "1,2,3,4294967296"}}};
-    for (const auto& [volba, hodnoty] : volby) // a missing value takes the image as the value
+    // clang-format on
+    for (const auto& [volba, hodnoty] : volby)
         for (const std::string& hodnota : hodnoty)
-            cases.push_back({out + volba + " " + hodnota + " " + p, volba});
+            cases.push_back({volba + " " + hodnota + " in.png", volba});
     for (const auto& [args, mentions] : cases) {
-        const auto r = Cmd(args);
+        const auto r = Cmd("--out Stredy.txt " + args);
         EXPECT_EQ(r[0] + r[1], "2") << args;
         EXPECT_EQ(r[2].find('\n'), r[2].size() - 1) << r[2];
         EXPECT_NE(r[2].find(mentions), std::string::npos) << r[2];
     }
-    EXPECT_EQ(ReadFile(Path("Stredy.txt")), "old");
+    EXPECT_EQ(ReadFile(dir_ + "Stredy.txt"), "old");
     EXPECT_EQ(Listing().size(), 10u) << "a file left behind";
 }
 
