@@ -12,8 +12,7 @@
 
 namespace {
 
-const DWORD kRegSz = 1, kRegBinary = 3, kRegDword = 4;
-const DWORD kStred1920 = 848u | (411u << 16);
+const DWORD kRegSz = 1, kRegBinary = 3, kRegDword = 4, kStred1920 = 848u | (411u << 16);
 using Data = std::pair<DWORD, std::vector<BYTE>>; // type, bytes
 
 // The one key the program uses, answering as the Win32 calls do.
@@ -27,9 +26,9 @@ struct Register {
 } g_register;
 
 Data Hodnota(DWORD typ, DWORD h) {
-    return {typ, typ == kRegBinary
-                     ? std::vector<BYTE>{BYTE(h)}
-                     : std::vector<BYTE>{BYTE(h), BYTE(h >> 8), BYTE(h >> 16), BYTE(h >> 24)}};
+    std::vector<BYTE> b = {BYTE(h), BYTE(h >> 8), BYTE(h >> 16), BYTE(h >> 24)};
+    b.resize(typ == kRegBinary ? 1 : 4);
+    return {typ, b};
 }
 
 // One row per registry value, in the order they are saved: the variable, its type, a value to
@@ -53,18 +52,12 @@ const Riadok kRiadky[] = {
 };
 // clang-format on
 
-// One column of the table.
-template <class F> auto Stlpec(F f) {
-    std::vector<decltype(f(kRiadky[0]))> v;
+// Every row's variable, or the value the row's column holds.
+std::vector<DWORD> Premenne(DWORD Riadok::*stlpec = nullptr) {
+    std::vector<DWORD> v;
     for (const Riadok& r : kRiadky)
-        v.push_back(f(r));
+        v.push_back(stlpec ? r.*stlpec : *r.premenna);
     return v;
-}
-std::vector<DWORD> Premenne() {
-    return Stlpec([](const Riadok& r) { return *r.premenna; });
-}
-std::vector<std::string> Mena() {
-    return Stlpec([](const Riadok& r) { return std::string(r.meno); });
 }
 
 class Nastavenia : public testing::Test {
@@ -73,8 +66,10 @@ class Nastavenia : public testing::Test {
         ObnovStav();
         g_register = Register();
         NastavVelkostDesktopu(1920, 1080);
-        for (const Riadok& r : kRiadky)
+        for (const Riadok& r : kRiadky) {
             ulozene_[r.meno] = Hodnota(r.typ, r.ulozena);
+            mena_.push_back(r.meno);
+        }
     }
     void TearDown() override { EXPECT_EQ(g_register.otvoreny, 0) << "key left open"; }
     void UlozVsetko() {
@@ -82,27 +77,23 @@ class Nastavenia : public testing::Test {
         g_register.existuje = true;
     }
     std::map<std::string, Data> ulozene_;
+    std::vector<std::string> mena_;
 };
 
-TEST_F(Nastavenia, FirstRunCentresAndWritesNothing) {
-    EXPECT_EQ(ReadRegistry(), 1);
+TEST_F(Nastavenia, FirstRunLoadsAndSavesEveryValue) {
+    EXPECT_EQ(ReadRegistry(), 1); // the first run centres and writes nothing
     EXPECT_EQ(g_register.cesta, "Software\\Zornavit");
     EXPECT_TRUE(g_register.existuje && g_register.hodnoty.empty());
-    EXPECT_EQ(Premenne(), Stlpec([](const Riadok& r) { return r.prvy_beh; }));
-}
-
-TEST_F(Nastavenia, LoadsEveryValue) {
+    EXPECT_EQ(Premenne(), Premenne(&Riadok::prvy_beh));
     UlozVsetko();
     sledovanie_kurzora = 0xFFFFFF00u; // a one-byte value clears the upper bytes
     EXPECT_EQ(ReadRegistry(), 1);
-    EXPECT_EQ(Premenne(), Stlpec([](const Riadok& r) { return r.ulozena; }));
-}
-
-TEST_F(Nastavenia, SavesEveryValueOnceInOrderWithItsType) {
-    for (const Riadok& r : kRiadky)
-        *r.premenna = r.ulozena | (r.typ == kRegBinary ? 0x100 : 0); // only the low byte is stored
+    EXPECT_EQ(Premenne(), Premenne(&Riadok::ulozena));
+    // Each once, in order, with its type; only the low byte of the switch.
+    g_register = Register();
+    sledovanie_kurzora = 0x101;
     EXPECT_EQ(ZapisNastavenia(RECT{100, 200, 324, 442}, 1), 1);
-    EXPECT_EQ(g_register.poradie_zapisu, Mena());
+    EXPECT_EQ(g_register.poradie_zapisu, mena_);
     EXPECT_EQ(g_register.hodnoty, ulozene_);
 }
 
@@ -111,7 +102,7 @@ TEST_F(Nastavenia, UnreadableValuesKeepTheirVariablesAndTheRestLoads) {
     g_register.hodnoty.erase("WindowPos"); // an old key is no first run: nothing is centred
     g_register.hodnoty.erase("StupneSedi");
     g_register.hodnoty["VelkostObjektu"] = {kRegBinary, {1, 2, 3, 4, 5}}; // longer than 4 bytes
-    g_register.hodnoty["percento_vyplne"] = {kRegSz, {'5', '0', 0}}; // any type of 4 bytes or less
+    g_register.hodnoty["percento_vyplne"] = {kRegSz, {'5', '0', 0}}; // any type, 4 bytes or less
     g_register.hodnoty["InfoKurzor"] = Hodnota(kRegDword, 1);        // a DWORD where a byte belongs
     EXPECT_EQ(ReadRegistry(), 0);
     EXPECT_EQ(Premenne(), (std::vector<DWORD>{0, 224u | (242u << 16), 1, 0, 20, 0x3035, 4, 1}));
@@ -120,20 +111,17 @@ TEST_F(Nastavenia, UnreadableValuesKeepTheirVariablesAndTheRestLoads) {
 TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) {
     UlozVsetko();
     g_register.otvorenie_zlyha = true;
-    EXPECT_EQ(ReadRegistry(), 0);
-    EXPECT_EQ(Premenne(), (std::vector<DWORD>{0, 0, 0, 0, 20, 70, 1, 0}));
-    EXPECT_EQ(ZapisNastavenia(RECT{10, 20, 234, 262}, 1), 0);
+    EXPECT_EQ(ReadRegistry() + ZapisNastavenia(RECT{10, 20, 234, 262}, 1), 0);
     EXPECT_EQ(g_dwWindowPos, ZbalSlova(10, 20)); // the placement is taken all the same
     EXPECT_TRUE(g_register.poradie_zapisu.empty());
     g_register.otvorenie_zlyha = false;
     g_register.zatvorenie_zlyha = true;
-    EXPECT_EQ(ReadRegistry(), 0);
+    EXPECT_EQ(ReadRegistry() + ZapisNastavenia(RECT{0, 0, 224, 242}, 1), 0);
     EXPECT_EQ(VelkostObjektu, 60u);
-    EXPECT_EQ(ZapisNastavenia(RECT{0, 0, 224, 242}, 1), 0);
     g_register = Register(); // a failed write still writes the rest
     g_register.zapis_zlyha.insert("WindowShow");
     EXPECT_EQ(ZapisNastavenia(RECT{0, 0, 224, 242}, 1), 0);
-    EXPECT_EQ(g_register.poradie_zapisu, Mena());
+    EXPECT_EQ(g_register.poradie_zapisu, mena_);
     EXPECT_EQ(g_register.hodnoty.count("WindowShow") + g_register.hodnoty.count("InfoKurzor"), 1u);
 }
 
@@ -152,11 +140,11 @@ TEST_F(Nastavenia, Placement) {
     }
     // At the close: pulled onto the desktop keeping its size (left and top first, then bottom and
     // right push a window larger than the desktop back out by the excess).
-    const std::pair<RECT, POINT> cases[] = {{{-30, 100, 194, 342}, {0, 100}},
-                                            {{1800, 100, 2024, 342}, {1920 - 224, 100}},
-                                            {{-1500, -300, -1276, -58}, {0, 0}},
-                                            {{500, 1000, 724, 1242}, {500, 1080 - 242}},
+    // clang-format off
+    const std::pair<RECT, POINT> cases[] = {{{-30, 100, 194, 342}, {0, 100}}, {{1800, 100, 2024, 342}, {1920 - 224, 100}},
+                                            {{-1500, -300, -1276, -58}, {0, 0}}, {{500, 1000, 724, 1242}, {500, 1080 - 242}},
                                             {{-10, -10, 3000, 2000}, {1920 - 3010, 1080 - 2010}}};
+    // clang-format on
     for (const auto& [okno, poloha] : cases) {
         ZapisNastavenia(okno, 1);
         EXPECT_EQ(g_dwWindowPos, ZbalSlova(poloha.x, poloha.y)) << okno.left;
@@ -170,33 +158,34 @@ TEST_F(Nastavenia, Placement) {
     EXPECT_EQ(g_register.hodnoty, ulozene_);
 }
 
-bool Zapis(const char* meno, const Data& data) {
+int Zapis(const char* meno, const Data& data) {
     g_register.poradie_zapisu.push_back(meno);
-    if (g_register.zapis_zlyha.count(meno) == 0)
-        g_register.hodnoty[meno] = data;
-    return g_register.zapis_zlyha.count(meno) == 0;
+    if (g_register.zapis_zlyha.count(meno) != 0)
+        return 0;
+    g_register.hodnoty[meno] = data;
+    return 1;
 }
 
 } // namespace
 
-// The registry wrappers over the in-memory key.
+// The registry wrappers over the in-memory key; the reads as RegQueryValueExA with a 4-byte
+// buffer: missing or longer data fails, any type is read.
 HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
     if (g_register.otvorenie_zlyha)
         return nullptr;
     g_register.cesta = cesta;
     if (vytvoreny != nullptr)
-        *vytvoreny = g_register.existuje ? 0 : 1;
+        *vytvoreny = !g_register.existuje;
     g_register.existuje = true;
     g_register.otvoreny += 1;
     return reinterpret_cast<HKEY>(&g_register);
 }
-int registry_WriteDWORD(HKEY, const char* meno, DWORD hodnota) {
-    return Zapis(meno, Hodnota(kRegDword, hodnota));
+int registry_WriteDWORD(HKEY, const char* meno, DWORD h) {
+    return Zapis(meno, Hodnota(kRegDword, h));
 }
-int registry_WriteBYTE(HKEY, const char* meno, BYTE hodnota) {
-    return Zapis(meno, Hodnota(kRegBinary, hodnota));
+int registry_WriteBYTE(HKEY, const char* meno, BYTE h) {
+    return Zapis(meno, Hodnota(kRegBinary, h));
 }
-// As RegQueryValueExA with a 4-byte buffer: missing or longer data fails, any type is read.
 int registry_ReadDWORD(HKEY, const char* meno, DWORD* ciel) {
     auto it = g_register.hodnoty.find(meno);
     if (it == g_register.hodnoty.end() || it->second.second.size() > 4)
@@ -210,6 +199,5 @@ int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* ciel) {
     return registry_ReadDWORD(kluc, meno, ciel);
 }
 int registry_CloseKey(HKEY) {
-    g_register.otvoreny -= 1;
-    return g_register.zatvorenie_zlyha ? 0 : 1;
+    return --g_register.otvoreny, !g_register.zatvorenie_zlyha;
 }
