@@ -1,9 +1,13 @@
-// The object search: the worked examples, the edge cases and the decisions of the algorithm.
+// The search subsystem: the search's worked examples, edge cases and decisions, the number files
+// byte for byte, the result arrays.
 #include "obraz.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
+#include <cstdio>
+#include <unistd.h>
 
 namespace {
 
@@ -134,6 +138,63 @@ TEST(Search, TablesFollowTheSizeFromSearchToSearch) {
     const V want[] = {{{3, 3, 1, 1, 5, 5}}, {{6, 170, 5, 150, 8, 190}}, {{265, 3, 250, 1, 280, 5}}};
     for (int i : {0, 1, 0, 2, 0, 1})
         EXPECT_EQ(Search(im[i]), want[i]) << "table " << i;
+}
+
+TEST(NumberFiles, WritersLayOutTheirBytes) {
+    const std::string p = testing::TempDir() + "zornavit-" + std::to_string(getpid()) + "-";
+    const auto P = [&](int i) { return p + std::to_string(i); };
+    const POINT c[10] = {{24, 34}, {-1, 7}, {2, -2}, {3, -3}, {4, -4},
+                         {5, -5},  {6, -6}, {7, -7}, {8, -8}, {9, -9}};
+    const DWORD farby[8] = {0, 1, 2, 3, 4, 5, 6, 0x00FFFFFF};
+    const int hodnoty[3] = {7, -2, 0};
+    // clang-format off
+    const std::pair<bool, std::string> pripady[] = {
+        {PointPoleDoTxt(P(0).c_str(), c, 2) == 1, "24,34\r\n-1,7\r\n"},
+        {PointPoleDoTxt(P(1).c_str(), c, 0) == 1, ""},
+        {PointPoleCiselDoTXT(P(2).c_str(), "w", c, 10) == 1, "{24,34}, {-1,7}, {2,-2}, {3,-3}, {4,-4}, {5,-5}, {6,-6}, {7,-7}, {8,-8}, {9,-9}, \n\n"},
+        {CislaFariebDoTXT(P(3).c_str(), "w", farby, 8) == 1, "0,  \n1,  2,  3,  4,  5,  6,  \n16777215,  \n"},
+        {PoleCiselDoTXT(P(4).c_str(), "w", hodnoty, 3) == 1, "7, -2, 0, \n"},
+        {CislaDoTXT(P(5).c_str(), "w", 42) && CislaDoTXT(P(5).c_str(), "a", -3) && CislaDoTXT(P(5).c_str(), "a", 0), "42, 0, "},
+        {CislaDoBIN(P(6).c_str(), "wb", 0x01020304) && CislaDoBIN(P(6).c_str(), "ab", -1), "\4\3\2\1"},
+        {CislaFariebDoBIN(P(7).c_str(), "wb", farby + 6, 2) == 2, std::string("\6\0\0\0\xFF\xFF\xFF\0", 8)},
+    };
+    // clang-format on
+    for (int i = 0; i < 8; i++)
+        EXPECT_EQ(std::make_pair(true, ReadFile(P(i))), pripady[i]) << i;
+    DWORD spat[4] = {9, 9, 9, 9};
+    EXPECT_EQ(CislaFariebZ_BIN(P(7).c_str(), spat, 4) * 10 +
+                  CislaFariebZ_BIN(P(7).c_str(), spat + 3, 1),
+              21);
+    EXPECT_EQ(std::vector<DWORD>(spat, spat + 4), (std::vector<DWORD>{6, 0xFFFFFF, 9, 6}));
+    EXPECT_EQ(CislaFariebZ_BIN(P(8).c_str(), spat, 4), 0);
+    // A whole file into an array with 10 spare slots; a trailing partial value is not counted.
+    std::FILE* f = std::fopen(P(8).c_str(), "wb");
+    std::fwrite("\5\0\0\0\0\0\0\x80\7\0\0\0\1", 1, 13, f);
+    std::fclose(f);
+    int n = -1;
+    const int* pole = CislaZoSuboruDoPola(P(8).c_str(), "rb", &n);
+    ASSERT_NE(pole, nullptr);
+    EXPECT_EQ(std::vector<int>(pole, pole + 13),
+              (std::vector<int>{5, INT_MIN, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(n, 3);
+    EXPECT_TRUE(CislaZoSuboruDoPola(P(9).c_str(), "rb", &n) == nullptr && n == 0);
+    for (int i = 0; i < 9; i++)
+        std::remove(P(i).c_str());
+    // Failures: a missing directory; a device that accepts the open but fails every write.
+    EXPECT_EQ(PointPoleDoTxt((p + "d/Stredy.txt").c_str(), c, 1) +
+                  PointPoleDoTxt("/dev/full", c, 1) + CislaFariebDoBIN("/dev/full", "wb", farby, 2),
+              0);
+}
+
+TEST(Allocators, ZeroFilledForTheCurrentDesktopWithAMargin) {
+    int n[3] = {};
+    NastavVelkostDesktopu(640, 480);
+    const POINT* body = AlokaciaDsktPointPola(&n[0]);
+    NastavVelkostDesktopu(800, 600);
+    const RECT* boxy = AlokaciaDsktRectPola(&n[1]);
+    const double* cisla = AlokaciaDsktDoublePola(&n[2]);
+    EXPECT_EQ(std::vector<int>(n, n + 3), (std::vector<int>{645 * 485, 805 * 605, 805 * 605}));
+    EXPECT_TRUE(body[n[0] - 1].y == 0 && boxy[n[1] - 1].bottom == 0 && cisla[n[2] - 1] == 0.0);
 }
 
 } // namespace
