@@ -12,63 +12,41 @@
 
 namespace {
 
-struct PngForm {
-    int typ = 2, hlbka = 8; // colour type 0 grey, 2 RGB, 3 palette, 4 grey+alpha, 6 RGBA; bits
-    bool prekladane = false, priehladnost = false; // Adam7, a tRNS chunk
-};
-
-// Grey types store the red channel; 16-bit samples carry a low byte of 0x80 or more (a reader
-// that rounds instead of keeping the high byte shows); alpha varies, gamma is 1.0.
-bool ZapisPng(const std::string& cesta, const Image& im, const PngForm& v) {
+// The image as a PNG of a libpng format: grey ones take the red channel, alpha varies, linear
+// (16-bit) samples get a low byte of 0xFF (a reader rounding instead of keeping the high byte
+// shows), colour-mapped ones a palette (of 2 entries: 1 bit per pixel, 16: 4 bits).
+bool ZapisPng(const std::string& cesta, const Image& im, png_uint_32 format) {
+    png_image obraz = {};
+    obraz.version = PNG_IMAGE_VERSION;
+    obraz.width = im.w, obraz.height = im.h, obraz.format = format;
     std::vector<COLORREF> paleta;
-    std::vector<std::vector<png_byte>> riadky(im.h);
+    std::vector<png_uint_16> vzorky, mapa;
     for (int i = 0; i < im.w * im.h; i++) {
-        const COLORREF c = im.px[i];
-        if (v.typ == 3 && std::find(paleta.begin(), paleta.end(), c) == paleta.end())
-            paleta.push_back(c);
-        std::vector<png_byte> s = {png_byte(c), png_byte(c >> 8), png_byte(c >> 16),
-                                   png_byte(i * 37)};
-        const int kanaly[] = {1, 0, 3, 1, 2, 0, 4}; // samples per colour type
-        if (v.typ == 3)
-            s[0] = png_byte(std::find(paleta.begin(), paleta.end(), c) - paleta.begin());
-        if (v.typ == 4)
-            s[1] = s[3];
-        for (int k = 0; k < kanaly[v.typ]; k++) {
-            riadky[i / im.w].push_back(v.typ == 3 || v.hlbka >= 8 ? s[k] : s[k] >> (8 - v.hlbka));
-            if (v.hlbka == 16)
-                riadky[i / im.w].push_back(png_byte(0x80 | i));
+        COLORREF c = im.px[i];
+        const bool nova = std::find(paleta.begin(), paleta.end(), c) == paleta.end();
+        if (format & PNG_FORMAT_FLAG_COLORMAP) {
+            vzorky.push_back(std::find(paleta.begin(), paleta.end(), c) - paleta.begin());
+            if (!nova)
+                continue;
         }
+        paleta.push_back(c);
+        const png_uint_16 s[] = {png_uint_16(c & 0xFF), png_uint_16(c >> 8 & 0xFF),
+                                 png_uint_16(c >> 16 & 0xFF), png_uint_16(i % 251)};
+        for (int k = 0; k < 4; k++)
+            if (k == 0 || (k < 3 && (format & PNG_FORMAT_FLAG_COLOR)) ||
+                (k == 3 && (format & PNG_FORMAT_FLAG_ALPHA)))
+                (format & PNG_FORMAT_FLAG_COLORMAP ? mapa : vzorky)
+                    .push_back(format & PNG_FORMAT_FLAG_LINEAR ? s[k] << 8 | 0xFF : s[k]);
     }
-    FILE* f = std::fopen(cesta.c_str(), "wb");
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop info = png_create_info_struct(png);
-    if (f == nullptr)
-        return false;
-    if (setjmp(png_jmpbuf(png)))
-        return false;
-    png_init_io(png, f);
-    png_set_IHDR(png, info, im.w, im.h, v.hlbka, v.typ, v.prekladane, 0, 0);
-    std::vector<png_color> farby;
-    for (COLORREF c : paleta)
-        farby.push_back({png_byte(c), png_byte(c >> 8), png_byte(c >> 16)});
-    const std::vector<png_byte> alfa(256, 0x40);
-    png_color_16 priehladna = {};
-    if (v.typ == 3)
-        png_set_PLTE(png, info, farby.data(), static_cast<int>(farby.size()));
-    if (v.priehladnost)
-        png_set_tRNS(png, info, alfa.data(), static_cast<int>(farby.size()), &priehladna);
-    png_set_gAMA(png, info, 1.0);
-    png_write_info(png, info);
-    png_set_packing(png);
-    png_set_interlace_handling(png);
-    std::vector<png_bytep> ukazovatele;
-    for (auto& r : riadky)
-        ukazovatele.push_back(r.data());
-    png_write_image(png, ukazovatele.data());
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &info);
-    return std::fclose(f) == 0;
+    std::vector<png_byte> bajty(vzorky.begin(), vzorky.end()), mapa8(mapa.begin(), mapa.end());
+    obraz.colormap_entries = static_cast<png_uint_32>(mapa.empty() ? 0 : paleta.size());
+    return png_image_write_to_file(&obraz, cesta.c_str(), 0,
+                                   format & PNG_FORMAT_FLAG_LINEAR ? (void*)vzorky.data()
+                                                                   : bajty.data(),
+                                   0, mapa8.data()) != 0;
 }
+
+const png_uint_32 kBit = PNG_FORMAT_GRAY | PNG_FORMAT_FLAG_COLORMAP; // colour-mapped: 1 bit for 2 colours
 
 // Two squares of band 2 and one of band 1.
 Image Squares() {
@@ -91,7 +69,8 @@ class Cli : public testing::Test {
         std::remove((vystup_ + "out").c_str());
         std::remove((vystup_ + "err").c_str());
     }
-    std::string Png(const Image& im, const std::string& name = "in.png", const PngForm& v = {}) {
+    std::string Png(const Image& im, const std::string& name = "in.png",
+                    png_uint_32 v = PNG_FORMAT_RGB) {
         EXPECT_TRUE(ZapisPng(dir_ + name, im, v));
         return name;
     }
@@ -124,7 +103,7 @@ TEST_F(Cli, OptionsReachTheSearch) {
     // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {Png(d, "d.png"), "14,14 5,5,24,24\n"},
-        {Png(d, "d1.png", {0, 1}), "14,14 5,5,24,24\n"},
+        {Png(d, "d1.png", kBit), "14,14 5,5,24,24\n"},
         {"--grey 2 --min-size 1 --fill 75 " + u, "2,1 0,0,5,3\n"},
         {"--grey=2 --min-size=1 --fill=76 " + u, ""},
         {"--grey 2 --min-size 5 " + sq, both},
@@ -133,7 +112,8 @@ TEST_F(Cli, OptionsReachTheSearch) {
         {"--grey 2 --min-size 5 --exclude 25,-100,40,1000 " + sq, "54,24 50,20,59,29\n22,34 20,30,24,39\n"},
         {"--grey 2 --exclude=-2147483648,-2147483648,2147483647,2147483647 " + sq, ""},
         {"--grey 2 --min-size 5 --exclude 30,0,20,99 " + sq, both}, // left beyond right: nothing left out
-        {"--min-size 1 --fill 100 " + Png(Blank(16384, 2, 0), "edge.png", {0, 1}), "8191,0 0,0,16383,1\n"},
+        {"--min-size 1 --fill 100 " + Png(Blank(16384, 2, 0), "wide.png", kBit), "8191,0 0,0,16383,1\n"},
+        {"--min-size 1 --fill 100 " + Png(Blank(2, 16384, 0), "high.png", kBit), "0,8191 0,0,1,16383\n"},
     };
     // clang-format on
     for (const auto& [args, out] : cases)
@@ -168,13 +148,12 @@ TEST_F(Cli, EveryPngFormGivesTheSameResult) {
     }
     Fill(rgb, 40, 20, 45, 25, 0x000000);
     Fill(rgb, 10, 35, 25, 45, 0x414040);
-    const PngForm forms[] = {{2, 8, false, false}, {2, 8, true, true},    {2, 16, false, false},
-                             {6, 8, false, false}, {6, 16, true, false},  {3, 8, false, true},
-                             {3, 8, true, true},   {0, 8, false, true},   {0, 16, true, false},
-                             {4, 8, false, false}, {4, 16, false, false}, {3, 4, false, false}};
-    for (const PngForm& v : forms) {
+    const png_uint_32 forms[] = {
+        PNG_FORMAT_RGB,  PNG_FORMAT_LINEAR_RGB, PNG_FORMAT_RGBA, PNG_FORMAT_RGBA_COLORMAP,
+        PNG_FORMAT_GRAY, PNG_FORMAT_LINEAR_Y,   PNG_FORMAT_GA,   PNG_FORMAT_RGB_COLORMAP};
+    for (png_uint_32 v : forms) {
         const std::string p =
-            Png(v.typ == 0 || v.typ == 4 ? grey : rgb, std::to_string(&v - forms) + ".png", v);
+            Png(v & PNG_FORMAT_FLAG_COLOR ? rgb : grey, std::to_string(v) + ".png", v);
         EXPECT_EQ(Cmd("--grey 2 --min-size 3 --fill 50 " + p)[1],
                   "11,17 3,4,20,30\n45,25 30,10,60,40\n")
             << p;
@@ -196,8 +175,8 @@ TEST_F(Cli, BadInputIsRefusedAndNothingIsWritten) {
         std::ofstream(dir_ + meno, std::ios::binary) << obsah;
     std::filesystem::create_directory(dir_ + "dir.png");
     std::filesystem::create_directory(dir_ + "taken");
-    Png(Blank(16385, 1, 0), "wide.png", {0, 1});
-    Png(Blank(1, 16385, 0), "high.png", {0, 1});
+    Png(Blank(16385, 1, 0), "wide.png", kBit);
+    Png(Blank(1, 16385, 0), "high.png", kBit);
     // clang-format off
     std::vector<std::pair<std::string, std::string>> cases = {
         {"in.png --out", "needs a value"}, {"in.png in.png", "more than one image"}, {"--json", "no image"},
