@@ -46,14 +46,12 @@ bool ZapisPng(const std::string& cesta, const Image& im, png_uint_32 format) {
                                    0, mapa8.data()) != 0;
 }
 
-const png_uint_32 kBit = PNG_FORMAT_GRAY | PNG_FORMAT_FLAG_COLORMAP; // colour-mapped: 1 bit for 2 colours
+const png_uint_32 kBit =
+    PNG_FORMAT_GRAY | PNG_FORMAT_FLAG_COLORMAP; // colour-mapped: 1 bit for 2 colours
 
 // Two squares of band 2 and one of band 1.
-Image Squares() {
-    Image im = Boxes(100, 100, {{20, 30, 29, 39}, {50, 20, 59, 29}});
-    Fill(im, 70, 60, 79, 69, 0x3F3F3F);
-    return im;
-}
+const Image kSquares =
+    Boxes(100, 100, {{20, 30, 29, 39}, {50, 20, 59, 29}, {70, 60, 79, 69, 0x3F3F3F}});
 
 // Each test runs the finder in a scratch directory of its own.
 class Cli : public testing::Test {
@@ -95,10 +93,9 @@ class Cli : public testing::Test {
 
 TEST_F(Cli, OptionsReachTheSearch) {
     const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png"),
-                      sq = Png(Squares(), "sq.png");
-    Image d = Blank(60, 60); // band 0 at the defaults: min size 20, fill 70
-    Fill(d, 5, 5, 24, 24, 0x1F1F1F);
-    Fill(d, 30, 30, 48, 48, 0x000000);
+                      sq = Png(kSquares, "sq.png");
+    const Image d =
+        Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}); // band 0 at the defaults
     const std::string both = "54,24 50,20,59,29\n24,34 20,30,29,39\n";
     // clang-format off
     const std::pair<std::string, std::string> cases[] = {
@@ -125,7 +122,7 @@ TEST_F(Cli, OptionsReachTheSearch) {
 
 TEST_F(Cli, JsonAndCentreFile) {
     EXPECT_EQ(
-        Cmd("--grey 2 --min-size 5 --json --out Stredy.txt " + Png(Squares()))[1],
+        Cmd("--grey 2 --min-size 5 --json --out Stredy.txt " + Png(kSquares))[1],
         "[\n  {\"x\": 54, \"y\": 24, \"left\": 50, \"top\": 20, \"right\": 59, \"bottom\": 29},\n"
         "  {\"x\": 24, \"y\": 34, \"left\": 20, \"top\": 30, \"right\": 29, \"bottom\": 39}\n]\n");
     EXPECT_EQ(ReadFile(dir_ + "Stredy.txt"), "54,24\r\n24,34\r\n");
@@ -141,13 +138,13 @@ TEST_F(Cli, JsonAndCentreFile) {
 
 // Grey forms hold the red channel only: they get pure greys, the others colours and an off-grey.
 TEST_F(Cli, EveryPngFormGivesTheSameResult) {
-    Image rgb = Blank(64, 48, 0xD8E9EC), grey = Blank(64, 48, 0xC8C8C8);
-    for (Image* im : {&rgb, &grey}) {
-        Fill(*im, 3, 4, 20, 30, 0x404040);
-        Fill(*im, 30, 10, 60, 40, 0x5F5F5F);
-    }
-    Fill(rgb, 40, 20, 45, 25, 0x000000);
-    Fill(rgb, 10, 35, 25, 45, 0x414040);
+    const Image grey = Boxes(64, 48, {{3, 4, 20, 30}, {30, 10, 60, 40, 0x5F5F5F}}, 0xC8C8C8);
+    const Image rgb = Boxes(64, 48,
+                            {{3, 4, 20, 30},
+                             {30, 10, 60, 40, 0x5F5F5F},
+                             {40, 20, 45, 25, 0},
+                             {10, 35, 25, 45, 0x414040}},
+                            0xD8E9EC);
     const png_uint_32 forms[] = {
         PNG_FORMAT_RGB,  PNG_FORMAT_LINEAR_RGB, PNG_FORMAT_RGBA, PNG_FORMAT_RGBA_COLORMAP,
         PNG_FORMAT_GRAY, PNG_FORMAT_LINEAR_Y,   PNG_FORMAT_GA,   PNG_FORMAT_RGB_COLORMAP};
@@ -162,7 +159,7 @@ TEST_F(Cli, EveryPngFormGivesTheSameResult) {
 
 // Status 2, one line on standard error naming the problem, nothing on standard output, no file.
 TEST_F(Cli, BadInputIsRefusedAndNothingIsWritten) {
-    const std::string png = ReadFile(dir_ + Png(Squares()));
+    const std::string png = ReadFile(dir_ + Png(kSquares));
     std::string corrupt = png;
     corrupt[png.size() / 2] ^= 0x55;
     const std::pair<std::string, std::string> obsahy[] = {

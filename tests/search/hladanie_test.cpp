@@ -13,28 +13,18 @@ namespace {
 
 // Radius 10 around (50, 40), and a right triangle with legs of 20 at (10, 10).
 Image Disc(bool triangle) {
-    Image im = Blank(100, 100);
+    std::vector<std::vector<int>> rows;
     for (int y = -10; y < (triangle ? 10 : 11); ++y) {
         const int r = static_cast<int>(std::sqrt(100.0 - y * y));
-        triangle ? Fill(im, 10, 20 + y, 20 + y, 20 + y) : Fill(im, 50 - r, 40 + y, 50 + r, 40 + y);
+        rows.push_back(triangle ? std::vector<int>{10, 20 + y, 20 + y, 20 + y}
+                                : std::vector<int>{50 - r, 40 + y, 50 + r, 40 + y});
     }
-    return im;
+    return Boxes(100, 100, rows);
 }
 
 // Band 1 and, inside a band-2 square, one pixel of another colour.
-Image Greys(COLORREF odd) {
-    Image im = Boxes(50, 50, {{30, 30, 39, 39}});
-    Fill(im, 10, 10, 19, 19, 0x3F3F3F);
-    Fill(im, 35, 35, 35, 35, odd);
-    return im;
-}
-
-// A background of band 4 with a band-0 square and a white one.
-Image BandEnds() {
-    Image im = Blank(30, 30, 0x808080);
-    Fill(im, 2, 2, 6, 6, 0x050505);
-    Fill(im, 20, 20, 24, 24, 0xFFFFFF);
-    return im;
+Image Greys(int odd) {
+    return Boxes(50, 50, {{30, 30, 39, 39}, {10, 10, 19, 19, 0x3F3F3F}, {35, 35, 35, 35, odd}});
 }
 
 struct Case {
@@ -81,10 +71,10 @@ TEST(Search, ExamplesAndEdgeCases) {
         {"band 1", Greys(0x404040), 5, 70, {{14, 14, 10, 10, 19, 19}}, kNoWindow, 1},
         {"off-grey pixel left out", Greys(0x414040), 5, 99, {{34, 34, 30, 30, 39, 39}}},
         {"off-grey pixel costs the full fill", Greys(0x414040), 5, 100, {}},
-        {"a top byte is no grey", Greys(0x01404040), 5, 100, {}},
-        {"setting 8 is band 0", BandEnds(), 1, 0, {{4, 4, 2, 2, 6, 6}}, kNoWindow, 8},
-        {"largest setting is band 7", BandEnds(), 1, 0, {{22, 22, 20, 20, 24, 24}}, kNoWindow, 0xFFFFFFFFu},
-        {"band 4 starts at 128", BandEnds(), 1, 0, {{14, 14, 0, 0, 29, 29}}, kNoWindow, 4},
+        {"a top byte is no grey", Greys(0x1404040), 5, 100, {}},
+        {"setting 8 is band 0", Boxes(30, 30, {{2, 2, 6, 6, 0x050505}, {20, 20, 24, 24, 0xFFFFFF}}, 0x808080), 1, 0, {{4, 4, 2, 2, 6, 6}}, kNoWindow, 8},
+        {"largest setting is band 7", Boxes(30, 30, {{2, 2, 6, 6, 0x050505}, {20, 20, 24, 24, 0xFFFFFF}}, 0x808080), 1, 0, {{22, 22, 20, 20, 24, 24}}, kNoWindow, 0xFFFFFFFFu},
+        {"band 4 starts at 128", Boxes(30, 30, {{2, 2, 6, 6, 0x050505}, {20, 20, 24, 24, 0xFFFFFF}}, 0x808080), 1, 0, {{14, 14, 0, 0, 29, 29}}, kNoWindow, 4},
         {"gap closes the object", Art("###....|###....|.......|....###|....###|###...."), 1, 0, {{1, 0, 0, 0, 2, 1}, {5, 3, 4, 3, 6, 4}}},
         {"runs beside the range wait", Art("##....|##..##|##..##|....##"), 1, 0, {{0, 1, 0, 0, 1, 2}, {4, 2, 4, 1, 5, 3}}},
         {"diagonal touch", Art("##....|##....|..##..|..##.."), 1, 0, {{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}},

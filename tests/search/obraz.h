@@ -21,17 +21,13 @@ inline Image Blank(int w, int h, COLORREF c = 0xFFFFFF) {
     return Image{w, h, std::vector<COLORREF>(static_cast<size_t>(w) * h, c)};
 }
 
-inline void Fill(Image& im, int l, int t, int r, int b, COLORREF c = 0x404040) {
-    for (int y = t; y <= b; ++y)
-        for (int x = l; x <= r; ++x)
-            im.px[static_cast<size_t>(y) * im.w + x] = c;
-}
-
-// A w x h white table with boxes (left, top, right, bottom) of grey 64.
-inline Image Boxes(int w, int h, std::vector<std::array<int, 4>> boxes) {
-    Image im = Blank(w, h);
+// Boxes (left, top, right, bottom, colour: grey 64 if none) drawn in turn over a background.
+inline Image Boxes(int w, int h, std::vector<std::vector<int>> boxes, COLORREF c = 0xFFFFFF) {
+    Image im = Blank(w, h, c);
     for (const auto& b : boxes)
-        Fill(im, b[0], b[1], b[2], b[3]);
+        for (int y = b[1]; y <= b[3]; ++y)
+            for (int x = b[0]; x <= b[2]; ++x)
+                im.px[static_cast<size_t>(y) * w + x] = b.size() > 4 ? b[4] : 0x404040;
     return im;
 }
 
@@ -41,7 +37,7 @@ inline Image Art(const std::string& art) {
     Image im = Blank(w, static_cast<int>(art.size() + 1) / (w + 1));
     for (size_t i = 0; i < art.size(); ++i)
         if (art[i] == '#')
-            Fill(im, i % (w + 1), i / (w + 1), i % (w + 1), i / (w + 1));
+            im.px[i / (w + 1) * w + i % (w + 1)] = 0x404040;
     return im;
 }
 
