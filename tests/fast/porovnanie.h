@@ -15,11 +15,6 @@ struct Obrazovka {
     int sirka, vyska, krok;
     std::vector<COLORREF> farby;
 };
-struct Nastavenie {
-    RECT okno;
-    unsigned pasmo;
-    int minVelkost, percento, kapacita;
-};
 
 // Everything random comes from the seeded generator, or from the fuzzer's bytes while there are
 // any (then 0, so every draw ends at its smallest value).
@@ -108,23 +103,6 @@ inline RECT NahodneOkno(const Obrazovka& o, bool slova) {
     return okna[slova ? 1 : std::max(0, N(-1, 5))];
 }
 
-// Both searches give the same count and entries, and neither writes past the capacity.
-inline bool Zhoda(const Obrazovka& o, const Nastavenie& n) {
-    std::vector<POINT> s[2];
-    std::vector<RECT> b[2];
-    int pocet[2];
-    for (int k = 0; k < 2; k++) {
-        s[k].assign(n.kapacita + 3, POINT{0x5A5A5A5A, -7});
-        b[k].assign(n.kapacita + 3, RECT{-3, 3, -3, 3});
-        pocet[k] = (k ? HladajObjekty : HladajObjektyDoslovne)(
-            o.farby.data(), o.krok, o.sirka, o.vyska, n.okno, n.pasmo, n.minVelkost, n.percento,
-            s[k].data(), b[k].data(), n.kapacita);
-    }
-    return pocet[0] == pocet[1] && !memcmp(s[0].data(), s[1].data(), s[0].size() * sizeof(POINT)) &&
-           !memcmp(b[0].data(), b[1].data(), b[0].size() * sizeof(RECT)) &&
-           s[1][n.kapacita].x == 0x5A5A5A5A;
-}
-
 // Screens of each kind: seeds, how many, the largest width and height, the smallest side, noise
 // density in tenths (0: shapes), windows and widths about the 64-pixel words of the rows' masks.
 struct Druh {
@@ -142,16 +120,26 @@ inline const Druh kDruhy[] = {
 // clang-format on
 
 // One screen of kind d with its settings, searched under two windows (the tables reused at the same
-// size); false at the first difference.
+// size): both searches give the same count and entries, neither writes past the capacity.
 inline bool ZhodaNaNahodnej(const Druh& d) {
     const int sirky[] = {63, 64, 65, 127, 128, 129, 192};
     const int sirka = d.slova ? sirky[N(0, 6)] : N(d.najmenej, d.sirka);
     const unsigned pasmo = N(0, 9) < 8 ? N(0, 7) : N(0, 1) ? N(8, 40) : 0xFFFFFFF8u + N(0, 7);
-    Nastavenie n = {{}, pasmo, N(0, d.sumDo ? 4 : 15), N(0, 100), N(0, 5) ? 1000 : N(0, 3)};
+    const int velkost = N(0, d.sumDo ? 4 : 15), percento = N(0, 100),
+              kapacita = N(0, 5) ? 1000 : N(0, 3);
     const Obrazovka o = NahodnaObrazovka(sirka, N(d.najmenej, d.vyska), pasmo, N(d.sumOd, d.sumDo));
-    for (int i = 0; i < 2; i++) {
-        n.okno = NahodneOkno(o, d.slova);
-        if (!Zhoda(o, n))
+    for (int okno = 0; okno < 2; okno++) {
+        const RECT r = NahodneOkno(o, d.slova);
+        std::vector<POINT> s[2] = {std::vector<POINT>(kapacita + 3, POINT{0x5A5A5A5A, -7}), {}};
+        std::vector<RECT> b[2] = {std::vector<RECT>(kapacita + 3, RECT{-3, 3, -3, 3}), {}};
+        s[1] = s[0], b[1] = b[0];
+        const int d0 = HladajObjektyDoslovne(o.farby.data(), o.krok, sirka, o.vyska, r, pasmo,
+                                             velkost, percento, s[0].data(), b[0].data(), kapacita);
+        if (d0 != HladajObjekty(o.farby.data(), o.krok, sirka, o.vyska, r, pasmo, velkost, percento,
+                                s[1].data(), b[1].data(), kapacita) ||
+            memcmp(s[0].data(), s[1].data(), s[0].size() * sizeof(POINT)) != 0 ||
+            memcmp(b[0].data(), b[1].data(), b[0].size() * sizeof(RECT)) != 0 ||
+            s[1][kapacita].x != 0x5A5A5A5A)
             return false;
     }
     return true;
