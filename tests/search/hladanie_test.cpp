@@ -122,14 +122,6 @@ TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
     EXPECT_EQ(HladajObjekty(px, 100, 0, 20, kNoWindow, 2, 1, 0, c, b, 4), 0);
 }
 
-TEST(Search, TablesFollowTheSizeFromSearchToSearch) {
-    const Image im[] = {Boxes(20, 10, {{1, 1, 5, 5}}), Boxes(20, 200, {{5, 150, 8, 190}}),
-                        Boxes(300, 10, {{250, 1, 280, 5}})};
-    const V want[] = {{{3, 3, 1, 1, 5, 5}}, {{6, 170, 5, 150, 8, 190}}, {{265, 3, 250, 1, 280, 5}}};
-    for (int i : {0, 1, 0, 2, 0, 1})
-        EXPECT_EQ(Search(im[i]), want[i]) << "table " << i;
-}
-
 TEST(NumberFiles, WritersLayOutTheirBytes) {
     const std::string p = testing::TempDir() + "zornavit-" + std::to_string(getpid()) + "-";
     const auto P = [&](int i) { return p + std::to_string(i); };
