@@ -79,18 +79,14 @@ TEST_F(Klavesy, LeftAndRightOnEachRow) {
 
 // Three rows without results, four with; a row loaded out of range goes back to the first.
 TEST_F(Klavesy, UpAndDownWrapOverTheRowsOffered) {
-    const struct {
-        int objekty;
-        DWORD od;
-        bool hore;
-        DWORD po;
-    } kroky[] = {{0, 1, true, 3},  {0, 3, false, 1}, {2, 3, false, 4},
-                 {2, 4, false, 1}, {2, 1, true, 4},  {0, 9, false, 1}};
+    // objects found, row before, UP (1) or DOWN (0), row after
+    const int kroky[][4] = {{0, 1, 1, 3}, {0, 3, 0, 1}, {2, 3, 0, 4},
+                            {2, 4, 0, 1}, {2, 1, 1, 4}, {0, 9, 0, 1}};
     for (const auto& k : kroky) {
-        PocetObjektov = k.objekty;
-        volba = k.od;
-        k.hore ? KlavesHore() : KlavesDole();
-        EXPECT_EQ(volba, k.po) << k.od << (k.hore ? " up" : " down") << " with " << k.objekty;
+        PocetObjektov = k[0];
+        volba = k[1];
+        k[2] ? KlavesHore() : KlavesDole();
+        EXPECT_EQ(volba, DWORD(k[3])) << k[1] << (k[2] ? " up" : " down") << " with " << k[0];
     }
 }
 
