@@ -108,6 +108,11 @@ TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) { // unreadable values k
     std::vector<DWORD> cakane = Premenne(&Riadok::ulozena);
     cakane[0] = cakane[3] = 0, cakane[4] = 20, cakane[5] = 0x3035, cakane[7] = 1;
     EXPECT_EQ(Premenne(), cakane);
+    for (const Riadok& r : kRiadky) { // each value's own failure is reported
+        UlozVsetko();
+        g_register.hodnoty.erase(r.meno);
+        EXPECT_EQ(ReadRegistry(), 0) << r.meno;
+    }
     // A key that cannot be opened or closed, a value that cannot be written: reported, the rest
     // goes on.
     UlozVsetko();
@@ -131,10 +136,10 @@ TEST_F(Nastavenia, Placement) {
     EXPECT_EQ(ZbalSlova(0x12345, 0x10001), 0x2345u | (1u << 16));
     // Signed division truncating toward zero: a screen smaller than the window centres
     // "negatively".
-    EXPECT_EQ(StredovaPoloha(100, 100), ZbalSlova(50 - 112, 50 - 129));
+    EXPECT_EQ(StredovaPoloha(101, 101), ZbalSlova(50 - 112, 50 - 129));
     // Saved on a wider screen or a taller one opens centred; partly visible stays.
     UlozVsetko();
-    for (DWORD x : {1920u, 100u, 1919u}) {
+    for (DWORD x : {1920u, 0xFFF0u, 100u, 1919u}) { // unpacked unsigned: 0xFFF0 is no -16
         g_register.hodnoty["WindowPos"] = Hodnota(kRegDword, ZbalSlova(x, x == 100 ? 1080 : 1079));
         ReadRegistry();
         EXPECT_EQ(g_dwWindowPos, x == 1919 ? ZbalSlova(1919, 1079) : kStred1920) << x;
@@ -142,7 +147,7 @@ TEST_F(Nastavenia, Placement) {
     // At the close: pulled onto the desktop keeping its size (left and top first, then bottom and
     // right push a window larger than the desktop back out by the excess).
     // clang-format off
-    const std::pair<RECT, POINT> cases[] = {{{-30, 100, 194, 342}, {0, 100}}, {{1800, 100, 2024, 342}, {1920 - 224, 100}},
+    const std::pair<RECT, POINT> cases[] = {{{-30, 100, 194, 342}, {0, 100}}, {{1697, 100, 1921, 342}, {1920 - 224, 100}},
                                             {{-1500, -300, -1276, -58}, {0, 0}}, {{500, 1000, 724, 1242}, {500, 1080 - 242}},
                                             {{-10, -10, 3000, 2000}, {1920 - 3010, 1080 - 2010}}};
     // clang-format on
