@@ -119,28 +119,35 @@ inline const Druh kDruhy[] = {
 };
 // clang-format on
 
-// One screen of kind d with its settings, searched under two windows (the tables reused at the same
-// size): both searches give the same count and entries, neither writes past the capacity.
+// Both searches give the same count and entries, and neither writes past the capacity.
+inline bool Zhoda(const Obrazovka& o, RECT r, unsigned pasmo, int velkost, int percento,
+                  int kapacita) {
+    std::vector<POINT> s[2] = {std::vector<POINT>(kapacita + 3, POINT{0x5A5A5A5A, -7}), {}};
+    std::vector<RECT> b[2] = {std::vector<RECT>(kapacita + 3, RECT{-3, 3, -3, 3}), {}};
+    s[1] = s[0], b[1] = b[0];
+    return HladajObjektyDoslovne(o.farby.data(), o.krok, o.sirka, o.vyska, r, pasmo, velkost,
+                                 percento, s[0].data(), b[0].data(), kapacita) ==
+               HladajObjekty(o.farby.data(), o.krok, o.sirka, o.vyska, r, pasmo, velkost, percento,
+                             s[1].data(), b[1].data(), kapacita) &&
+           !memcmp(s[0].data(), s[1].data(), s[0].size() * sizeof(POINT)) &&
+           !memcmp(b[0].data(), b[1].data(), b[0].size() * sizeof(RECT)) &&
+           s[1][kapacita].x == 0x5A5A5A5A;
+}
+
+// A band setting: mostly 0 to 7, sometimes above (taken modulo 8).
+inline unsigned NahodnePasmo() {
+    return N(0, 9) < 8 ? N(0, 7) : N(0, 1) ? N(8, 40) : 0xFFFFFFF8u + N(0, 7);
+}
+
+// One screen of kind d with its settings, searched under two windows (the tables reused at the
+// same size); false at the first difference.
 inline bool ZhodaNaNahodnej(const Druh& d) {
     const int sirky[] = {63, 64, 65, 127, 128, 129, 192};
     const int sirka = d.slova ? sirky[N(0, 6)] : N(d.najmenej, d.sirka);
-    const unsigned pasmo = N(0, 9) < 8 ? N(0, 7) : N(0, 1) ? N(8, 40) : 0xFFFFFFF8u + N(0, 7);
+    const unsigned pasmo = NahodnePasmo();
     const int velkost = N(0, d.sumDo ? 4 : 15), percento = N(0, 100),
               kapacita = N(0, 5) ? 1000 : N(0, 3);
     const Obrazovka o = NahodnaObrazovka(sirka, N(d.najmenej, d.vyska), pasmo, N(d.sumOd, d.sumDo));
-    for (int okno = 0; okno < 2; okno++) {
-        const RECT r = NahodneOkno(o, d.slova);
-        std::vector<POINT> s[2] = {std::vector<POINT>(kapacita + 3, POINT{0x5A5A5A5A, -7}), {}};
-        std::vector<RECT> b[2] = {std::vector<RECT>(kapacita + 3, RECT{-3, 3, -3, 3}), {}};
-        s[1] = s[0], b[1] = b[0];
-        const int d0 = HladajObjektyDoslovne(o.farby.data(), o.krok, sirka, o.vyska, r, pasmo,
-                                             velkost, percento, s[0].data(), b[0].data(), kapacita);
-        if (d0 != HladajObjekty(o.farby.data(), o.krok, sirka, o.vyska, r, pasmo, velkost, percento,
-                                s[1].data(), b[1].data(), kapacita) ||
-            memcmp(s[0].data(), s[1].data(), s[0].size() * sizeof(POINT)) != 0 ||
-            memcmp(b[0].data(), b[1].data(), b[0].size() * sizeof(RECT)) != 0 ||
-            s[1][kapacita].x != 0x5A5A5A5A)
-            return false;
-    }
-    return true;
+    return Zhoda(o, NahodneOkno(o, d.slova), pasmo, velkost, percento, kapacita) &&
+           Zhoda(o, NahodneOkno(o, d.slova), pasmo, velkost, percento, kapacita);
 }
