@@ -49,6 +49,7 @@ const Riadok kRiadky[] = {
     {"percento_vyplne", kRegDword, &percento_vyplne, 0, 70},
     {"Volba", kRegDword, &volba, 4, 1},
     {"InfoKurzor", kRegBinary, &sledovanie_kurzora, 1, 0},
+    {"Spajanie", kRegDword, &spajanie, 8, 0},
 };
 // clang-format on
 
@@ -104,9 +105,10 @@ TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) { // unreadable values k
     g_register.hodnoty["VelkostObjektu"] = {kRegBinary, {1, 2, 3, 4, 5}}; // longer than 4 bytes
     g_register.hodnoty["percento_vyplne"] = {kRegSz, {'5', '0', 0}}; // any type, 4 bytes or less
     g_register.hodnoty["InfoKurzor"] = Hodnota(kRegDword, 1);        // a DWORD where a byte belongs
+    g_register.hodnoty["Spajanie"] = Hodnota(kRegDword, 5);          // an unknown grouping: by rows
     EXPECT_EQ(ReadRegistry(), 0);
     std::vector<DWORD> cakane = Premenne(&Riadok::ulozena);
-    cakane[0] = cakane[3] = 0, cakane[4] = 20, cakane[5] = 0x3035, cakane[7] = 1;
+    cakane[0] = cakane[3] = cakane[8] = 0, cakane[4] = 20, cakane[5] = 0x3035, cakane[7] = 1;
     EXPECT_EQ(Premenne(), cakane);
     for (const Riadok& r : kRiadky) { // each value's own failure is reported
         UlozVsetko();

@@ -85,6 +85,12 @@ TEST_F(Cli, OptionsReachTheSearch) {
     const Image d =
         Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}); // band 0 at the defaults
     const std::string both = "54,24 50,20,59,29\n24,34 20,30,29,39\n";
+    // Buttons with a border in a panel of their grey; two squares meeting at a corner.
+    const std::string b =
+        Png(Art("#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|"
+                "#.....#.....#|#############"),
+            "b.png");
+    const std::string dg = Png(Art("##..|##..|..##|..##"), "dg.png");
     // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {Png(d, "d.png"), "14,14 5,5,24,24\n"},
@@ -97,6 +103,10 @@ TEST_F(Cli, OptionsReachTheSearch) {
         {"--grey 2 --min-size 5 --exclude 25,-100,40,1000 " + sq, "54,24 50,20,59,29\n22,34 20,30,24,39\n"},
         {"--grey 2 --exclude=-2147483648,-2147483648,2147483647,2147483647 " + sq, ""},
         {"--grey 2 --min-size 5 --exclude 30,0,20,99 " + sq, both}, // left beyond right: nothing left out
+        {"--grey 2 --min-size 3 --fill 50 " + b, "6,3 0,0,12,6\n"},
+        {"--grey 2 --min-size 3 --fill 50 --connectivity 4 " + b, "3,3 2,2,4,4\n9,3 8,2,10,4\n"},
+        {"--grey 2 --min-size 2 --fill 50 --connectivity=8 " + dg, "1,1 0,0,3,3\n"},
+        {"--grey 2 --min-size 2 --fill 50 --connectivity rows " + dg, "0,0 0,0,1,1\n2,2 2,2,3,3\n"},
         {"--min-size 1 --fill 100 " + Png(Blank(16384, 2, 0), "wide.png", kBit), "8191,0 0,0,16383,1\n"},
         {"--min-size 1 --fill 100 " + Png(Blank(2, 16384, 0), "high.png", kBit), "0,8191 0,0,1,16383\n"},
     };
@@ -173,7 +183,8 @@ TEST_F(Cli, BadInputIsRefusedAndNothingIsWritten) {
     const std::pair<std::string, std::vector<std::string>> volby[] = { // a missing value takes the image
         {"--colour", {"3"}}, {"--grey", {"", "8", "-1", "2x"}}, {"--fill", {"101", "''"}},
         {"--min-size", {"65536", "99999999999999999999"}},
-        {"--exclude", {"1,2,3", "1,2,3,4,5", "' 1,2,3,4'", "1,2,3,4294967296"}}};
+        {"--exclude", {"1,2,3", "1,2,3,4,5", "' 1,2,3,4'", "1,2,3,4294967296"}},
+        {"--connectivity", {"6", "Rows", "''"}}};
     // clang-format on
     for (const auto& [volba, hodnoty] : volby)
         for (const std::string& hodnota : hodnoty)

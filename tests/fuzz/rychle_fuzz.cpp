@@ -1,6 +1,6 @@
 // libFuzzer target: the fast search and the plain one must agree on every small screen the bytes
-// describe: the settings first, then four pixels a byte from a palette of white, a band grey and
-// two colours near it or of other bands.
+// describe: the settings and the grouping first (5: any other value groups by rows), then four
+// pixels a byte from a palette of white, a band grey and two colours near it or of other bands.
 #include "tests/fast/porovnanie.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -8,6 +8,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g_zostava = size;
     const unsigned pasmo = NahodnePasmo();
     const int velkost = N(0, 15), percento = N(0, 100), kapacita = N(0, 3) ? 64 : N(0, 3);
+    const int spajania[] = {0, 4, 8, 5}, spajanie = spajania[N(0, 3)];
     Obrazovka o = {N(1, 48), N(1, 48), 0, {}};
     o.krok = o.sirka + N(0, 2);
     const COLORREF paleta[] = {0xFFFFFF, Seda(pasmo), Farba(pasmo), Farba(pasmo)};
@@ -15,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     o.farby.assign(static_cast<size_t>(o.krok) * o.vyska, paleta[1]); // the stride's spare columns
     for (int i = 0, bajt = 0; i < o.sirka * o.vyska; i++, bajt >>= 2)
         o.farby[i / o.sirka * o.krok + i % o.sirka] = paleta[(i % 4 ? bajt : bajt = N(0, 255)) & 3];
-    if (!Zhoda(o, okno, pasmo, velkost, percento, kapacita))
+    if (!Zhoda(o, okno, pasmo, velkost, percento, kapacita, {spajanie}))
         __builtin_trap();
     return 0;
 }

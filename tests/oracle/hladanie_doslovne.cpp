@@ -123,11 +123,58 @@ bool JeSedaVPasme(COLORREF farba, unsigned stupen_sedi) {
     return false;
 }
 
+// The size and fill test in double precision; a kept object's centre and box are recorded.
+int Zapis(const Objekt& o, int min_velkost, int percento_vyplne, POINT* stred, RECT* box) {
+    const double w = o.pravy - o.lavy + 1.0, h = o.dole - o.hore + 1.0;
+    if (w < min_velkost || h < min_velkost || o.pocet < percento_vyplne * w * h / 100.0)
+        return 0;
+    *stred = POINT{(o.lavy + o.pravy) / 2, (o.hore + o.dole) / 2};
+    *box = RECT{o.lavy, o.hore, o.pravy, o.dole};
+    return 1;
+}
+
+// The touching groupings' reference: a plain flood fill from each grey pixel not yet taken, in
+// reading order, over the side neighbours and, for 8, the corner ones.
+int HladajZaplavenim(const std::vector<POINT>& body, int sirka, int vyska, int min_velkost,
+                     int percento_vyplne, int spajanie, POINT* stredy, RECT* boxy, int kapacita) {
+    std::vector<char> sede(static_cast<size_t>(sirka) * vyska);
+    for (const POINT& p : body)
+        sede[p.y * sirka + p.x] = 1;
+    std::vector<POINT> zasobnik;
+    int k = 0;
+    for (int i = 0; i < sirka * vyska && k < kapacita; ++i) {
+        if (!sede[i])
+            continue;
+        Objekt o = {OTVORENY, i / sirka, i / sirka, 0, 0, i % sirka, i % sirka, 0};
+        sede[i] = 0;
+        zasobnik.push_back(POINT{i % sirka, i / sirka});
+        while (!zasobnik.empty()) {
+            const POINT p = zasobnik.back();
+            zasobnik.pop_back();
+            ++o.pocet;
+            o.lavy = std::min(o.lavy, static_cast<int>(p.x)),
+            o.pravy = std::max(o.pravy, static_cast<int>(p.x));
+            o.dole = std::max(o.dole, static_cast<int>(p.y));
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int x = p.x + dx, y = p.y + dy;
+                    if ((dx != 0 && dy != 0 && spajanie != 8) || x < 0 || y < 0 || x >= sirka ||
+                        y >= vyska || !sede[y * sirka + x])
+                        continue;
+                    sede[y * sirka + x] = 0;
+                    zasobnik.push_back(POINT{x, y});
+                }
+        }
+        k += Zapis(o, min_velkost, percento_vyplne, stredy + k, boxy + k);
+    }
+    return k;
+}
+
 } // namespace
 
 int HladajObjektyDoslovne(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
-                          unsigned stupen_sedi, int min_velkost, int percento_vyplne, POINT* stredy,
-                          RECT* boxy, int kapacita) {
+                          unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
+                          POINT* stredy, RECT* boxy, int kapacita) {
     if (sirka <= 0 || vyska <= 0)
         return 0;
     if (farby == nullptr || krok < sirka || (vyska + 5.0) * (sirka + 5.0) > INT_MAX)
@@ -138,6 +185,9 @@ int HladajObjektyDoslovne(const COLORREF* farby, int krok, int sirka, int vyska,
             if (!(okno.left <= x && x <= okno.right && okno.top <= y && y <= okno.bottom) &&
                 JeSedaVPasme(farby[static_cast<size_t>(y) * krok + x], stupen_sedi))
                 p.push_back(POINT{x, y});
+    if (spajanie == 4 || spajanie == 8)
+        return HladajZaplavenim(p, sirka, vyska, min_velkost, percento_vyplne, spajanie, stredy,
+                                boxy, kapacita);
     std::vector<Rozsah> rozsahy(static_cast<size_t>(vyska) + 5, Rozsah{-1, -1});
     int k = 0;
     while (k < kapacita) {
@@ -146,11 +196,7 @@ int HladajObjektyDoslovne(const COLORREF* farby, int krok, int sirka, int vyska,
             break;
         UzatvaraciPrechod(p, rozsahy, o);
         std::fill(rozsahy.begin() + o.hore, rozsahy.begin() + o.dole + 1, Rozsah{-1, -1});
-        const double w = o.pravy - o.lavy + 1.0, h = o.dole - o.hore + 1.0;
-        if (w >= min_velkost && h >= min_velkost && o.pocet >= percento_vyplne * w * h / 100.0) {
-            stredy[k] = POINT{(o.lavy + o.pravy) / 2, (o.hore + o.dole) / 2};
-            boxy[k++] = RECT{o.lavy, o.hore, o.pravy, o.dole};
-        }
+        k += Zapis(o, min_velkost, percento_vyplne, stredy + k, boxy + k);
     }
     return k;
 }

@@ -110,16 +110,19 @@ TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
     const Image im =
         Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
     const COLORREF* px = im.px.data();
-    EXPECT_EQ(HladajObjekty(Blank(30, 30).px.data(), 30, 30, 30, kNoWindow, 2, 1, 0, c, b, 2), 0);
+    EXPECT_EQ(HladajObjekty(Blank(30, 30).px.data(), 30, 30, 30, kNoWindow, 2, 1, 0, 0, c, b, 2),
+              0);
     EXPECT_TRUE(c[0].x == 11 && b[0].bottom == 4);
-    EXPECT_EQ(HladajObjekty(px, 100, 100, 20, kNoWindow, 2, 1, 0, c, b, 2), 2);
+    EXPECT_EQ(HladajObjekty(px, 100, 100, 20, kNoWindow, 2, 1, 0, 0, c, b, 2), 2);
     EXPECT_TRUE(c[1].x == 26 && c[2].x == -5);
-    EXPECT_EQ(HladajObjekty(px, 100, 100, 20, kNoWindow, 2, 1, 0, c, b, 0), 0);
-    EXPECT_EQ(HladajObjekty(px, 100, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), 2);
+    EXPECT_EQ(HladajObjekty(px, 100, 100, 20, kNoWindow, 2, 1, 0, 0, c, b, 0), 0);
+    EXPECT_EQ(HladajObjekty(px, 100, 40, 20, kNoWindow, 2, 1, 0, 0, c, b, 4), 2);
     EXPECT_EQ(b[1].right, 31);
-    EXPECT_EQ(HladajObjekty(px, 39, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), -1);
-    EXPECT_EQ(HladajObjekty(nullptr, 40, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), -1);
-    EXPECT_EQ(HladajObjekty(px, 100, 0, 20, kNoWindow, 2, 1, 0, c, b, 4), 0);
+    for (int sp : {0, 4, 8}) { // in every grouping
+        EXPECT_EQ(HladajObjekty(px, 39, 40, 20, kNoWindow, 2, 1, 0, sp, c, b, 4), -1);
+        EXPECT_EQ(HladajObjekty(nullptr, 40, 40, 20, kNoWindow, 2, 1, 0, sp, c, b, 4), -1);
+        EXPECT_EQ(HladajObjekty(px, 100, 0, 20, kNoWindow, 2, 1, 0, sp, c, b, 4), 0);
+    }
 }
 
 TEST(NumberFiles, WritersLayOutTheirBytes) {

@@ -45,7 +45,7 @@ inline V Search(const Image& im, unsigned band = 2, int min_size = 1, int fill =
                 RECT window = kNoWindow) {
     std::vector<POINT> c(1000);
     std::vector<RECT> b(c.size());
-    const int k = HladajObjekty(im.px.data(), im.w, im.w, im.h, window, band, min_size, fill,
+    const int k = HladajObjekty(im.px.data(), im.w, im.w, im.h, window, band, min_size, fill, 0,
                                 c.data(), b.data(), 1000);
     V out;
     for (int i = 0; i < k; ++i)
