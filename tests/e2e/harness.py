@@ -19,8 +19,8 @@ VALUE_NAMES = ("WindowPos", "WindowSize", "WindowShow", "StupneSedi", "VelkostOb
 REG_SZ, REG_BINARY, REG_DWORD, REG_QWORD = 1, 3, 4, 11
 WIDTH, HEIGHT = 224, 259  # the window's outer size with tracking on; 17 less with it off
 LOW = HEIGHT - 17
-# The program's Windows faces are missing here; without these the fallback is the wide DejaVu Sans:
-# the face's longest row runs past the window's edge and the dialogs' check box covers its label.
+# The program's Windows faces are missing here; the fallback, the wide DejaVu Sans, would run the
+# face's longest row past the window's edge and grow the dialogs' units.
 FONT_REPLACEMENTS = {"Segoe UI": "DejaVu Sans Condensed", "Tahoma": "DejaVu Sans Condensed",
                      "MS Sans Serif": "DejaVu Sans Condensed", "Times New Roman": "DejaVu Serif",
                      "System": "DejaVu Sans"}
@@ -44,22 +44,16 @@ def wait_for(probe, timeout, what, interval=0.05):
     """Polls probe() until it returns something true; returns that value or fails after timeout."""
     end = time.monotonic() + timeout
     while not (value := probe()):
-        if time.monotonic() > end:
-            raise Failure(f"timed out after {timeout} s waiting for {what}")
+        check(time.monotonic() < end, f"timed out after {timeout} s waiting for {what}")
         time.sleep(interval)
     return value
 
 
 def wait_steady(read, times, timeout, what):
-    """Polls read() until it has returned the same value times more times in a row; returns it."""
-    last = [None, -1]
-
-    def steady():
-        value = read()
-        last[:] = [value, last[1] + 1 if value == last[0] else 0]
-        return last[1] >= times
-    wait_for(steady, timeout, what)
-    return last[0]
+    """Polls read() until it returns the same value times more times in a row; returns it."""
+    seen = []
+    wait_for(lambda: seen.append(read()) or seen[-times - 1:] == [seen[-1]] * (times + 1), timeout, what)
+    return seen[-1]
 
 
 def log(*parts):
@@ -72,8 +66,7 @@ def quiet(args, timeout=60, **kw):
 
 
 def make_screen(path, size, background, shapes):
-    """A PNG of size (w, h): the background, then each (rgb, (x0, y0, x1, y1)) box, corners inclusive,
-    in order, so that a later box can cut a hole into an earlier one."""
+    """A PNG: the background, then each (rgb, (x0, y0, x1, y1)) box, corners inclusive, in order."""
     args = ["convert", "-size", "%dx%d" % size, "xc:rgb(%d,%d,%d)" % background, "+antialias"]
     for rgb, box in shapes:
         args += ["-fill", "rgb(%d,%d,%d)" % rgb, "-draw", "rectangle %d,%d %d,%d" % box]
@@ -84,12 +77,10 @@ def make_screen(path, size, background, shapes):
 def stop_process(proc, grace=5):
     """Stops a process this harness started, with its process group."""
     for sig in (signal.SIGTERM, signal.SIGKILL):
-        if proc.poll() is not None:
-            return
-        with contextlib.suppress(ProcessLookupError):
-            os.killpg(proc.pid, sig)
-        with contextlib.suppress(subprocess.TimeoutExpired):
-            proc.wait(grace)
+        with contextlib.suppress(ProcessLookupError, subprocess.TimeoutExpired):
+            if proc.poll() is None:
+                os.killpg(proc.pid, sig)
+                proc.wait(grace)
 
 
 class Display:
@@ -100,51 +91,41 @@ class Display:
 
     def start(self):
         read, write = os.pipe()
-        self.proc = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write), "-screen", "0", f"{self.width}x{self.height}x24",
-             "-nolisten", "tcp", "-noreset"], pass_fds=(write,), stdout=subprocess.DEVNULL,
-            stderr=subprocess.DEVNULL, start_new_session=True)
+        self.proc = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", f"{self.width}x{self.height}x24",
+                                      "-nolisten", "tcp", "-noreset"], pass_fds=(write,), stdout=subprocess.DEVNULL,
+                                     stderr=subprocess.DEVNULL, start_new_session=True)
         os.close(write)
         with os.fdopen(read) as f:
             self.name = ":" + f.readline().strip()
         check(self.name != ":", "Xvfb starts")
         log("Xvfb", self.name, f"{self.width}x{self.height}")
-        return self
-
-    def stop(self):
-        if self.proc:
-            stop_process(self.proc)
-            self.proc = None
 
     def env(self):
         return dict(os.environ, DISPLAY=self.name)
 
     def xdotool(self, *args, timeout=20):
-        r = subprocess.run(["xdotool", *map(str, args)], env=self.env(), capture_output=True,
-                           text=True, timeout=timeout)
+        r = subprocess.run(["xdotool", *map(str, args)], env=self.env(), capture_output=True, text=True, timeout=timeout)
         check(r.returncode == 0, f"xdotool {' '.join(map(str, args))}", "success", r.stderr.strip())
         return r.stdout
 
     def show(self, image, verify=True):
-        """Puts the image on the root window; verified, the screen must then show it exactly."""
+        """Puts the image on the root window; verified, the screen must then show exactly it."""
         quiet(["display", "-display", self.name, "-window", "root", image])  # exits 1 when done
-        if verify:
-            with tempfile.TemporaryDirectory() as tmp:
-                r = subprocess.run(["compare", "-metric", "AE", self.screenshot(tmp + "/root.png"), image,
-                                    "null:"], capture_output=True, text=True, timeout=60)
-            check_equal(r.stderr.strip(), "0", f"pixels of the screen unlike {image}")
+        with tempfile.TemporaryDirectory() as tmp:
+            r = verify and subprocess.run(["compare", "-metric", "AE", self.screenshot(tmp + "/s.png"), image, "null:"],
+                                          capture_output=True, text=True, timeout=60)
+        check(not verify or r.stderr.strip() == "0", f"the screen shows {image}", "0 pixels unlike", r and r.stderr)
 
     def screenshot(self, path):
         subprocess.run(["import", "-display", self.name, "-window", "root", path], check=True, timeout=60)
         return path
 
     def _shell(self, command, *args):
-        return {k: int(v) for k, v in (w.split("=", 1) for w in self.xdotool(command, "--shell", *args).split())
-                if v.lstrip("-").isdigit()}
+        out = self.xdotool(command, "--shell", *args).split()
+        return {k: int(v) for k, v in (w.split("=", 1) for w in out) if v.lstrip("-").isdigit()}
 
     def cursor(self):
-        values = self._shell("getmouselocation")
-        return values["X"], values["Y"]
+        return tuple(self._shell("getmouselocation")[k] for k in "XY")
 
     def move_cursor(self, x, y):
         self.xdotool("mousemove", "--sync", x, y)
@@ -165,13 +146,12 @@ class Display:
         return [int(w) for w in r.stdout.split()]
 
     def geometry(self, window):
-        """Outer rectangle (x, y, width, height): wine draws the frame, so the X window is all of it."""
-        v = self._shell("getwindowgeometry", window)
-        return v["X"], v["Y"], v["WIDTH"], v["HEIGHT"]
+        """(x, y, width, height): wine draws the frame itself, so the X window is the whole window."""
+        return tuple(self._shell("getwindowgeometry", window)[k] for k in ("X", "Y", "WIDTH", "HEIGHT"))
 
 
 class Wine:
-    """A private WINEPREFIX, initialised once and then reused by every test of the build."""
+    """A private WINEPREFIX, made once and then reused by every test of the build."""
 
     def __init__(self, prefix, display):
         self.prefix, self.display = os.path.abspath(prefix), display
@@ -194,51 +174,40 @@ class Wine:
                 # Without a window manager wine draws the frame: the X window is the whole Win32 window.
                 self.reg("add", r"HKCU\Software\Wine\X11 Driver", "/v", "Decorated", "/d", "N", "/f")
                 for face, replacement in FONT_REPLACEMENTS.items():
-                    self.reg("add", r"HKCU\Software\Wine\Fonts\Replacements", "/v", face, "/d",
-                             replacement, "/f")
+                    self.reg("add", r"HKCU\Software\Wine\Fonts\Replacements", "/v", face, "/d", replacement, "/f")
                 self.kill_server()
-                with open(stamp, "w") as f:
-                    f.write("ok\n")
+                open(stamp, "w").close()
         wait_for(lambda: not self.display.windows("."), 60, "wine's own windows to go")
-        return self
 
     def kill_server(self):
         for flag in ("-k", "-w"):
             quiet([WINESERVER, flag], env=self.env())
 
     def run(self, args, cwd=None, timeout=120):
-        return subprocess.run([WINE, *args], env=self.env(), cwd=cwd, capture_output=True, text=True,
-                              timeout=timeout)
+        return subprocess.run([WINE, *args], env=self.env(), cwd=cwd, capture_output=True, text=True, timeout=timeout)
 
     def reg(self, *args, cwd=None):
         r = self.run(["reg", *args], cwd=cwd)
         check(r.returncode == 0, f"reg {' '.join(args)}", "success", r.stdout.strip() + r.stderr.strip())
-        return r
 
     def set_values(self, values):
         """Replaces the program's key by one holding values, name -> (type, bytes); None deletes it."""
-        text = f"[-{KEY}]\n" + ("" if values is None else f"\n[{KEY}]\n" + "".join(
-            f'"{n}"={reg_data(*v)}\n' for n, v in values.items()))
+        text = "".join(f'"{n}"={reg_data(*v)}\n' for n, v in (values or {}).items())
         with tempfile.TemporaryDirectory() as tmp:
-            with open(os.path.join(tmp, "import.reg"), "w", encoding="utf-16") as f:
-                f.write("Windows Registry Editor Version 5.00\n\n" + text + "\n")
-            self.reg("import", "import.reg", cwd=tmp)
+            with open(os.path.join(tmp, "i.reg"), "w", encoding="utf-16") as f:
+                f.write(f"Windows Registry Editor Version 5.00\n\n[-{KEY}]\n" + ("" if values is None else f"[{KEY}]\n{text}"))
+            self.reg("import", "i.reg", cwd=tmp)
 
     def values(self):
-        """The key's values, name -> (type, bytes); None without the key. An export started while the
+        """The key's values, name -> (type, bytes); None without the key. An export made while the
         program's wineserver shuts down can fail: tried thrice."""
         with tempfile.TemporaryDirectory() as tmp:
-            for _ in range(3):
-                if self.run(["reg", "export", KEY, "e.reg", "/y"], cwd=tmp).returncode == 0:
-                    break
-            if not os.path.exists(os.path.join(tmp, "e.reg")):
+            if not any(self.run(["reg", "export", KEY, "e.reg", "/y"], cwd=tmp).returncode == 0 for _ in range(3)):
                 return None
             with open(os.path.join(tmp, "e.reg"), "rb") as f:
-                raw = f.read()
-        text = raw.decode("utf-16") if raw[:2] in (b"\xff\xfe", b"\xfe\xff") else raw.decode()
+                text = f.read().decode("utf-16")
         values = {}
-        for name, data in re.findall(r'^"(.*?)"=(.*)$', re.sub(r"\\\r?\n\s*", "", text), re.M):
-            data = data.strip()
+        for name, data in re.findall(r'^"(.*?)"=(.*?)\r?$', re.sub(r"\\\r?\n\s*", "", text), re.M):
             if data.startswith("dword:"):
                 values[name] = dword(int(data[6:], 16))
             elif data.startswith('"'):
@@ -296,14 +265,11 @@ class App:
         os.makedirs(workdir, exist_ok=True)
         self.stderr_path = os.path.join(workdir, "wine-stderr.txt")
         with open(self.stderr_path, "w") as err:
-            self.proc = subprocess.Popen([WINE, session.exe], cwd=workdir, stdin=subprocess.DEVNULL,
+            self.proc = subprocess.Popen([WINE, session.exe], cwd=workdir, stdin=subprocess.DEVNULL, stdout=err,
                                          env=session.wine.env("-all,trace+reg" if trace else "-all"),
-                                         stdout=subprocess.DEVNULL, stderr=err, start_new_session=True)
+                                         stderr=err, start_new_session=True)
         session.apps.append(self)
-        try:
-            self.window = wait_for(self._single_window, 60, "the program's window")
-        except Failure as failure:
-            raise Failure(f"{failure}; the program's messages are in {self.stderr_path}") from None
+        self.window = wait_for(self._single_window, 60, f"the program's window (messages in {self.stderr_path})")
         wait_steady(self.geometry, 6, 20, "the window to settle")  # creation, then the mode's resize
         self.display.xdotool("windowfocus", "--sync", self.window, timeout=10)
 
@@ -311,7 +277,7 @@ class App:
         check(self.proc.poll() is None, "the program is running", "running", self.proc.returncode)
         found = self.display.windows()
         check(len(found) <= 1, "one window named ' Objekty'", 1, len(found))
-        return found[0] if found else None
+        return found and found[0]
 
     def geometry(self):
         return self.display.geometry(self.window)
@@ -343,25 +309,22 @@ class App:
         """Parks the cursor, presses TAB and returns where the program put the cursor."""
         park = self.park()
         self.key("Tab")
-        return wait_for(lambda: (lambda c: c != park and c)(self.display.cursor()), timeout,
-                        "TAB to move the cursor")
+        return wait_for(lambda: (lambda c: c != park and c)(self.display.cursor()), timeout, "TAB to move the cursor")
 
     def probe(self, *args):
         """Win32 facts from inside wine: "window" and "client" rectangles, "style", "exstyle", and an
         open dialog's rectangles and controls; with "close", the window is then asked to close."""
-        r = self.session.wine.run([self.session.probe, *args], cwd=self.workdir, timeout=60)
+        out = self.session.wine.run([self.session.probe, *args], cwd=self.workdir, timeout=60).stdout
         facts = {}
-        for name, *values in (line.split() for line in r.stdout.splitlines() if line.strip()):
-            values = [int(v, 0) for v in values]
-            facts[name] = values[0] if len(values) == 1 else tuple(values)
+        for name, *values in (line.split() for line in out.splitlines() if line.strip()):
+            facts[name] = int(values[0], 0) if len(values) == 1 else tuple(int(v, 0) for v in values)
         check_equal(facts.get("found"), 1, "the probe finds the main window")
         return facts
 
     def wait_exit(self, timeout=30):
-        try:
+        with contextlib.suppress(subprocess.TimeoutExpired):
             self.proc.wait(timeout)
-        except subprocess.TimeoutExpired:
-            raise Failure(f"the program did not end within {timeout} s") from None
+        check(self.proc.poll() is not None, f"the program ends within {timeout} s")
         wait_for(lambda: not self.display.windows(), 10, "the window to go")
         return self.proc.returncode
 
@@ -372,26 +335,14 @@ class App:
     def stop(self):
         stop_process(self.proc)
 
-    def register_writes(self):
-        """Each of the eight values' writes as (type, size), from wine's registry trace."""
-        writes = {}
-        with open(self.stderr_path, errors="replace") as f:
-            for m in re.finditer(r'NtSetValueKey \([^,]*,L"([^"]*)",(\d+),[^,]*,(\d+)\)', f.read()):
-                if m.group(1) in VALUE_NAMES:
-                    writes.setdefault(m.group(1), []).append((int(m.group(2)), int(m.group(3))))
-        return writes
-
 
 class Session:
     """Display, wine prefix and the runs of one test; stops everything it started."""
 
     def __init__(self, exe, build_dir, workdir, probe=None, width=1920, height=1080):
-        self.exe = exe and os.path.abspath(exe)
-        self.probe = probe and os.path.abspath(probe)
-        self.workdir = os.path.abspath(workdir)
-        self.display = Display(width, height)
+        self.exe, self.probe = exe and os.path.abspath(exe), probe and os.path.abspath(probe)
+        self.workdir, self.display, self.apps = os.path.abspath(workdir), Display(width, height), []
         self.wine = Wine(os.path.join(build_dir, "e2e-wine"), self.display)
-        self.apps = []
 
     def __enter__(self):
         # A terminated test still stops its Xvfb, program and wineserver on the way out.
@@ -408,46 +359,43 @@ class Session:
         return self
 
     def __exit__(self, kind, value, tb):
-        if kind is not None and self.display.proc:
-            with contextlib.suppress(Exception):
+        with contextlib.suppress(Exception):
+            if kind is not None and self.display.proc:
                 log("screen at the failure:", self.display.screenshot(os.path.join(self.workdir, "failure.png")))
         for app in self.apps:
             app.stop()
         if self.display.proc:
             with contextlib.suppress(Exception):
                 self.wine.kill_server()
-        self.display.stop()
-        return False
+            stop_process(self.display.proc)
 
     def start(self, trace=False, workdir=None):
         """Starts the program in a fresh working directory (or the one given)."""
         return App(self, workdir or os.path.join(self.workdir, f"run{len(self.apps) + 1}"), trace)
 
     def show(self, name, shapes, background=(30, 90, 150), verify=True):
-        path = make_screen(os.path.join(self.workdir, name + ".png"),
-                           (self.display.width, self.display.height), background, shapes)
+        path = make_screen(os.path.join(self.workdir, name + ".png"), (self.display.width, self.display.height),
+                           background, shapes)
         self.display.show(path, verify)
         return path
 
 
 def main(scenarios, description):
     """Runs the scenarios named on the command line, name -> (function of the session, display size),
-    one after the other on one display and wine prefix when they share the size."""
+    one after another on the display (of the first one's size) and wine prefix of one session."""
     parser = argparse.ArgumentParser(description=description)
-    parser.add_argument("--exe", required=True, help="the x86_64 zornavit.exe")
-    parser.add_argument("--build-dir", required=True, help="build folder; the wine prefix lives there")
-    parser.add_argument("--probe", required=True, help="the window probe built beside the program")
+    for option in ("--exe", "--build-dir", "--probe"):
+        parser.add_argument(option, required=True)
     parser.add_argument("--workdir", help="folder for the files (default under the build)")
     parser.add_argument("scenario", nargs="+", choices=sorted(scenarios))
     args = parser.parse_args()
-    name = "+".join(args.scenario)
+    name, started = "+".join(args.scenario), time.monotonic()
     workdir = args.workdir or os.path.join(args.build_dir, "e2e-work", name)
-    started = time.monotonic()
     try:
-        with Session(args.exe, args.build_dir, workdir, args.probe, *scenarios[args.scenario[0]][1]) as s:
+        with Session(args.exe, args.build_dir, workdir, args.probe, *scenarios[args.scenario[0]][1]) as session:
             for scenario in args.scenario:
                 log("scenario", scenario)
-                scenarios[scenario][0](s)
+                scenarios[scenario][0](session)
     except Failure as failure:
         log(f"FAIL {name}: {failure} (files in {workdir})")
         return 1

@@ -181,14 +181,14 @@ def readout(f, s, app):
     check_equal({**widths["far"], "y": 0}, {**widths["red"], "y": 0}, "only y changes further down")
     rss = lambda: int(open(f"/proc/{app.proc.pid}/status").read().split("VmRSS:")[1].split()[0])  # noqa: E731
     first, before = f.picture(rect, 1), rss()
-    time.sleep(10)  # a thousand repaints: a routine keeping its GDI objects or bitmaps grows fast
+    time.sleep(5)  # 500 repaints: a routine keeping its bitmaps or GDI objects grows fast
     check(rss() - before < 2048, "resident memory stays flat while tracking", before, rss())
-    check(first.data == f.picture(rect).data, "the face is the same after a thousand repaints")
+    check(first.data == f.picture(rect).data, "the face is the same after 500 repaints")
 
 
 def about(f, s, app):
     before = f.picture()
-    for way in ("click", "ok", "Return", "Escape"):
+    for way in ("click", "ok", "Escape"):  # ENTER gives the Ok button's command
         facts = f.menu(1, "about")
         pic = f.dialog_picture(facts, "about", lambda p: max(p) < 60, "dark")
         pale = pic.count(lambda p: p[2] > 200 and p[1] > 170 and p[0] > 150 and p[2] > p[0],
