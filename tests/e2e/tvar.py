@@ -38,18 +38,14 @@ class Picture:
     def at(self, x, y):
         return tuple(self.data[3 * (y * self.width + x):3 * (y * self.width + x) + 3])
 
-    def points(self, test, box):
-        return [(x, y) for y in range(box[1], box[3] + 1) for x in range(box[0], box[2] + 1)
-                if test(self.at(x, y))]
+    def count(self, test, box, where=False):
+        """How many pixels of box (x0, y0, x1, y1 inclusive) pass test; or the box they span, or None."""
+        found = [(x, y) for y in range(box[1], box[3] + 1) for x in range(box[0], box[2] + 1) if test(self.at(x, y))]
+        xs, ys = zip(*found) if found else ((), ())
+        return (found and (min(xs), min(ys), max(xs), max(ys))) or None if where else len(found)
 
     def where(self, test, box):
-        """Bounding box (x0, y0, x1, y1 inclusive) of the pixels passing test in box, or None."""
-        found = self.points(test, box)
-        xs, ys = zip(*found) if found else ((), ())
-        return (min(xs), min(ys), max(xs), max(ys)) if found else None
-
-    def count(self, test, box):
-        return len(self.points(test, box))
+        return self.count(test, box, True)
 
 
 class Face:
