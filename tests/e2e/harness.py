@@ -128,7 +128,8 @@ class Display:
         return tuple(self._shell("getmouselocation")[k] for k in "XY")
 
     def move_cursor(self, x, y):
-        self.xdotool("mousemove", "--sync", x, y)
+        if self.cursor() != (x, y):  # under wine, --sync waits long for a move that is not needed
+            self.xdotool("mousemove", "--sync", x, y)
         wait_for(lambda: self.cursor() == (x, y), 5, f"cursor at {(x, y)}")
 
     def click(self, x, y):
