@@ -8,8 +8,9 @@ import sys
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import (LOW, REG_BINARY, REG_DWORD, VALUE_NAMES, WIDTH, WINE, check,  # noqa: E402
-                     check_equal, dword, main, saved, store, wait_for)
+from harness import (LOW, WIDTH, WINE, check, check_equal, dword, main, saved, store,  # noqa: E402
+                     wait_for)
+from scenarios import once  # noqa: E402
 
 GREY = (20, 20, 20)  # in the band of grey setting 0
 
@@ -22,8 +23,7 @@ def end_session(s):
     check_equal(s.wine.run(["wineboot", "--end-session"]).returncode, 0, "wineboot --end-session")
     want = saved(848, 411, WIDTH, LOW, 2, 20, 70, 1, 0)
     wait_for(lambda: (s.wine.values() or {}).get("StupneSedi") == want["StupneSedi"], 20, "the save")
-    once = dict({n: [(REG_DWORD, 4)] for n in VALUE_NAMES}, InfoKurzor=[(REG_BINARY, 1)])
-    check_equal(app.register_writes(), once, "registry writes at the session's end")
+    once(s, app)
     check_equal({n: v for n, v in s.wine.values().items() if n in want}, want, "the values saved")
 
 
