@@ -39,6 +39,14 @@ HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
     return reinterpret_cast<HKEY>(&g_register);
 }
 
+HKEY registry_OpenKeyReadOnly(const char* cesta) {
+    if (g_register.otvorenie_zlyha || !g_register.existuje)
+        return nullptr;
+    g_register.cesta = cesta;
+    g_register.otvoreny += 1;
+    return reinterpret_cast<HKEY>(&g_register);
+}
+
 int registry_WriteDWORD(HKEY, const char* meno, DWORD hodnota) {
     const bool ok = Zapis(meno);
     if (ok)
