@@ -60,7 +60,7 @@ TEST(PrikazovyRiadok, Table) {
         {{"/hladaj", "/velkost", "65536"},
          "chyba /velkost: „65536“ nie je celé číslo od 0 do 65535"},
         {{"/hladaj", "/velkost", "-1"}, "chyba /velkost"},
-        {{"/hladaj", "/velkost", "10000000000"}, "chyba /velkost"},
+        {{"/hladaj", "/vypln", "18446744073709551621"}, "chyba /vypln"}, // 2^64 + 5
         {{"/hladaj", "/vypln", "101"}, "chyba /vypln: „101“ nie je celé číslo od 0 do 100"},
         {{"/hladaj", "/vypln", "+5"}, "chyba /vypln"},
         {{"/hladaj", "/spajanie", "6"}, "chyba /spajanie: „6“ nie je riadky, 4 ani 8"},
