@@ -90,11 +90,16 @@ DWORD Zadane(DWORD z_riadku, DWORD ulozene) {
     return z_riadku != kNezadane ? z_riadku : ulozene;
 }
 
-int Hladaj(const PrikazovyRiadok& prikaz) {
+// The saved settings, or their start values, with the command line's over them.
+NastaveniaHladania NastaveniaDavky(const PrikazovyRiadok& prikaz) {
     NastaveniaHladania n = {stupne_sedi, VelkostObjektu, percento_vyplne, 0};
     CitajNastaveniaHladania(&n);
-    n = {Zadane(prikaz.stupen, n.stupne_sedi), Zadane(prikaz.velkost, n.VelkostObjektu),
-         Zadane(prikaz.vypln, n.percento_vyplne), Zadane(prikaz.spajanie, n.spajanie)};
+    return {Zadane(prikaz.stupen, n.stupne_sedi), Zadane(prikaz.velkost, n.VelkostObjektu),
+            Zadane(prikaz.vypln, n.percento_vyplne), Zadane(prikaz.spajanie, n.spajanie)};
+}
+
+int Hladaj(const PrikazovyRiadok& prikaz) {
+    const NastaveniaHladania n = NastaveniaDavky(prikaz);
     const std::string nezapisany = "zornavit: súbor „" + prikaz.subor + "“ sa nedá zapísať";
     std::string cesta;
     if (!CestaAnsi(prikaz.subor, &cesta))

@@ -148,10 +148,9 @@ int NastavPrepinac(int k, const char* hodnota, PrikazovyRiadok* prikaz) {
     return prikaz->rezim;
 }
 
-} // namespace
-
-int RozoberPrikazovyRiadok(int pocet, const char* const* argumenty, PrikazovyRiadok* prikaz) {
-    *prikaz = PrikazovyRiadok();
+// The mode the switches ask for before their values are read; a search still to be read is
+// kRezimHladaj.
+int Rezim(int pocet, const char* const* argumenty, PrikazovyRiadok* prikaz) {
     bool prepinace[kPocet + 1] = {};
     const char* hodnota = nullptr;
     for (int i = 0; i < pocet; ++i)
@@ -165,18 +164,25 @@ int RozoberPrikazovyRiadok(int pocet, const char* const* argumenty, PrikazovyRia
         return prikaz->rezim = kRezimPomoc;
     if (!prepinace[kHladaj])
         return Chyba(prikaz, "prepínače hľadania platia len spolu s /hladaj");
+    return prikaz->rezim = kRezimHladaj;
+}
 
-    prikaz->rezim = kRezimHladaj;
+} // namespace
+
+int RozoberPrikazovyRiadok(int pocet, const char* const* argumenty, PrikazovyRiadok* prikaz) {
+    *prikaz = PrikazovyRiadok();
+    if (Rezim(pocet, argumenty, prikaz) != kRezimHladaj)
+        return prikaz->rezim;
+    const char* hodnota = nullptr;
     for (int i = 0; i < pocet && prikaz->rezim == kRezimHladaj; ++i) {
         const int k = KtoryPrepinac(argumenty[i], &hodnota);
         if (k == kPocet)
             return Chyba(prikaz, std::string("neznámy argument „") + argumenty[i] +
                                      "“ (zornavit.exe /? vypíše použitie)");
-        if (k == kHladaj) {
-            if (hodnota != nullptr)
-                return Chyba(prikaz, "/hladaj nemá hodnotu");
+        if (k == kHladaj && hodnota != nullptr)
+            return Chyba(prikaz, "/hladaj nemá hodnotu");
+        if (k == kHladaj)
             continue;
-        }
         if (hodnota == nullptr && i + 1 == pocet)
             return Chyba(prikaz, std::string("/") + kMena[k] + " potrebuje hodnotu");
         NastavPrepinac(k, hodnota != nullptr ? hodnota : argumenty[++i], prikaz);
