@@ -92,7 +92,7 @@ DWORD Zadane(DWORD z_riadku, DWORD ulozene) {
 
 // The saved settings, or their start values, with the command line's over them.
 NastaveniaHladania NastaveniaDavky(const PrikazovyRiadok& prikaz) {
-    NastaveniaHladania n = {stupne_sedi, VelkostObjektu, percento_vyplne, 0};
+    NastaveniaHladania n = {stupne_sedi, VelkostObjektu, percento_vyplne, 0}; // 0: by rows
     CitajNastaveniaHladania(&n);
     return {Zadane(prikaz.stupen, n.stupne_sedi), Zadane(prikaz.velkost, n.VelkostObjektu),
             Zadane(prikaz.vypln, n.percento_vyplne), Zadane(prikaz.spajanie, n.spajanie)};
@@ -107,10 +107,9 @@ int Hladaj(const PrikazovyRiadok& prikaz) {
     // Tells the shell the start is over, so its busy cursor goes at once.
     MSG sprava;
     PeekMessageW(&sprava, nullptr, 0, 0, PM_NOREMOVE);
-    // n.spajanie is not passed on: the search groups by rows until it takes the grouping.
     const int pocet =
         HladajNaObrazovke(prikaz.oblast, n.stupne_sedi, static_cast<int>(n.VelkostObjektu),
-                          static_cast<int>(n.percento_vyplne));
+                          static_cast<int>(n.percento_vyplne), n.spajanie);
     if (pocet < 0)
         return Koniec(3, "zornavit: obrazovku sa nepodarilo skopírovať");
     if (!PointPoleDoTxt(cesta.c_str(), centers, pocet))

@@ -5,7 +5,8 @@
 #include <cstddef>
 
 int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, unsigned stupen_sedi,
-                   int min_velkost, int percento_vyplne, POINT* stredy, RECT* boxy, int kapacita) {
+                   int min_velkost, int percento_vyplne, DWORD spajanie, POINT* stredy, RECT* boxy,
+                   int kapacita) {
     const LONG lavy = std::max(oblast.left, obrazovka.left);
     const LONG horny = std::max(oblast.top, obrazovka.top);
     const LONG pravy = std::min(oblast.right, obrazovka.right);
@@ -16,6 +17,7 @@ int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, unsigned 
     const COLORREF* roh = farby + static_cast<size_t>(horny - obrazovka.top) * krok +
                           static_cast<size_t>(lavy - obrazovka.left);
     const RECT nic = {1, 1, 0, 0};
+    (void)spajanie; // HladajObjekty groups by rows until it takes the grouping as well.
     const int pocet =
         HladajObjekty(roh, krok, pravy - lavy + 1, dolny - horny + 1, nic, stupen_sedi, min_velkost,
                       percento_vyplne, stredy, boxy, kapacita);

@@ -6,7 +6,8 @@
 #include "app/stav.h"
 #include "search/hladanie.h"
 
-int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne) {
+int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
+                      DWORD spajanie) {
     int sirka = 0;
     int vyska = 0;
     VelkostDesktopu(&sirka, &vyska);
@@ -16,5 +17,5 @@ int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int pe
         return -1;
     const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
     return HladajVOblasti(farby, obrazovka, oblast, stupen_sedi, min_velkost, percento_vyplne,
-                          centers, objekty, kapacita);
+                          spajanie, centers, objekty, kapacita);
 }

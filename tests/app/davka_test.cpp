@@ -90,8 +90,9 @@ TEST(PrikazovyRiadok, AreaIsCutFromTheCopyAndKeepsScreenCoordinates) {
     const RECT obrazovka = {-100, -50, 99, 49};
     POINT s = {};
     RECT b = {};
-    EXPECT_EQ(HladajVOblasti(farby.data(), obrazovka, {-500, -9, -200, 9}, 0, 3, 70, &s, &b, 1), 0);
-    ASSERT_EQ(HladajVOblasti(farby.data(), obrazovka, {-27, -9, 9, 9}, 0, 3, 70, &s, &b, 1), 1);
+    EXPECT_EQ(HladajVOblasti(farby.data(), obrazovka, {-500, -9, -200, 9}, 0, 3, 70, 0, &s, &b, 1),
+              0);
+    ASSERT_EQ(HladajVOblasti(farby.data(), obrazovka, {-27, -9, 9, 9}, 0, 3, 70, 0, &s, &b, 1), 1);
     // The centre's halves truncate toward zero in screen coordinates.
     EXPECT_EQ(std::vector<LONG>({b.left, b.top, b.right, b.bottom, s.x, s.y}),
               std::vector<LONG>({-27, -5, -22, 4, -24, 0}));
