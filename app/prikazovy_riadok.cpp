@@ -92,7 +92,9 @@ bool CitajOblast(const char* text, RECT* oblast) {
     const char* od = text;
     for (int i = 0; i < 4; ++i) {
         const char* ciarka = std::strchr(od, ',');
-        const char* po = ciarka && i < 3 ? ciarka : od + std::strlen(od);
+        if (i < 3 && ciarka == nullptr)
+            return false;
+        const char* po = i < 3 ? ciarka : od + std::strlen(od);
         if (!CitajCislo(od, po, INT_MIN, INT_MAX, &c[i]))
             return false;
         od = po + (i < 3 ? 1 : 0);
