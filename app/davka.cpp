@@ -20,11 +20,11 @@ std::string Utf8(const wchar_t* text) {
     return vysledok;
 }
 
-std::wstring Utf16(const std::string& text, UINT strana) {
-    const int dlzka = MultiByteToWideChar(strana, 0, text.c_str(), -1, nullptr, 0);
+std::wstring Utf16(const std::string& text) {
+    const int dlzka = MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, nullptr, 0);
     std::wstring vysledok(dlzka > 0 ? dlzka - 1 : 0, L'\0');
     if (dlzka > 1)
-        MultiByteToWideChar(strana, 0, text.c_str(), -1, &vysledok[0], dlzka);
+        MultiByteToWideChar(CP_UTF8, 0, text.c_str(), -1, &vysledok[0], dlzka);
     return vysledok;
 }
 
@@ -46,7 +46,7 @@ bool ZapisText(HANDLE kam, const std::string& text) {
     DWORD rezim = 0;
     DWORD zapisane = 0;
     if (GetConsoleMode(kam, &rezim)) {
-        const std::wstring siroky = Utf16(text, CP_UTF8);
+        const std::wstring siroky = Utf16(text);
         return WriteConsoleW(kam, siroky.c_str(), static_cast<DWORD>(siroky.size()), &zapisane,
                              nullptr) != 0;
     }
@@ -74,7 +74,7 @@ int Koniec(int kod, const std::string& sprava) {
 
 // The file name for the C runtime, in the ANSI code page; false when a letter has no place there.
 bool CestaAnsi(const std::string& utf8, std::string* ansi) {
-    const std::wstring siroka = Utf16(utf8, CP_UTF8);
+    const std::wstring siroka = Utf16(utf8);
     BOOL nahradene = FALSE;
     const int dlzka = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, siroka.c_str(), -1, nullptr,
                                           0, nullptr, &nahradene);
