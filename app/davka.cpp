@@ -92,7 +92,7 @@ DWORD Zadane(DWORD z_riadku, DWORD ulozene) {
 
 // The saved settings, or their start values, with the command line's over them.
 NastaveniaHladania NastaveniaDavky(const PrikazovyRiadok& prikaz) {
-    NastaveniaHladania n = {stupne_sedi, VelkostObjektu, percento_vyplne, 0}; // 0: by rows
+    NastaveniaHladania n = {stupne_sedi, VelkostObjektu, percento_vyplne, spajanie};
     CitajNastaveniaHladania(&n);
     return {Zadane(prikaz.stupen, n.stupne_sedi), Zadane(prikaz.velkost, n.VelkostObjektu),
             Zadane(prikaz.vypln, n.percento_vyplne), Zadane(prikaz.spajanie, n.spajanie)};

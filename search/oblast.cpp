@@ -17,10 +17,9 @@ int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, unsigned 
     const COLORREF* roh = farby + static_cast<size_t>(horny - obrazovka.top) * krok +
                           static_cast<size_t>(lavy - obrazovka.left);
     const RECT nic = {1, 1, 0, 0};
-    (void)spajanie; // HladajObjekty groups by rows until it takes the grouping as well.
     const int pocet =
         HladajObjekty(roh, krok, pravy - lavy + 1, dolny - horny + 1, nic, stupen_sedi, min_velkost,
-                      percento_vyplne, stredy, boxy, kapacita);
+                      percento_vyplne, static_cast<int>(spajanie), stredy, boxy, kapacita);
     for (int k = 0; k < pocet; ++k) {
         RECT& b = boxy[k];
         b = RECT{b.left + lavy, b.top + horny, b.right + lavy, b.bottom + horny};

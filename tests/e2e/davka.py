@@ -13,14 +13,18 @@ from harness import WINE, App, check, check_equal, dword, main, store  # noqa: E
 G0, G2 = (20, 20, 20), (70, 70, 70)  # grey bands 0 and 2
 SCREEN = [(G0, (100, 100, 139, 129)), (G0, (400, 600, 414, 614)),  # a; d 15 x 15
           (G0, (1000, 800, 1039, 839)), ((30, 90, 150), (1010, 810, 1029, 829)),  # c 75 % filled
-          (G2, (300, 900, 329, 929))]  # e
-A, D, C, E = (119, 114), (407, 607), (1019, 819), (314, 914)
+          (G2, (300, 900, 329, 929)),  # e
+          (G0, (1500, 100, 1519, 119)), (G0, (1520, 120, 1539, 139))]  # p, q touching at a corner
+A, D, C, E, P, Q = (119, 114), (407, 607), (1019, 819), (314, 914), (1509, 109), (1529, 129)
 OLD = b"1,2\r\n"
 # Switches -> exit status and the centres in the file, or 2 and a part of the message.
-ROWS = [("/hladaj", [A, C]), ("/HLADAJ /stupen 2", [E]), ("/hladaj /Velkost:15", [A, D, C]),
-        ("/vypln:80 /hladaj", [A]), ("/hladaj /oblast 200,500,1919,1079 /velkost 15", [D, C]),
+ROWS = [("/hladaj", [A, P, Q, C]), ("/HLADAJ /stupen 2", [E]),
+        ("/hladaj /Velkost:15", [A, P, Q, D, C]), ("/vypln:80 /hladaj", [A, P, Q]), ("/hladaj /oblast 200,500,1919,1079 /velkost 15", [D, C]),
         ("/hladaj /oblast:995,795,1010,845 /velkost 10", [(1005, 819)]),  # c cut at its hole
-        ("/hladaj /spajanie 8", [A, C]), ("/hladaj /oblast 5,5,4,9", "/oblast: „5,5,4,9“"),
+        ("/hladaj /spajanie 4", [A, P, Q, C]), ("/hladaj /spajanie 8", [A, C]),  # p and q: 50 %
+        ("/hladaj /spajanie:8 /vypln 50", [A, (1519, 119), C]),
+        ("/hladaj /spajanie riadky", [A, P, Q, C]),
+        ("/hladaj /oblast 5,5,4,9", "/oblast: „5,5,4,9“"),
         ("/hladaj /stupen 8", "/stupen: „8“ nie je celé číslo od 0 do 7"),
         ("/hladaj /najdi", "neznámy argument „/najdi“"), ("/stupen 1", "len spolu s /hladaj")]
 
@@ -43,9 +47,11 @@ def batch(s):
     s.wine.set_values(None)
     check_equal(run(s, "/hladaj", work)[0], 0, "exit status without a saved key")
     check_equal(s.wine.values(), None, "the key after a batch search (not created)")
-    store(s, StupneSedi=dword(2))
+    store(s, StupneSedi=dword(2), Spajanie=dword(8))
     check_equal((run(s, "/hladaj", work)[0], centres.read_bytes()), (0, b"314,914\r\n"),
                 "exit status and file with grey setting 2 saved")
+    check_equal((run(s, "/hladaj /stupen 0", work)[0], centres.read_bytes()),
+                (0, b"119,114\r\n1019,819\r\n"), "the saved grouping 8, the grey setting given")
     store(s)
     window = App(s, os.path.join(work, "window"))
     entered = window.search()
