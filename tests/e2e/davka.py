@@ -19,7 +19,8 @@ A, D, C, E, P, Q = (119, 114), (407, 607), (1019, 819), (314, 914), (1509, 109),
 OLD = b"1,2\r\n"
 # Switches -> exit status and the centres in the file, or 2 and a part of the message.
 ROWS = [("/hladaj", [A, P, Q, C]), ("/HLADAJ /stupen 2", [E]),
-        ("/hladaj /Velkost:15", [A, P, Q, D, C]), ("/vypln:80 /hladaj", [A, P, Q]), ("/hladaj /oblast 200,500,1919,1079 /velkost 15", [D, C]),
+        ("/hladaj /Velkost:15", [A, P, Q, D, C]), ("/vypln:80 /hladaj", [A, P, Q]),
+        ("/hladaj /oblast 200,500,1919,1079 /velkost 15", [D, C]),
         ("/hladaj /oblast:995,795,1010,845 /velkost 10", [(1005, 819)]),  # c cut at its hole
         ("/hladaj /spajanie 4", [A, P, Q, C]), ("/hladaj /spajanie 8", [A, C]),  # p and q: 50 %
         ("/hladaj /spajanie:8 /vypln 50", [A, (1519, 119), C]),
