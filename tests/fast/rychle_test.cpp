@@ -334,8 +334,8 @@ TEST(RychleHladanie, GroupingsTellObjectsApart) {
     struct Pripad {
         int minVelkost;
         int percento;
-        std::string obraz;   // rows separated by '|'
-        const char* boxy[3]; // by rows, 4, 8
+        std::string obraz;                 // rows separated by '|'
+        const char *riadky, *styri, *osem; // the boxes by rows, 4, 8
     };
     const Pripad pripady[] = {
         {1, 0, "#....|.#...|..#..|...#.|....#", "", "0,0,0,0 1,1,1,1 2,2,2,2 3,3,3,3 4,4,4,4",
@@ -361,13 +361,14 @@ TEST(RychleHladanie, GroupingsTellObjectsApart) {
             text.push_back(r.c_str());
         Obrazovka o = ObrazovkaZTextu(text);
         Nastavenie n = {kDaleko, 2, p.minVelkost, p.percento, 100};
+        const char* ocakavane[] = {p.riadky, p.styri, p.osem};
         for (int i = 0; i < 3; i++) {
             Vysledok r = Spusti(HladajObjekty, o, n, i * 4);
             std::ostringstream boxy;
             for (int j = 0; j < r.pocet; j++)
                 boxy << (j ? " " : "") << r.boxy[j].left << "," << r.boxy[j].top << ","
                      << r.boxy[j].right << "," << r.boxy[j].bottom;
-            EXPECT_EQ(boxy.str(), p.boxy[i]) << p.obraz << " " << i * 4;
+            EXPECT_EQ(boxy.str(), ocakavane[i]) << p.obraz << " " << i * 4;
         }
         EXPECT_TRUE(Zhoda(o, n));
     }
