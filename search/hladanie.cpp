@@ -108,9 +108,9 @@ void UvolniTabulky(Tabulky& t) {
 bool PripravZnacky(Tabulky& t) {
     if (t.znacky != nullptr)
         return true;
-    size_t behov = static_cast<size_t>(t.slov) * 32 + 1; // the label one past the last run is read
+    size_t behov = static_cast<size_t>(t.slov) * 32;
     size_t slov = static_cast<size_t>(t.slov) + 2;
-    size_t znaciek = static_cast<size_t>(t.vyska) * static_cast<size_t>((t.sirka + 1) / 2) + 1;
+    size_t znaciek = static_cast<size_t>(t.vyska) * static_cast<size_t>((t.sirka + 1) / 2);
     if (znaciek > SIZE_MAX / sizeof(Znacka))
         return false; // more than a 32-bit process can address
     t.znacky = static_cast<Znacka*>(std::malloc(znaciek * sizeof(Znacka)));
@@ -590,7 +590,8 @@ inline int Koren(Znacka* zn, int z) {
     return z;
 }
 
-// Joins the trees of two labels under the smaller root.
+// Joins the trees of two labels under the smaller root. Neighbouring runs above that took their
+// label from one run (a run split by a hole) need no find.
 inline void Spoj(Znacka* zn, int a, int b) {
     if (a == b)
         return;
@@ -624,29 +625,25 @@ int OznacBehy(Tabulky& t, int roh) {
             int e = c->kon[i];
             int prvy = PocetPo(p->bk, p->pk, s - roh - 1);
             int posledny = PocetPo(p->bz, p->pz, e + roh) - 1;
-            // The next free label is filled in whether the run takes it or not: no branch.
-            bool novy = posledny < prvy;
-            zn[znaciek] = Znacka{znaciek, s, e, y, y, 0};
-            int hore = p->zn[prvy];
-            int z = hore ^ ((hore ^ znaciek) & -static_cast<int>(novy));
-            znaciek += novy;
-            zn[z].lavy = s < zn[z].lavy ? s : zn[z].lavy;
-            zn[z].pravy = e > zn[z].pravy ? e : zn[z].pravy;
-            zn[z].dole = y;
+            int z = 0;
+            if (posledny < prvy) {
+                z = znaciek++;
+                zn[z] = Znacka{z, s, e, y, y, 0};
+            } else {
+                z = p->zn[prvy];
+                zn[z].lavy = s < zn[z].lavy ? s : zn[z].lavy;
+                zn[z].pravy = e > zn[z].pravy ? e : zn[z].pravy;
+                zn[z].dole = y;
+            }
             zn[z].pocet += e - s + 1;
             c->zn[i] = z;
-            // Each pair of neighbouring runs above that the run touches is one join; the first
-            // two are written whether they are or not.
-            t.spoje[spojov] = prvy;
-            t.spoje[spojov + 1] = prvy + 1;
-            int par = posledny - prvy;
-            spojov += par < 0 ? 0 : par < 2 ? par : 2;
-            if (par > 2)
-                for (int k = prvy + 2; k < posledny; k++)
-                    t.spoje[spojov++] = k;
+            t.spoje[2 * spojov] = prvy;
+            t.spoje[2 * spojov + 1] = posledny;
+            spojov += posledny > prvy;
         }
         for (int j = 0; j < spojov; j++)
-            Spoj(zn, p->zn[t.spoje[j]], p->zn[t.spoje[j] + 1]);
+            for (int k = t.spoje[2 * j] + 1; k <= t.spoje[2 * j + 1]; k++)
+                Spoj(zn, p->zn[k - 1], p->zn[k]);
         BehyRiadku* v = p;
         p = c;
         c = v;
