@@ -67,10 +67,9 @@ def quiet(args, timeout=60, **kw):
 
 def make_screen(path, size, background, shapes):
     """A PNG: the background, then each (rgb, (x0, y0, x1, y1)) box, corners inclusive, in order."""
-    args = ["convert", "-size", "%dx%d" % size, "xc:rgb(%d,%d,%d)" % background, "+antialias"]
-    for rgb, box in shapes:
-        args += ["-fill", "rgb(%d,%d,%d)" % rgb, "-draw", "rectangle %d,%d %d,%d" % box]
-    subprocess.run(args + ["-type", "TrueColor", "PNG24:" + path], check=True, timeout=60)
+    draw = [a for c, b in shapes for a in ("-fill", "rgb(%d,%d,%d)" % c, "-draw", "rectangle %d,%d %d,%d" % b)]
+    subprocess.run(["convert", "-size", "%dx%d" % size, "xc:rgb(%d,%d,%d)" % background, "+antialias", *draw,
+                    "-type", "TrueColor", "PNG24:" + path], check=True, timeout=60)
     return path
 
 

@@ -179,8 +179,7 @@ def pixel(x, y, h, salt):
 
 
 def checkers(s):
-    """The manifest; inside wine the drawing primitives, the screen copy of one process against
-    GetPixel and two known screens, and the mouse toolbox."""
+    """The manifest; inside wine the drawing primitives, one process's copies of two screens, the mouse."""
     with open(s.exe, "rb") as f:
         exe = f.read()  # the manifest lies in the program as it is written
     check(exe.count(b'processorArchitecture="amd64"') == 2 and b'"Microsoft.Windows.Common-Controls"' in exe,
