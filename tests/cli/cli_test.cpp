@@ -75,18 +75,14 @@ class Cli : public testing::Test {
 };
 
 TEST_F(Cli, OptionsReachTheSearch) {
-    const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png"),
-                      sq = Png(kSquares, "sq.png");
-    const Image d =
-        Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}); // band 0 at the defaults
+    // clang-format off
+    const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png"), sq = Png(kSquares, "sq.png");
+    const Image d = Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}); // band 0 at the defaults
     const std::string both = "54,24 50,20,59,29\n24,34 20,30,29,39\n";
     // Buttons with a border in a panel of their grey; two squares meeting at a corner.
-    const std::string b =
-        Png(Art("#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|"
-                "#.....#.....#|#############"),
-            "b.png");
+    const std::string b = Png(Art("#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|"
+                                  "#.....#.....#|#############"), "b.png");
     const std::string dg = Png(Art("##..|##..|..##|..##"), "dg.png");
-    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {Png(d, "d.png"), "14,14 5,5,24,24\n"},
         {Png(d, "d1.png", kBit), "14,14 5,5,24,24\n"},

@@ -25,15 +25,13 @@ struct Case {
 };
 
 TEST(Search, ExamplesAndEdgeCases) {
+    // clang-format off
     const Image u = Art("##..##|##..##|##..##|######"), sq = Boxes(100, 100, {{20, 30, 29, 39}});
     const Image column = Boxes(50, 40, {{0, 10, 0, 30}});
     const Image skip = Art(".#...#|#..###|######|......|###...|###...|###...");
-    const Image late = Art("...#...|##...##|#######"),
-                unreached = Art("##########|##......##|........#.");
-    const Image bands =
-        Boxes(30, 30, {{2, 2, 6, 6, 0x050505}, {20, 20, 24, 24, 0xFFFFFF}}, 0x808080);
+    const Image late = Art("...#...|##...##|#######"), unreached = Art("##########|##......##|........#.");
+    const Image bands = Boxes(30, 30, {{2, 2, 6, 6, 0x050505}, {20, 20, 24, 24, 0xFFFFFF}}, 0x808080);
     const V s = {{24, 34, 20, 30, 29, 39}};
-    // clang-format off
     const Case cases[] = {
         {"U at three quarters", u, 1, 75, {{2, 1, 0, 0, 5, 3}}},
         {"U below its fill", u, 1, 76, {}},
