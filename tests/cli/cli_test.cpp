@@ -46,8 +46,7 @@ bool ZapisPng(const std::string& cesta, const Image& im, png_uint_32 format) {
                                    0, mapa8.data()) != 0;
 }
 
-const png_uint_32 kBit =
-    PNG_FORMAT_GRAY | PNG_FORMAT_FLAG_COLORMAP; // colour-mapped: 1 bit for 2 colours
+const png_uint_32 kBit = PNG_FORMAT_GRAY | PNG_FORMAT_FLAG_COLORMAP; // 1 bit for 2 colours
 
 // Two squares of band 2 and one of band 1.
 const Image kSquares =
@@ -56,11 +55,7 @@ const Image kSquares =
 // Each test runs the finder in a scratch directory of its own; its outputs land in "out" and "err".
 class Cli : public testing::Test {
   protected:
-    void SetUp() override {
-        char vzor[] = "/tmp/zornavit-cli-XXXXXX";
-        ASSERT_NE(mkdtemp(vzor), nullptr);
-        dir_ = std::string(vzor) + "/";
-    }
+    void SetUp() override { dir_ = std::string(mkdtemp(dir_.data())) + "/"; } // throws on failure
     void TearDown() override { std::filesystem::remove_all(dir_); }
     std::string Png(const Image& im, const std::string& name = "in.png",
                     png_uint_32 v = PNG_FORMAT_RGB) {
@@ -76,22 +71,18 @@ class Cli : public testing::Test {
     }
     // The files the tests and the finder left, besides its outputs.
     long Files() const { return std::distance(std::filesystem::directory_iterator(dir_), {}) - 2; }
-    std::string dir_;
+    std::string dir_ = "/tmp/zornavit-cli-XXXXXX";
 };
 
 TEST_F(Cli, OptionsReachTheSearch) {
-    const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png"),
-                      sq = Png(kSquares, "sq.png");
-    const Image d =
-        Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}); // band 0 at the defaults
+    // clang-format off
+    const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png"), sq = Png(kSquares, "sq.png");
+    const Image d = Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}); // band 0 at the defaults
     const std::string both = "54,24 50,20,59,29\n24,34 20,30,29,39\n";
     // Buttons with a border in a panel of their grey; two squares meeting at a corner.
-    const std::string b =
-        Png(Art("#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|"
-                "#.....#.....#|#############"),
-            "b.png");
+    const std::string b = Png(Art("#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|"
+                                  "#.....#.....#|#############"), "b.png");
     const std::string dg = Png(Art("##..|##..|..##|..##"), "dg.png");
-    // clang-format off
     const std::pair<std::string, std::string> cases[] = {
         {Png(d, "d.png"), "14,14 5,5,24,24\n"},
         {Png(d, "d1.png", kBit), "14,14 5,5,24,24\n"},
@@ -136,13 +127,10 @@ TEST_F(Cli, JsonAndCentreFile) {
 
 // Grey forms hold the red channel only: they get pure greys, the others colours and an off-grey.
 TEST_F(Cli, EveryPngFormGivesTheSameResult) {
-    const Image grey = Boxes(64, 48, {{3, 4, 20, 30}, {30, 10, 60, 40, 0x5F5F5F}}, 0xC8C8C8);
-    const Image rgb = Boxes(64, 48,
-                            {{3, 4, 20, 30},
-                             {30, 10, 60, 40, 0x5F5F5F},
-                             {40, 20, 45, 25, 0},
-                             {10, 35, 25, 45, 0x414040}},
-                            0xD8E9EC);
+    std::vector<std::vector<int>> boxy = {{3, 4, 20, 30}, {30, 10, 60, 40, 0x5F5F5F}};
+    const Image grey = Boxes(64, 48, boxy, 0xC8C8C8);
+    boxy.insert(boxy.end(), {{40, 20, 45, 25, 0}, {10, 35, 25, 45, 0x414040}});
+    const Image rgb = Boxes(64, 48, boxy, 0xD8E9EC);
     const png_uint_32 forms[] = {
         PNG_FORMAT_RGB,  PNG_FORMAT_LINEAR_RGB, PNG_FORMAT_RGBA, PNG_FORMAT_RGBA_COLORMAP,
         PNG_FORMAT_GRAY, PNG_FORMAT_LINEAR_Y,   PNG_FORMAT_GA,   PNG_FORMAT_RGB_COLORMAP};
@@ -160,12 +148,11 @@ TEST_F(Cli, BadInputIsRefusedAndNothingIsWritten) {
     const std::string png = ReadFile(dir_ + Png(kSquares));
     std::string corrupt = png;
     corrupt[png.size() / 2] ^= 0x55;
-    const std::pair<std::string, std::string> obsahy[] = {
-        {"text.png", "not an image\n"},
-        {"short.png", png.substr(0, 5)},
-        {"half.png", png.substr(0, png.size() / 2)},
-        {"corrupt.png", corrupt},
-        {"Stredy.txt", "old"}};
+    // clang-format off
+    const std::pair<std::string, std::string> obsahy[] = {{"text.png", "not an image\n"},
+        {"short.png", png.substr(0, 5)}, {"half.png", png.substr(0, png.size() / 2)},
+        {"corrupt.png", corrupt}, {"Stredy.txt", "old"}};
+    // clang-format on
     for (const auto& [meno, obsah] : obsahy)
         std::ofstream(dir_ + meno, std::ios::binary) << obsah;
     std::filesystem::create_directory(dir_ + "dir.png");

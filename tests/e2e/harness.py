@@ -67,10 +67,9 @@ def quiet(args, timeout=60, **kw):
 
 def make_screen(path, size, background, shapes):
     """A PNG: the background, then each (rgb, (x0, y0, x1, y1)) box, corners inclusive, in order."""
-    args = ["convert", "-size", "%dx%d" % size, "xc:rgb(%d,%d,%d)" % background, "+antialias"]
-    for rgb, box in shapes:
-        args += ["-fill", "rgb(%d,%d,%d)" % rgb, "-draw", "rectangle %d,%d %d,%d" % box]
-    subprocess.run(args + ["-type", "TrueColor", "PNG24:" + path], check=True, timeout=60)
+    d = [a for c, b in shapes for a in ("-fill", "rgb(%d,%d,%d)" % c, "-draw", "rectangle %d,%d %d,%d" % b)]
+    subprocess.run(["convert", "-size", "%dx%d" % size, "xc:rgb(%d,%d,%d)" % background, "+antialias", *d,
+                    "-type", "TrueColor", "PNG24:" + path], check=True, timeout=60)
     return path
 
 
@@ -200,8 +199,7 @@ class Wine:
             self.reg("import", "i.reg", cwd=tmp)
 
     def values(self):
-        """The key's values, name -> (type, bytes); None without the key. An export made while the
-        program's wineserver shuts down can fail: tried thrice."""
+        """The key's values, name -> (type, bytes), or None; tried thrice (the wineserver may be ending)."""
         with tempfile.TemporaryDirectory() as tmp:
             if not any(self.run(["reg", "export", KEY, "e.reg", "/y"], cwd=tmp).returncode == 0 for _ in range(3)):
                 return None
@@ -248,8 +246,8 @@ def store(session, **changes):
 
 
 def check_mode(app, x, y, tracking):
-    """The window's rectangle, topmost and without a minimize box with tracking on, once reached:
-    a change made in a dialog reaches the window a moment after the dialog has gone."""
+    """The window's rectangle, topmost and without a minimize box with tracking on, once reached (a
+    dialog's change reaches the window a moment after the dialog has gone)."""
     want = ((x, y, x + WIDTH, y + (HEIGHT if tracking else LOW)), tracking, not tracking)
     mode = lambda f: (f["window"], bool(f["exstyle"] & 0x8), bool(f["style"] & 0x20000))  # noqa: E731
     with contextlib.suppress(Failure):
@@ -265,6 +263,7 @@ class App:
         self.session, self.workdir, self.display = session, workdir, session.display
         os.makedirs(workdir, exist_ok=True)
         self.stderr_path = os.path.join(workdir, "wine-stderr.txt")
+        self.centre_file = os.path.join(workdir, "Stredy.txt")
         with open(self.stderr_path, "w") as err:
             self.proc = subprocess.Popen([WINE, session.exe], cwd=workdir, stdin=subprocess.DEVNULL, stdout=err,
                                          env=session.wine.env("-all,trace+reg" if trace else "-all"),
@@ -286,10 +285,6 @@ class App:
     def key(self, *keys):
         check(self.proc.poll() is None, "the program is running before keys are sent")
         self.display.key(*keys)
-
-    @property
-    def centre_file(self):
-        return os.path.join(self.workdir, "Stredy.txt")
 
     def search(self, timeout=120):
         """Presses ENTER and returns the bytes of Stredy.txt once the search has written them."""

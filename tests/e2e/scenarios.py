@@ -42,12 +42,11 @@ def expect_saved(s, app, expected, exact=False):
 
 def once(s, app):
     """Each value written exactly once at the close, with its type and size (wine's registry trace)."""
-    writes = {}
     with open(app.stderr_path, errors="replace") as f:
-        for m in re.finditer(r'NtSetValueKey \([^,]*,L"([^"]*)",(\d+),[^,]*,(\d+)\)', f.read()):
-            writes.setdefault(m.group(1), []).append((int(m.group(2)), int(m.group(3))))
-    want = {n: [(REG_BINARY, 1) if n == "InfoKurzor" else (REG_DWORD, 4)] for n in VALUE_NAMES}
-    check_equal({n: w for n, w in writes.items() if n in VALUE_NAMES}, want, "registry writes at the close")
+        writes = re.findall(r'NtSetValueKey \([^,]*,L"([^"]*)",(\d+),[^,]*,(\d+)\)', f.read())
+    check_equal({n: [(int(t), int(z)) for m, t, z in writes if m == n] for n in VALUE_NAMES},
+                {n: [(REG_BINARY, 1) if n == "InfoKurzor" else (REG_DWORD, 4)] for n in VALUE_NAMES},
+                "registry writes at the close")
 
 
 def close(s, app, how):
@@ -70,12 +69,6 @@ def no_jump(s, app, points):
     check_equal(s.display.cursor(), park, "cursor after a TAB with nothing found")
 
 
-def unwritable(s, app):
-    """Starts the program where Stredy.txt is a directory: it cannot be written."""
-    os.makedirs(os.path.join(s.workdir, "blocked", "Stredy.txt"))
-    s.start(workdir=os.path.join(s.workdir, "blocked"))
-
-
 OPS = {
     "screen": lambda s, app, name, shapes: s.show(name, shapes, verify=not app or app.proc.poll() is not None),
     "store": lambda s, app, changes: store(s, **{n: None if v is None else value(v) for n, v in changes.items()}),
@@ -95,7 +88,9 @@ OPS = {
     "saved": expect_saved,
     "once": once,
     "no_file": lambda s, app: check(not os.path.exists(app.centre_file), "no Stredy.txt before a search"),
-    "unwritable": unwritable,
+    # Stredy.txt a directory: it cannot be written.
+    "unwritable": lambda s, app: (os.makedirs(os.path.join(s.workdir, "blocked", "Stredy.txt")),
+                                  s.start(workdir=os.path.join(s.workdir, "blocked"))),
     "untouched": lambda s, app: check(os.path.isdir(app.centre_file), "the directory Stredy.txt is left"),
 }
 
@@ -179,8 +174,7 @@ def pixel(x, y, h, salt):
 
 
 def checkers(s):
-    """The manifest; inside wine the drawing primitives, the screen copy of one process against
-    GetPixel and two known screens, and the mouse toolbox."""
+    """The manifest; inside wine the drawing primitives, one process's copies of two screens, the mouse."""
     with open(s.exe, "rb") as f:
         exe = f.read()  # the manifest lies in the program as it is written
     check(exe.count(b'processorArchitecture="amd64"') == 2 and b'"Microsoft.Windows.Common-Controls"' in exe,

@@ -42,11 +42,11 @@ inline Image Art(const std::string& art) {
 }
 
 inline V Search(const Image& im, unsigned band = 2, int min_size = 1, int fill = 0,
-                RECT window = kNoWindow) {
+                RECT window = kNoWindow, int grouping = 0) {
     std::vector<POINT> c(1000);
     std::vector<RECT> b(c.size());
-    const int k = HladajObjekty(im.px.data(), im.w, im.w, im.h, window, band, min_size, fill, 0,
-                                c.data(), b.data(), 1000);
+    const int k = HladajObjekty(im.px.data(), im.w, im.w, im.h, window, band, min_size, fill,
+                                grouping, c.data(), b.data(), 1000);
     V out;
     for (int i = 0; i < k; ++i)
         out.push_back({c[i].x, c[i].y, b[i].left, b[i].top, b[i].right, b[i].bottom});
