@@ -69,6 +69,7 @@ int ReadRegistry() {
     vysledok &= registry_ReadDWORD(kluc, "percento_vyplne", &percento_vyplne);
     vysledok &= registry_ReadDWORD(kluc, "Volba", &volba);
     vysledok &= registry_ReadBYTE(kluc, "InfoKurzor", &sledovanie_kurzora);
+    vysledok &= registry_ReadDWORD(kluc, "UkazatObjekty", &ukazat_objekty);
     vysledok &= registry_CloseKey(kluc);
     // A screen that shrank since the last run must not leave the window out of reach.
     if (MimoDesktopu(g_dwWindowPos, sirka, vyska))
@@ -100,6 +101,7 @@ int ZapisNastavenia(RECT okno, DWORD zobrazenie) {
     vysledok &= registry_WriteDWORD(kluc, "Volba", volba);
     vysledok &=
         registry_WriteBYTE(kluc, "InfoKurzor", static_cast<BYTE>(sledovanie_kurzora & 0xFF));
+    vysledok &= registry_WriteDWORD(kluc, "UkazatObjekty", ukazat_objekty);
     vysledok &= registry_CloseKey(kluc);
     return vysledok;
 }

@@ -12,6 +12,7 @@ extern DWORD sledovanie_kurzora; // 1 = cursor tracking on; any other value = of
 extern DWORD g_dwWindowPos;      // window's top-left corner: left in the low word, top in the high
 extern DWORD g_dwWindowSize;     // outer size at the last close: width low, height high
 extern DWORD g_dwWindowShow;     // showCmd of the placement at the last close
+extern DWORD ukazat_objekty;     // 0 = the objects found are not outlined on screen; else they are
 
 // Fixed values.
 extern const int g_cas_timera;   // timer 1 period, ms

@@ -26,25 +26,30 @@ void Prekresli(HWND okno) {
 void Hladanie(HWND okno) {
     ZaciatokHladania();
     Prekresli(okno);
+    SkryObrysyPredSnimkou(); // the outlines must never be part of what is searched
     const int pocet = Zornavit(okno, static_cast<int>(stupne_sedi),
                                static_cast<int>(VelkostObjektu), static_cast<int>(percento_vyplne));
     PointPoleDoTxt("Stredy.txt", centers, pocet);
     VysledokHladania(pocet);
     Prekresli(okno);
+    UkazObrysy(1);
 }
 
-void Skok(HWND okno) {
+// TAB, or SHIFT+TAB with skok = SkokSpat.
+void Skok(HWND okno, int (*skok)(POINT*)) {
     POINT ciel = {};
-    if (!SkokTAB(&ciel))
+    if (!skok(&ciel))
         return;
     SetCursorPos(ciel.x, ciel.y);
     Prekresli(okno);
+    UkazObrysy(0);
 }
 
 void OnWM_KEYDOWN(HWND okno, WPARAM kluc, int sirka_desktopu) {
+    SkryObrysy(); // shown until the next key
     switch (kluc) {
     case VK_TAB:
-        Skok(okno);
+        Skok(okno, GetKeyState(VK_SHIFT) < 0 ? SkokSpat : SkokTAB);
         return;
     case VK_RETURN:
         Hladanie(okno);
@@ -200,6 +205,7 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int) {
     }
     g_hwnd = okno;
     RezimOkna(g_hwnd, sledovanie_kurzora);
+    VytvorObrysy(instancia);
 
     MSG sprava = {};
     while (GetMessageA(&sprava, nullptr, 0, 0) > 0) {

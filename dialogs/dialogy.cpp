@@ -77,6 +77,8 @@ HFONT InitNastavenia(HWND dialog, HBITMAP* obrazok) {
     SendDlgItemMessageA(dialog, IDCANCEL, WM_SETFONT, reinterpret_cast<WPARAM>(pismo), 1);
     SendDlgItemMessageA(dialog, IDC_SLEDOVANIE, BM_SETCHECK,
                         sledovanie_kurzora == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendDlgItemMessageA(dialog, IDC_UKAZAT_OBJEKTY, BM_SETCHECK,
+                        ukazat_objekty != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
     ObnovRam(dialog);
     return pismo;
 }
@@ -94,6 +96,8 @@ void PrikazNastavenia(HWND dialog, int prikaz) {
     if (prikaz == IDOK) {
         const LRESULT stav = SendDlgItemMessageA(dialog, IDC_SLEDOVANIE, BM_GETCHECK, 0, 0);
         sledovanie_kurzora = stav == BST_CHECKED ? 1 : 0;
+        ukazat_objekty =
+            SendDlgItemMessageA(dialog, IDC_UKAZAT_OBJEKTY, BM_GETCHECK, 0, 0) == BST_CHECKED;
         RezimOkna(g_hwnd, sledovanie_kurzora);
         SetTimer(g_hwnd, CASOVAC_REZIMU, 0, RezimPoDialogu);
     }
@@ -166,6 +170,8 @@ void OnWM_PAINTDLG2(HDC dc) {
           "(zv\xfd\x9ai z\xe1\x9d"
           "a\x9e CPU)",
           -1, 41, 22 + rozmer.cy, RGB(180, 150, 50), -9, 0, 0, "Verdana");
+    Napis(dc, &rozmer, "Uk\xe1za\x9d n\xe1jden\xe9 objekty", -1, 39, 63, RGB(0, 0, 0), -12, 0, 0,
+          "Segoe UI");
 }
 
 INT_PTR CALLBACK ProceduraDialogu(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {

@@ -57,3 +57,17 @@ int StatusBezObjektov(int y3, int cy) {
 unsigned char SivaPasika(DWORD stupne, int i) {
     return static_cast<unsigned char>((32 * stupne + static_cast<DWORD>(i)) & 0xFF);
 }
+
+POINT PolohaCisla(RECT box, SIZE stitok, RECT obrazovka) {
+    // The outline's outer ring lies one pixel outside the box; the label sits on it.
+    POINT p = {box.left - 1, box.top - 1 - stitok.cy};
+    if (p.y < obrazovka.top)
+        p.y = box.bottom + 2;
+    if (p.x > obrazovka.right - stitok.cx)
+        p.x = obrazovka.right - stitok.cx;
+    if (p.x < obrazovka.left)
+        p.x = obrazovka.left;
+    if (p.y > obrazovka.bottom - stitok.cy)
+        p.y = obrazovka.bottom - stitok.cy;
+    return p;
+}

@@ -24,5 +24,6 @@
 
 // Dialog templates and controls (the buttons use IDOK and IDCANCEL)
 #define IDC_SLEDOVANIE 501
+#define IDC_UKAZAT_OBJEKTY 502
 #define IDD_O_PROGRAME 601
 #define IDD_NASTAVENIA 602

@@ -34,10 +34,10 @@ class Klavesy : public ::testing::Test {
         VysledokHladania(n);
     }
 
-    // The x of the centres n TABs jump to.
-    static std::vector<int> Skoky(int n) {
+    // The x of the centres n TABs (or SHIFT+TABs) jump to.
+    static std::vector<int> Skoky(int n, int (*skok)(POINT*) = SkokTAB) {
         std::vector<int> x;
-        for (POINT ciel; n-- > 0 && SkokTAB(&ciel) == 1; x.push_back(ciel.x))
+        for (POINT ciel; n-- > 0 && skok(&ciel) == 1; x.push_back(ciel.x))
             EXPECT_EQ(ciel.y, 2 * ciel.x);
         return x;
     }
@@ -147,6 +147,35 @@ TEST_F(Klavesy, TabVisitsTheCentresInOrderAndWraps) {
     cislo_objektu = 3;
     Najdene(4);
     EXPECT_EQ(Skoky(2), (std::vector<int>{30, 40}));
+}
+
+TEST_F(Klavesy, ShiftTabGoesBackAndWrapsByTheSameRules) {
+    // Before a search nothing; the first goes to the current object, then back with a wrap; TAB
+    // and SHIFT+TAB share the switch; row 4 stays on the chosen object.
+    EXPECT_EQ(Skoky(1, SkokSpat), std::vector<int>{});
+    Najdene(3);
+    EXPECT_EQ(Skoky(4, SkokSpat), (std::vector<int>{10, 30, 20, 10}));
+    EXPECT_EQ(Skoky(1), std::vector<int>{20});
+    EXPECT_EQ(Skoky(1, SkokSpat), std::vector<int>{10});
+    volba = 4;
+    EXPECT_EQ(Skoky(2, SkokSpat), (std::vector<int>{10, 10}));
+    VysledokHladania(0);
+    EXPECT_EQ(Skoky(1, SkokSpat), std::vector<int>{});
+}
+
+TEST_F(Klavesy, OutlinesShowAllFoundOrTheCurrentObject) {
+    // Found, current, setting, all? -> range shown (an empty one as 1..0).
+    const std::array<int, 6> kroky[] = {{3, 2, 1, 1, 1, 3}, {3, 2, 1, 0, 2, 2}, {3, 2, 0, 1, 1, 0},
+                                        {3, 2, 0, 0, 1, 0}, {0, 0, 1, 1, 1, 0}, {0, 0, 1, 0, 1, 0},
+                                        {5, 5, 7, 0, 5, 5}};
+    for (const auto& k : kroky) {
+        PocetObjektov = k[0];
+        cislo_objektu = k[1];
+        ukazat_objekty = static_cast<DWORD>(k[2]);
+        int od = -1, po = -1;
+        EXPECT_EQ(ObrysyNaUkazanie(k[3], &od, &po), k[4] <= k[5] ? 1 : 0) << k[0] << k[1] << k[2];
+        EXPECT_EQ((std::array<int, 2>{od, po}), (std::array<int, 2>{k[4], k[5]})) << k[0] << k[3];
+    }
 }
 
 TEST_F(Klavesy, TabOnTheObjectRowGoesToTheChosenObject) {

@@ -12,6 +12,7 @@ inline void ObnovStav() {
     g_dwWindowPos = 0;
     g_dwWindowSize = 0;
     g_dwWindowShow = 0;
+    ukazat_objekty = 1;
     PocetObjektov = 0;
     cislo_objektu = 0;
     status = 0;

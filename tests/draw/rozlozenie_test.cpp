@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 TEST(Rozlozenie, RowsAndStatusBoxes) {
@@ -27,6 +29,20 @@ TEST(Rozlozenie, GreyStripCoversTheBand) {
     EXPECT_EQ(SivaPasika(7, 31), 255);
     // An out-of-range setting wraps to the low byte instead of overflowing.
     EXPECT_EQ(SivaPasika(8, 1), 1);
+}
+
+TEST(Rozlozenie, NumberLabelOnTheOutlineAndOnTheScreen) {
+    // A 20 x 10 label on a screen of two monitors, -1920..1919 by 0..1079: above the outline's
+    // corner; below the box at the top; pulled in at the left, right and bottom edges.
+    const RECT obrazovka = {-1920, 0, 1920, 1080};
+    const std::pair<RECT, POINT> pripady[] = {{{100, 100, 139, 129}, {99, 89}},
+                                              {{-1920, 5, -1900, 30}, {-1920, 32}},
+                                              {{1910, 500, 1919, 509}, {1900, 489}},
+                                              {{0, 0, 1919, 1079}, {-1, 1070}}};
+    for (const auto& [box, p] : pripady) {
+        const POINT q = PolohaCisla(box, SIZE{20, 10}, obrazovka);
+        EXPECT_EQ((std::pair<int, int>{q.x, q.y}), (std::pair<int, int>{p.x, p.y})) << box.left;
+    }
 }
 
 } // namespace
