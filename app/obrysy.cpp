@@ -1,8 +1,11 @@
-// The click-through, never-activated window over the virtual screen that shows the outlines.
+// The click-through, never-activated window over the virtual screen that shows the outlines. It
+// spans only the part of the virtual screen that the outlines need: wine without a window manager
+// holds the thread for two seconds when it hides a popup covering a whole monitor.
 #include <windows.h>
 
 #include "app/klavesy.h"
 #include "app/okno.h"
+#include "app/stav.h"
 #include "draw/kreslenie.h"
 
 namespace {
@@ -13,8 +16,10 @@ const UINT kNaObrazovke = 2000; // ms
 // A window just hidden may still be on a composited screen for a frame or two.
 const DWORD kZmiznutie = 50; // ms
 const COLORREF kKluc = RGB(255, 0, 255);
+const int kOkraj = 64; // pixels at 96 dpi around the boxes, room for the numbers
 
 HWND obrysy;
+RECT oblast; // the window's rectangle on the screen
 int od = 1;
 int po = 0;
 DWORD skryte; // tick of the last hide
@@ -29,7 +34,7 @@ RECT VirtualnaObrazovka() {
 void Maluj(HWND okno) {
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(okno, &ps);
-    KresliObrysy(dc, VirtualnaObrazovka(), od, po, kKluc);
+    KresliObrysy(dc, oblast, od, po, kKluc);
     EndPaint(okno, &ps);
 }
 
@@ -58,11 +63,9 @@ void VytvorObrysy(HINSTANCE instancia) {
     trieda.hInstance = instancia;
     trieda.lpszClassName = kTrieda;
     RegisterClassExA(&trieda);
-    const RECT v = VirtualnaObrazovka();
-    obrysy = CreateWindowExA(WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE |
-                                 WS_EX_TOOLWINDOW,
-                             kTrieda, "", WS_POPUP, v.left, v.top, v.right - v.left,
-                             v.bottom - v.top, nullptr, nullptr, instancia, nullptr);
+    obrysy = CreateWindowExA(
+        WS_EX_LAYERED | WS_EX_TRANSPARENT | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW,
+        kTrieda, "", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, instancia, nullptr);
     SetLayeredWindowAttributes(obrysy, kKluc, 0, LWA_COLORKEY);
 }
 
@@ -70,10 +73,12 @@ void UkazObrysy(int vsetky) {
     SkryObrysy();
     if (!ObrysyNaUkazanie(vsetky, &od, &po))
         return;
-    // The monitors may have changed since the last time.
-    const RECT v = VirtualnaObrazovka();
-    SetWindowPos(obrysy, HWND_TOPMOST, v.left, v.top, v.right - v.left, v.bottom - v.top,
-                 SWP_NOACTIVATE);
+    HDC obrazovka = GetDC(nullptr);
+    const int okraj = MulDiv(kOkraj, GetDeviceCaps(obrazovka, LOGPIXELSY), 96);
+    ReleaseDC(nullptr, obrazovka);
+    oblast = OblastObrysov(objekty, od, po, okraj, VirtualnaObrazovka());
+    SetWindowPos(obrysy, HWND_TOPMOST, oblast.left, oblast.top, oblast.right - oblast.left,
+                 oblast.bottom - oblast.top, SWP_NOACTIVATE);
     InvalidateRect(obrysy, nullptr, FALSE);
     ShowWindow(obrysy, SW_SHOWNOACTIVATE);
     UpdateWindow(obrysy);

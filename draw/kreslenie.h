@@ -32,8 +32,12 @@ int StatusBezObjektov(int y3, int cy); // status box y below the fill row when n
 unsigned char SivaPasika(DWORD stupne, int i); // grey level of stroke i (0..31) of the band strip
 
 // Top-left corner of an object's number label of the given size: above the outline's top-left
-// corner, below the box where the screen (right and bottom exclusive) ends above it, always on it.
-POINT PolohaCisla(RECT box, SIZE stitok, RECT obrazovka);
+// corner, below the box where the area (right and bottom exclusive) ends above it, always in it.
+POINT PolohaCisla(RECT box, SIZE stitok, RECT oblast);
+
+// The part of the screen (right and bottom exclusive) that the outlines of boxes od..po (numbers
+// from 1) and their labels need: the boxes' union grown by okraj on every side, cut to the screen.
+RECT OblastObrysov(const RECT* boxy, int od, int po, int okraj, RECT obrazovka);
 
 // ---- Win32 drawing (zornavit) ----
 
@@ -56,7 +60,7 @@ void SipkaDole(HDC dc, int s, int x, int y);
 // Paints the whole face of the main window into *dc.
 void OnWM_PAINT(HDC* dc, HWND okno);
 
-// Paints the outlines of objects od..po with their numbers over the screen rectangle obrazovka
+// Paints the outlines of objects od..po with their numbers over the screen rectangle oblast
 // (right and bottom exclusive), whose top-left corner is the device context's origin; the rest
 // is filled with the colour key.
-void KresliObrysy(HDC dc, RECT obrazovka, int od, int po, COLORREF kluc);
+void KresliObrysy(HDC dc, RECT oblast, int od, int po, COLORREF kluc);

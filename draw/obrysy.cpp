@@ -19,13 +19,13 @@ void Obrys(HDC dc, const RECT& box) {
 }
 
 // The number on a label of the outline's colour, so it reads on any background.
-void Cislo(HDC dc, const RECT& box, int cislo, const RECT& obrazovka, HBRUSH stitok) {
+void Cislo(HDC dc, const RECT& box, int cislo, const RECT& oblast, HBRUSH stitok) {
     char text[16];
     const int dlzka = std::snprintf(text, sizeof text, "%d", cislo);
     SIZE rozmer = {};
     GetTextExtentPoint32A(dc, text, dlzka, &rozmer);
     const SIZE velkost = {rozmer.cx + 6, rozmer.cy + 2};
-    const POINT p = PolohaCisla(box, velkost, obrazovka);
+    const POINT p = PolohaCisla(box, velkost, oblast);
     const RECT plocha = {p.x, p.y, p.x + velkost.cx, p.y + velkost.cy};
     FillRect(dc, &plocha, stitok);
     TextOutA(dc, p.x + 3, p.y + 1, text, dlzka);
@@ -33,12 +33,12 @@ void Cislo(HDC dc, const RECT& box, int cislo, const RECT& obrazovka, HBRUSH sti
 
 } // namespace
 
-void KresliObrysy(HDC dc, RECT obrazovka, int od, int po, COLORREF kluc) {
-    // Drawn in screen coordinates: the window's origin is the screen rectangle's corner.
+void KresliObrysy(HDC dc, RECT oblast, int od, int po, COLORREF kluc) {
+    // Drawn in screen coordinates: the window's origin is the area's corner.
     POINT povodny;
-    SetViewportOrgEx(dc, -obrazovka.left, -obrazovka.top, &povodny);
+    SetViewportOrgEx(dc, -oblast.left, -oblast.top, &povodny);
     HBRUSH pozadie = CreateSolidBrush(kluc);
-    FillRect(dc, &obrazovka, pozadie);
+    FillRect(dc, &oblast, pozadie);
     DeleteObject(pozadie);
 
     HPEN pero = CreatePen(PS_SOLID, 1, OBRYS_FARBA);
@@ -54,7 +54,7 @@ void KresliObrysy(HDC dc, RECT obrazovka, int od, int po, COLORREF kluc) {
     const int staryRezim = SetBkMode(dc, TRANSPARENT);
     for (int cislo = od; cislo <= po; ++cislo) {
         Obrys(dc, objekty[cislo - 1]);
-        Cislo(dc, objekty[cislo - 1], cislo, obrazovka, stitok);
+        Cislo(dc, objekty[cislo - 1], cislo, oblast, stitok);
     }
     SetBkMode(dc, staryRezim);
     SetTextColor(dc, staraFarba);

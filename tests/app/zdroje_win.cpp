@@ -114,7 +114,8 @@ void Dialog(int cislo, short x, short y, short cx, short cy, const wchar_t* titu
 
 void Bitmapa(int cislo, LONG sirka, LONG vyska) {
     // As a DIB section the bitmap keeps its own depth.
-    HANDLE b = LoadImageA(g_program, MAKEINTRESOURCEA(cislo), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    HANDLE b =
+        LoadImageA(g_program, MAKEINTRESOURCEA(cislo), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     BITMAP info = {};
     GetObjectA(b, sizeof(info), &info);
     Skontroluj(b != nullptr && info.bmWidth == sirka && info.bmHeight == vyska &&
@@ -169,11 +170,12 @@ int main(int argc, char** argv) {
     }
     Menu();
     const Ovladac o_programe[] = {{IDOK, L"&Ok", BS_DEFPUSHBUTTON, 138, 117, 40, 12}};
-    const Ovladac nastavenia[] = {{IDOK, L"&Ok", BS_DEFPUSHBUTTON, 40, 70, 30, 11},
-                                  {IDCANCEL, L"&Cancel", BS_PUSHBUTTON, 75, 70, 30, 11},
-                                  {IDC_SLEDOVANIE, L"", BS_AUTOCHECKBOX, 15, 15, 8, 8}};
+    const Ovladac nastavenia[] = {{IDOK, L"&Ok", BS_DEFPUSHBUTTON, 50, 70, 30, 11},
+                                  {IDCANCEL, L"&Cancel", BS_PUSHBUTTON, 85, 70, 30, 11},
+                                  {IDC_SLEDOVANIE, L"", BS_AUTOCHECKBOX, 15, 15, 8, 8},
+                                  {IDC_UKAZAT_OBJEKTY, L"", BS_AUTOCHECKBOX, 15, 40, 8, 8}};
     Dialog(IDD_O_PROGRAME, 0, 0, 183, 120, L" O programe", o_programe, 1);
-    Dialog(IDD_NASTAVENIA, 1, 1, 110, 70, L" Nastavenia", nastavenia, 3);
+    Dialog(IDD_NASTAVENIA, 1, 1, 120, 70, L" Nastavenia", nastavenia, 4);
     Bitmapa(IDB_POZADIE, 1021, 783);
     Bitmapa(IDB_POZADIE_DLG, 616, 408);
     Bitmapa(IDB_POZADIE_DLG2, 381, 318);

@@ -17,7 +17,7 @@ WINESERVER = "/usr/lib/wine/wineserver"
 KEY = r"HKEY_CURRENT_USER\Software\Zornavit"
 WINDOW_NAME = "^ Objekty$"
 VALUE_NAMES = ("WindowPos", "WindowSize", "WindowShow", "StupneSedi", "VelkostObjektu",
-               "percento_vyplne", "Volba", "InfoKurzor")
+               "percento_vyplne", "Volba", "InfoKurzor", "UkazatObjekty")
 REG_SZ, REG_BINARY, REG_DWORD, REG_QWORD = 1, 3, 4, 11
 # Mono and Gecko would ask to be downloaded; the menu builder would write desktop files.
 DLL_OVERRIDES = "mscoree,mshtml=;winemenubuilder.exe=d"
