@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <utility>
 
 namespace {
@@ -42,6 +43,24 @@ TEST(Rozlozenie, NumberLabelOnTheOutlineAndOnTheScreen) {
     for (const auto& [box, p] : pripady) {
         const POINT q = PolohaCisla(box, SIZE{20, 10}, obrazovka);
         EXPECT_EQ((std::pair<int, int>{q.x, q.y}), (std::pair<int, int>{p.x, p.y})) << box.left;
+    }
+}
+
+TEST(Rozlozenie, OutlineAreaSpansTheBoxesShownWithAMargin) {
+    // Boxes 1..3 together, box 2 alone, box 4 in a corner (cut to the screen), none.
+    const RECT boxy[] = {{100, 100, 139, 129},
+                         {1500, 120, 1559, 179},
+                         {300, 700, 319, 719},
+                         {-1920, 1070, -1900, 1079}};
+    const std::array<int, 6> pripady[] = {{1, 3, 36, 36, 1624, 784},
+                                          {2, 2, 1436, 56, 1624, 244},
+                                          {4, 4, -1920, 1006, -1835, 1080},
+                                          {1, 0, -1920, 0, -1920, 0}};
+    for (const auto& p : pripady) {
+        const RECT r = OblastObrysov(boxy, p[0], p[1], 64, RECT{-1920, 0, 1920, 1080});
+        EXPECT_EQ((std::array<int, 4>{r.left, r.top, r.right, r.bottom}),
+                  (std::array<int, 4>{p[2], p[3], p[4], p[5]}))
+            << p[0] << ".." << p[1];
     }
 }
 
