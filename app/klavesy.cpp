@@ -145,7 +145,7 @@ int SkokSpat(POINT* ciel) {
 int ObrysyNaUkazanie(int vsetky, int* od, int* po) {
     *od = vsetky ? 1 : cislo_objektu;
     *po = vsetky ? PocetObjektov : cislo_objektu;
-    if (ukazat_objekty == 0 || PocetObjektov <= 0 || *od < 1) {
+    if (ukazat_objekty == 0 || *od < 1) {
         *od = 1;
         *po = 0;
     }

@@ -61,6 +61,8 @@ void VytvorObrysy(HINSTANCE instancia) {
     trieda.cbSize = sizeof(trieda);
     trieda.lpfnWndProc = ProceduraObrysov;
     trieda.hInstance = instancia;
+    // Lives for the process; a window just shown is all colour key until it has painted.
+    trieda.hbrBackground = CreateSolidBrush(kKluc);
     trieda.lpszClassName = kTrieda;
     RegisterClassExA(&trieda);
     obrysy = CreateWindowExA(

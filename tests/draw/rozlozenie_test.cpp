@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <utility>
 
 namespace {
 
@@ -32,35 +31,29 @@ TEST(Rozlozenie, GreyStripCoversTheBand) {
     EXPECT_EQ(SivaPasika(8, 1), 1);
 }
 
-TEST(Rozlozenie, NumberLabelOnTheOutlineAndOnTheScreen) {
-    // A 20 x 10 label on a screen of two monitors, -1920..1919 by 0..1079: above the outline's
-    // corner; below the box at the top; pulled in at the left, right and bottom edges.
+TEST(Rozlozenie, OutlineAreaAndNumberLabels) {
+    // A screen of two monitors. The area of boxes od..po grown by 64 and cut to the screen (none:
+    // empty). A 20 x 10 label above the outline's corner, below the box at the screen's top,
+    // pulled in at the edges.
     const RECT obrazovka = {-1920, 0, 1920, 1080};
-    const std::pair<RECT, POINT> pripady[] = {{{100, 100, 139, 129}, {99, 89}},
-                                              {{-1920, 5, -1900, 30}, {-1920, 32}},
-                                              {{1910, 500, 1919, 509}, {1900, 489}},
-                                              {{0, 0, 1919, 1079}, {-1, 1070}}};
-    for (const auto& [box, p] : pripady) {
-        const POINT q = PolohaCisla(box, SIZE{20, 10}, obrazovka);
-        EXPECT_EQ((std::pair<int, int>{q.x, q.y}), (std::pair<int, int>{p.x, p.y})) << box.left;
-    }
-}
-
-TEST(Rozlozenie, OutlineAreaSpansTheBoxesShownWithAMargin) {
-    // Boxes 1..3 together, box 2 alone, box 4 in a corner (cut to the screen), none.
-    const RECT boxy[] = {{100, 100, 139, 129},
-                         {1500, 120, 1559, 179},
-                         {300, 700, 319, 719},
-                         {-1920, 1070, -1900, 1079}};
-    const std::array<int, 6> pripady[] = {{1, 3, 36, 36, 1624, 784},
-                                          {2, 2, 1436, 56, 1624, 244},
-                                          {4, 4, -1920, 1006, -1835, 1080},
-                                          {1, 0, -1920, 0, -1920, 0}};
-    for (const auto& p : pripady) {
-        const RECT r = OblastObrysov(boxy, p[0], p[1], 64, RECT{-1920, 0, 1920, 1080});
+    const RECT b[] = {{100, 100, 139, 129},
+                      {1500, 120, 1559, 179},
+                      {-1920, 5, -1900, 30},
+                      {1910, 500, 1919, 509},
+                      {0, 0, 1919, 1079}};
+    const std::array<int, 6> oblasti[] = {
+        {1, 2, 36, 36, 1624, 244}, {3, 3, -1920, 0, -1835, 95}, {1, 0, -1920, 0, -1920, 0}};
+    for (const auto& o : oblasti) {
+        const RECT r = OblastObrysov(b, o[0], o[1], 64, obrazovka);
         EXPECT_EQ((std::array<int, 4>{r.left, r.top, r.right, r.bottom}),
-                  (std::array<int, 4>{p[2], p[3], p[4], p[5]}))
-            << p[0] << ".." << p[1];
+                  (std::array<int, 4>{o[2], o[3], o[4], o[5]}))
+            << o[0] << ".." << o[1];
+    }
+    const std::array<int, 2> stitky[] = {
+        {99, 89}, {1499, 109}, {-1920, 32}, {1900, 489}, {-1, 1070}};
+    for (int i = 0; i < 5; ++i) {
+        const POINT p = PolohaCisla(b[i], SIZE{20, 10}, obrazovka);
+        EXPECT_EQ((std::array<int, 2>{p.x, p.y}), stitky[i]) << i;
     }
 }
 
