@@ -161,20 +161,6 @@ TEST_F(Klavesy, ShiftTabGoesBackAndWrapsByTheSameRules) {
     EXPECT_EQ(Skoky(2, SkokSpat), (std::vector<int>{10, 10}));
 }
 
-TEST_F(Klavesy, OutlinesShowAllFoundOrTheCurrentObject) {
-    // Found, current, setting, all? -> something, od, po (nothing: 1..0).
-    const std::array<int, 7> kroky[] = {
-        {3, 2, 1, 1, 1, 1, 3}, {3, 2, 7, 0, 1, 2, 2}, {3, 2, 0, 1, 0, 1, 0}, {0, 0, 1, 0, 0, 1, 0}};
-    for (const auto& c : kroky) {
-        PocetObjektov = c[0];
-        cislo_objektu = c[1];
-        ukazat_objekty = static_cast<DWORD>(c[2]);
-        std::array<int, 7> k = {c[0], c[1], c[2], c[3], -1, -1, -1};
-        k[4] = ObrysyNaUkazanie(k[3], &k[5], &k[6]);
-        EXPECT_EQ(k, c);
-    }
-}
-
 TEST_F(Klavesy, TabOnTheObjectRowGoesToTheChosenObject) {
     Najdene(3);
     volba = 4;

@@ -39,8 +39,7 @@ def seen(s, name):
 
 
 def outlined(s, name, count):
-    return wait_for(lambda: (lambda f: f if len(f) == count else None)(seen(s, name)), 3,
-                    f"{count} objects outlined ({name})", interval=0)
+    return wait_for(lambda: (lambda f: len(f) == count and f)(seen(s, name)), 3, name, interval=0)
 
 
 def overlay(s):
@@ -69,8 +68,7 @@ def overlay(s):
 
     app.key("alt+n")  # Settings: the second check box off
     x0, y0, x1, y1 = wait_for(lambda: app.probe().get("settings_502"), 10, "the Settings dialog")
-    s.display.move_cursor((x0 + x1) // 2, (y0 + y1) // 2)
-    s.display.xdotool("click", "1")
+    s.display.xdotool("mousemove", "--sync", (x0 + x1) // 2, (y0 + y1) // 2, "click", "1")
     app.key("Return")
     wait_for(lambda: "settings" not in app.probe(), 10, "the Settings dialog to close")
     check_equal(app.search(), FILE, "Stredy.txt with the outlines off")
