@@ -54,7 +54,7 @@ def overlay(s):
     check(all(numbers.values()) and len(set(numbers.values())) == 3, "three different numbers")
     check_equal(app.search(), FILE, "Stredy.txt of ENTER pressed with the outlines shown")
     written = time.monotonic()
-    for after, count in ((1.0, 3), (3.0, 0)):  # two moments of their two seconds
+    for after, count in ((0.7, 3), (3.0, 0)):  # two moments of their two seconds
         time.sleep(max(0.0, written + after - time.monotonic()))
         check_equal(len(seen(s, f"at{after}")), count, f"objects outlined {after} s after ENTER")
     for key, k in (("Tab", 1), ("Tab", 2), ("shift+Tab", 1), ("shift+Tab", 3), ("shift+Tab", 2)):
