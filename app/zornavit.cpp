@@ -27,8 +27,9 @@ void Hladanie(HWND okno) {
     ZaciatokHladania();
     Prekresli(okno);
     SkryObrysyPredSnimkou(); // the outlines must never be part of what is searched
-    const int pocet = Zornavit(okno, static_cast<int>(stupne_sedi),
-                               static_cast<int>(VelkostObjektu), static_cast<int>(percento_vyplne));
+    const int pocet =
+        Zornavit(okno, static_cast<int>(stupne_sedi), static_cast<int>(VelkostObjektu),
+                 static_cast<int>(percento_vyplne), static_cast<int>(spajanie));
     PointPoleDoTxt("Stredy.txt", centers, pocet);
     VysledokHladania(pocet);
     Prekresli(okno);
