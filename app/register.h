@@ -31,7 +31,7 @@ void PritiahniNaDesktop(RECT* okno, int sirka_desktopu, int vyska_desktopu);
 // everything could be read (or the key was new), else 0.
 int ReadRegistry();
 
-// Stores the placement at close (outer rectangle, showCmd) and writes all nine values.
+// Stores the placement at close (outer rectangle, showCmd) and writes every value.
 int ZapisNastavenia(RECT okno, DWORD zobrazenie);
 
 // Saves the settings and the main window's placement at close. Win32 only.
