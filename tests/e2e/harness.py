@@ -238,7 +238,8 @@ def pack(low, high):
 def saved(x, y, w, h, grey, size, fill, row, tracking, grouping=0):
     """The values as the program saves them."""
     return dict(zip(VALUE_NAMES, [dword(pack(x, y)), dword(pack(w, h)), dword(1), dword(grey), dword(size),
-                                  dword(fill), dword(row), (REG_BINARY, bytes([tracking])), dword(grouping)]))
+                                  dword(fill), dword(row), (REG_BINARY, bytes([tracking])), dword(grouping),
+                                  dword(1)]))
 
 
 def store(session, **changes):

@@ -47,7 +47,7 @@ def overlay(s):
     the focus kept; TAB and SHIFT+TAB outline the object they go to; the check box switches them
     off and is saved."""
     s.show("screen", [((20, 20, 20), box) for box in BOXES])
-    store(s)  # no UkazatObjekty: on
+    store(s, UkazatObjekty=None)  # absent: on
     app = s.start()
     check_equal(app.search(), FILE, "Stredy.txt")
     numbers = outlined(s, "all", 3)
