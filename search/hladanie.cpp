@@ -95,12 +95,29 @@ struct Objekt {
     long long pocet;
 };
 
+// Words of the masks: one empty word, a mask and an empty word per row, one empty row.
+size_t SlovMasiek(int sirka, int vyska) {
+    const size_t krok = static_cast<size_t>((sirka + 63) / 64 + 1);
+    return krok * (static_cast<size_t>(vyska) + 1) + 1;
+}
+
 void UvolniTabulky(Tabulky& t) {
     std::free(t.pamat);
     std::free(t.rz);
     std::free(t.rk);
     std::free(t.znacky);
     std::free(t.pamatBehov);
+}
+
+size_t ZnaciekPre(int sirka, int vyska) {
+    return static_cast<size_t>(vyska) * static_cast<size_t>((sirka + 1) / 2);
+}
+
+// The two rows' runs and the links, for rows of slov64 mask words.
+size_t PamatBehovPre(int slov64) {
+    size_t behov = static_cast<size_t>(slov64) * 32;
+    size_t slov = static_cast<size_t>(slov64) + 2;
+    return 2 * (2 * slov * 8 + 2 * slov * 4 + 3 * behov * 4) + 2 * behov * 4;
 }
 
 // The labels for the worst case, every run of every row a new one (a chequerboard); pages that
@@ -110,12 +127,11 @@ bool PripravZnacky(Tabulky& t) {
         return true;
     size_t behov = static_cast<size_t>(t.slov) * 32;
     size_t slov = static_cast<size_t>(t.slov) + 2;
-    size_t znaciek = static_cast<size_t>(t.vyska) * static_cast<size_t>((t.sirka + 1) / 2);
+    size_t znaciek = ZnaciekPre(t.sirka, t.vyska);
     if (znaciek > SIZE_MAX / sizeof(Znacka))
         return false; // more than a 32-bit process can address
     t.znacky = static_cast<Znacka*>(std::malloc(znaciek * sizeof(Znacka)));
-    t.pamatBehov =
-        std::calloc(2 * (2 * slov * 8 + 2 * slov * 4 + 3 * behov * 4) + 2 * behov * 4, 1);
+    t.pamatBehov = std::calloc(PamatBehovPre(t.slov), 1);
     if (t.znacky == nullptr || t.pamatBehov == nullptr) {
         std::free(t.znacky);
         std::free(t.pamatBehov);
@@ -155,7 +171,7 @@ Tabulky* PripravTabulky(int sirka, int vyska) {
     t.vyska = vyska;
     t.slov = (sirka + 63) / 64;
     t.krok = t.slov + 1;
-    size_t slov = static_cast<size_t>(t.krok) * (static_cast<size_t>(vyska) + 1) + 1;
+    size_t slov = SlovMasiek(sirka, vyska);
     size_t riadkov = static_cast<size_t>(vyska) + 1;
     t.pamat = static_cast<uint64_t*>(std::calloc(slov, sizeof(uint64_t)));
     t.rz = static_cast<int32_t*>(std::malloc(riadkov * sizeof(int32_t)));
@@ -750,6 +766,15 @@ HladajFn VyberHladanie() {
 }
 
 } // namespace
+
+long long PamatTabuliek(int sirka, int vyska) {
+    const long long riadkov = static_cast<long long>(vyska) + 1;
+    return static_cast<long long>(SlovMasiek(sirka, vyska) * sizeof(uint64_t)) +
+           2 * riadkov * static_cast<long long>(sizeof(int32_t)) +
+           static_cast<long long>(ZnaciekPre(sirka, vyska)) *
+               static_cast<long long>(sizeof(Znacka)) +
+           static_cast<long long>(PamatBehovPre((sirka + 63) / 64));
+}
 
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
                   unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
