@@ -125,16 +125,39 @@ void StredyNezapisane() {
         status = 4;
 }
 
-int SkokTAB(POINT* ciel) {
+namespace {
+// The first jump after a search stays on the current object; row 4 never steps.
+int Skok(POINT* ciel, int krok) {
     if (cislo_objektu <= 0 || cislo_objektu > PocetObjektov)
         return 0;
     if (volba != 4 && vypinac_TAB == 0)
-        cislo_objektu += 1;
+        cislo_objektu += krok;
     if (cislo_objektu > PocetObjektov)
         cislo_objektu = 1;
+    if (cislo_objektu < 1)
+        cislo_objektu = PocetObjektov;
     *ciel = centers[cislo_objektu - 1];
     vypinac_TAB = 0;
     return 1;
+}
+} // namespace
+
+int SkokTAB(POINT* ciel) {
+    return Skok(ciel, 1);
+}
+
+int SkokSpat(POINT* ciel) {
+    return Skok(ciel, -1);
+}
+
+int ObrysyNaUkazanie(int vsetky, int* od, int* po) {
+    *od = vsetky ? 1 : cislo_objektu;
+    *po = vsetky ? PocetObjektov : cislo_objektu;
+    if (ukazat_objekty == 0 || *od < 1) {
+        *od = 1;
+        *po = 0;
+    }
+    return *od <= *po;
 }
 
 void VolbaPoVytvoreni() {

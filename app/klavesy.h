@@ -25,6 +25,12 @@ void StredyNezapisane();
 
 // TAB: 1 when the cursor is to jump, with the target centre in *ciel; 0 when nothing happens.
 int SkokTAB(POINT* ciel);
+// SHIFT+TAB: the same rules stepping back, wrapping from the first object to the last.
+int SkokSpat(POINT* ciel);
+
+// Objects od..po (numbers from 1) to outline on screen: all found ones after a search, else the
+// current one. 0, and an empty range, when the outlines are off or nothing was found.
+int ObrysyNaUkazanie(int vsetky, int* od, int* po);
 
 // WM_CREATE: a saved row 4 has no results to select yet.
 void VolbaPoVytvoreni();

@@ -70,6 +70,7 @@ int ReadRegistry() {
     vysledok &= registry_ReadDWORD(kluc, "Volba", &volba);
     vysledok &= registry_ReadBYTE(kluc, "InfoKurzor", &sledovanie_kurzora);
     vysledok &= registry_ReadDWORD(kluc, "Spajanie", &spajanie);
+    vysledok &= registry_ReadDWORD(kluc, "UkazatObjekty", &ukazat_objekty);
     vysledok &= registry_CloseKey(kluc);
     // A grouping the program does not know groups by rows.
     if (spajanie != 4 && spajanie != 8)
@@ -125,6 +126,7 @@ int ZapisNastavenia(RECT okno, DWORD zobrazenie) {
     vysledok &=
         registry_WriteBYTE(kluc, "InfoKurzor", static_cast<BYTE>(sledovanie_kurzora & 0xFF));
     vysledok &= registry_WriteDWORD(kluc, "Spajanie", spajanie);
+    vysledok &= registry_WriteDWORD(kluc, "UkazatObjekty", ukazat_objekty);
     vysledok &= registry_CloseKey(kluc);
     return vysledok;
 }

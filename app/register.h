@@ -45,7 +45,7 @@ struct NastaveniaHladania {
 // *nastavenia holds) without creating or changing the key. 1 when every value was read, else 0.
 int CitajNastaveniaHladania(NastaveniaHladania* nastavenia);
 
-// Stores the placement at close (outer rectangle, showCmd) and writes all eight values.
+// Stores the placement at close (outer rectangle, showCmd) and writes every value.
 int ZapisNastavenia(RECT okno, DWORD zobrazenie);
 
 // 1 the first time it is asked, 0 after: the settings are saved once per run, whether the window

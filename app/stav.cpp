@@ -11,6 +11,7 @@ DWORD spajanie = 0;
 DWORD g_dwWindowPos = 0;
 DWORD g_dwWindowSize = 0;
 DWORD g_dwWindowShow = 0;
+DWORD ukazat_objekty = 1;
 
 const int g_cas_timera = 10;
 const int hl_okno_sirka = 224;

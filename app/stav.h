@@ -13,6 +13,7 @@ extern DWORD spajanie;           // grouping of the search: 4 or 8 touching pixe
 extern DWORD g_dwWindowPos;      // window's top-left corner: left in the low word, top in the high
 extern DWORD g_dwWindowSize;     // outer size at the last close: width low, height high
 extern DWORD g_dwWindowShow;     // showCmd of the placement at the last close
+extern DWORD ukazat_objekty;     // 0 = the objects found are not outlined on screen; else they are
 
 // Fixed values.
 extern const int g_cas_timera;   // timer 1 period, ms

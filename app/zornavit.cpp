@@ -27,6 +27,7 @@ void Prekresli(HWND okno) {
 void Hladanie(HWND okno) {
     ZaciatokHladania();
     Prekresli(okno);
+    SkryObrysyPredSnimkou(); // the outlines must never be part of what is searched
     const int pocet =
         Zornavit(okno, static_cast<int>(stupne_sedi), static_cast<int>(VelkostObjektu),
                  static_cast<int>(percento_vyplne), static_cast<int>(spajanie));
@@ -35,20 +36,24 @@ void Hladanie(HWND okno) {
     if (!zapisane)
         StredyNezapisane();
     Prekresli(okno);
+    UkazObrysy(1);
 }
 
-void Skok(HWND okno) {
+// TAB, or SHIFT+TAB with skok = SkokSpat.
+void Skok(HWND okno, int (*skok)(POINT*)) {
     POINT ciel = {};
-    if (!SkokTAB(&ciel))
+    if (!skok(&ciel))
         return;
     SetCursorPos(ciel.x, ciel.y);
     Prekresli(okno);
+    UkazObrysy(0);
 }
 
 void OnWM_KEYDOWN(HWND okno, WPARAM kluc, int sirka_desktopu) {
+    SkryObrysy(); // shown until the next key
     switch (kluc) {
     case VK_TAB:
-        Skok(okno);
+        Skok(okno, GetKeyState(VK_SHIFT) < 0 ? SkokSpat : SkokTAB);
         return;
     case VK_RETURN:
         Hladanie(okno);
@@ -239,6 +244,7 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int) {
     }
     g_hwnd = okno;
     RezimOkna(g_hwnd, sledovanie_kurzora);
+    VytvorObrysy(instancia);
 
     MSG sprava = {};
     while (GetMessageA(&sprava, nullptr, 0, 0) > 0) {

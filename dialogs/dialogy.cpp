@@ -104,6 +104,8 @@ HFONT InitNastavenia(HWND dialog, HBITMAP* obrazok) {
         if (spajanie == kSpajania[i])
             tlacidlo = kTlacidlaSpajania[i];
     CheckRadioButton(dialog, IDC_SPAJANIE_RIADKY, IDC_SPAJANIE_ROHY, tlacidlo);
+    SendDlgItemMessageA(dialog, IDC_UKAZAT_OBJEKTY, BM_SETCHECK,
+                        ukazat_objekty != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
     ObnovRam(dialog);
     return pismo;
 }
@@ -124,6 +126,8 @@ void PrikazNastavenia(HWND dialog, int prikaz) {
         for (int i = 0; i < 3; i++)
             if (IsDlgButtonChecked(dialog, kTlacidlaSpajania[i]) == BST_CHECKED)
                 spajanie = kSpajania[i];
+        ukazat_objekty =
+            SendDlgItemMessageA(dialog, IDC_UKAZAT_OBJEKTY, BM_GETCHECK, 0, 0) == BST_CHECKED;
         RezimOkna(g_hwnd, sledovanie_kurzora);
         SetTimer(g_hwnd, CASOVAC_REZIMU, 0, RezimPoDialogu);
     }
@@ -202,6 +206,8 @@ void OnWM_PAINTDLG2(HDC dc) {
           "a\x9e CPU)",
           -1, 41, 22 + rozmer.cy, RGB(180, 150, 50), -9, 0, 0, "Verdana");
     Napis(dc, &rozmer, "Sp\xe1janie bodov:", -1, 22, 54, RGB(0, 0, 0), -12, 0, 0, "Segoe UI");
+    Napis(dc, &rozmer, "Uk\xe1za\x9d n\xe1jden\xe9 objekty", -1, 39, 115, RGB(0, 0, 0), -12, 0, 0,
+          "Segoe UI");
 }
 
 INT_PTR CALLBACK ProceduraDialogu(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {

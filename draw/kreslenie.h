@@ -31,6 +31,14 @@ int StatusPoObjektoch(int y5, int cy); // status box y below the object-size lin
 int StatusBezObjektov(int y3, int cy); // status box y below the fill row when nothing is shown
 unsigned char SivaPasika(DWORD stupne, int i); // grey level of stroke i (0..31) of the band strip
 
+// Top-left corner of an object's number label of the given size: above the outline's top-left
+// corner, below the box where the area (right and bottom exclusive) ends above it, always in it.
+POINT PolohaCisla(RECT box, SIZE stitok, RECT oblast);
+
+// The part of the screen (right and bottom exclusive) that the outlines of boxes od..po (numbers
+// from 1) and their labels need: the boxes' union grown by okraj on every side, cut to the screen.
+RECT OblastObrysov(const RECT* boxy, int od, int po, int okraj, RECT obrazovka);
+
 // ---- Win32 drawing (zornavit) ----
 
 void Napis(HDC dc, SIZE* rozmer, const char* format, int hodnota, int x, int y, COLORREF farba,
@@ -51,3 +59,8 @@ void SipkaDole(HDC dc, int s, int x, int y);
 
 // Paints the whole face of the main window into *dc.
 void OnWM_PAINT(HDC* dc, HWND okno);
+
+// Paints the outlines of objects od..po with their numbers over the screen rectangle oblast
+// (right and bottom exclusive), whose top-left corner is the device context's origin; the rest
+// is filled with the colour key.
+void KresliObrysy(HDC dc, RECT oblast, int od, int po, COLORREF kluc);

@@ -1,6 +1,8 @@
 // Layout arithmetic of the main window face and the vertices of the arrow keys.
 #include "draw/kreslenie.h"
 
+#include <algorithm>
+
 namespace {
 
 const int DLZKA_DRIEKU = 7;   // tail to the base of the head
@@ -56,4 +58,34 @@ int StatusBezObjektov(int y3, int cy) {
 
 unsigned char SivaPasika(DWORD stupne, int i) {
     return static_cast<unsigned char>((32 * stupne + static_cast<DWORD>(i)) & 0xFF);
+}
+
+POINT PolohaCisla(RECT box, SIZE stitok, RECT oblast) {
+    // The outline's outer ring lies one pixel outside the box; the label sits on it.
+    POINT p = {box.left - 1, box.top - 1 - stitok.cy};
+    if (p.y < oblast.top)
+        p.y = box.bottom + 2;
+    if (p.x > oblast.right - stitok.cx)
+        p.x = oblast.right - stitok.cx;
+    if (p.x < oblast.left)
+        p.x = oblast.left;
+    if (p.y > oblast.bottom - stitok.cy)
+        p.y = oblast.bottom - stitok.cy;
+    return p;
+}
+
+RECT OblastObrysov(const RECT* boxy, int od, int po, int okraj, RECT obrazovka) {
+    if (od > po)
+        return RECT{obrazovka.left, obrazovka.top, obrazovka.left, obrazovka.top};
+    RECT r = boxy[od - 1];
+    for (int i = od + 1; i <= po; ++i) {
+        r.left = std::min(r.left, boxy[i - 1].left);
+        r.top = std::min(r.top, boxy[i - 1].top);
+        r.right = std::max(r.right, boxy[i - 1].right);
+        r.bottom = std::max(r.bottom, boxy[i - 1].bottom);
+    }
+    return RECT{std::max<LONG>(r.left - okraj, obrazovka.left),
+                std::max<LONG>(r.top - okraj, obrazovka.top),
+                std::min<LONG>(r.right + 1 + okraj, obrazovka.right),
+                std::min<LONG>(r.bottom + 1 + okraj, obrazovka.bottom)};
 }

@@ -24,6 +24,7 @@
 
 // Dialog templates and controls (the buttons use IDOK and IDCANCEL)
 #define IDC_SLEDOVANIE 501
+#define IDC_UKAZAT_OBJEKTY 502
 #define IDC_SPAJANIE_RIADKY 511 // grouping radio buttons: by rows, touching sides, also corners
 #define IDC_SPAJANIE_STRANY 512
 #define IDC_SPAJANIE_ROHY 513

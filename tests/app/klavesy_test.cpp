@@ -27,10 +27,10 @@ class Klavesy : public testing::Test {
         VysledokHladania(n);
     }
 
-    // The x of the centres n TABs jump to.
-    static std::vector<int> Skoky(int n) {
+    // The x of the centres n TABs (or SHIFT+TABs) jump to.
+    static std::vector<int> Skoky(int n, int (*skok)(POINT*) = SkokTAB) {
         std::vector<int> x;
-        for (POINT ciel; n-- > 0 && SkokTAB(&ciel) == 1; x.push_back(ciel.x))
+        for (POINT ciel; n-- > 0 && skok(&ciel) == 1; x.push_back(ciel.x))
             EXPECT_EQ(ciel.y, 2 * ciel.x);
         return x;
     }
@@ -129,6 +129,18 @@ TEST_F(Klavesy, TabVisitsTheCentresInOrderAndWraps) {
     volba = 4;
     KlavesVlavo();
     EXPECT_EQ(Skoky(3), (std::vector<int>{30, 30, 30}));
+}
+
+TEST_F(Klavesy, ShiftTabGoesBackAndWrapsByTheSameRules) {
+    // Nothing before a search; first to the current object, then back with a wrap; one switch for
+    // TAB and SHIFT+TAB; row 4 stays on the chosen object.
+    EXPECT_EQ(Skoky(1, SkokSpat), std::vector<int>{});
+    Najdene(3);
+    EXPECT_EQ(Skoky(4, SkokSpat), (std::vector<int>{10, 30, 20, 10}));
+    EXPECT_EQ(Skoky(1), std::vector<int>{20});
+    EXPECT_EQ(Skoky(1, SkokSpat), std::vector<int>{10});
+    volba = 4;
+    EXPECT_EQ(Skoky(2, SkokSpat), (std::vector<int>{10, 10}));
 }
 
 // A running sum of steps against a target; a zero step is always true; reset clears the target

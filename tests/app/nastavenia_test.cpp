@@ -50,6 +50,7 @@ const Riadok kRiadky[] = {
     {"Volba", kRegDword, &volba, 4, 1},
     {"InfoKurzor", kRegBinary, &sledovanie_kurzora, 1, 0},
     {"Spajanie", kRegDword, &spajanie, 8, 0},
+    {"UkazatObjekty", kRegDword, &ukazat_objekty, 0, 1},
 };
 // clang-format on
 
@@ -106,9 +107,11 @@ TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) { // unreadable values k
     g_register.hodnoty["percento_vyplne"] = {kRegSz, {'5', '0', 0}}; // any type, 4 bytes or less
     g_register.hodnoty["InfoKurzor"] = Hodnota(kRegDword, 1);        // a DWORD where a byte belongs
     g_register.hodnoty["Spajanie"] = Hodnota(kRegDword, 5);          // an unknown grouping: by rows
+    g_register.hodnoty.erase("UkazatObjekty");                       // absent: outlines on
     EXPECT_EQ(ReadRegistry(), 0);
     std::vector<DWORD> cakane = Premenne(&Riadok::ulozena);
     cakane[0] = cakane[3] = cakane[8] = 0, cakane[4] = 20, cakane[5] = 0x3035, cakane[7] = 1;
+    cakane[9] = 1;
     EXPECT_EQ(Premenne(), cakane);
     for (const Riadok& r : kRiadky) { // each value's own failure is reported
         UlozVsetko();

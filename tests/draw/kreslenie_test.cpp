@@ -5,6 +5,7 @@
 
 #include <iconv.h>
 
+#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -91,6 +92,25 @@ TEST(Kreslenie, Cp1250AgreesWithIconv) {
             << c;
     }
     iconv_close(prevod);
+}
+
+TEST(Kreslenie, OutlineAreaAndNumberLabels) {
+    // Two monitors. The boxes' area grown by 64, cut to the screen; a 20 x 10 label above the
+    // outline's corner, below the box at the screen's top, pulled in at the edges.
+    const RECT obrazovka = {-1920, 0, 1920, 1080};
+    const RECT b[] = {
+        {100, 100, 139, 129}, {-1920, 5, -1900, 30}, {1910, 500, 1919, 509}, {0, 0, 1919, 1079}};
+    const std::array<int, 6> oblasti[] = {
+        {1, 3, -1920, 0, 1920, 574}, {4, 4, -64, 0, 1920, 1080}, {1, 0, -1920, 0, -1920, 0}};
+    for (const auto& o : oblasti) {
+        const RECT r = OblastObrysov(b, o[0], o[1], 64, obrazovka);
+        EXPECT_EQ((std::array<int, 6>{o[0], o[1], r.left, r.top, r.right, r.bottom}), o);
+    }
+    const std::array<int, 2> stitky[] = {{99, 89}, {-1920, 32}, {1900, 489}, {-1, 1070}};
+    for (int i = 0; i < 4; ++i) {
+        const POINT p = PolohaCisla(b[i], SIZE{20, 10}, obrazovka);
+        EXPECT_EQ((std::array<int, 2>{p.x, p.y}), stitky[i]) << i;
+    }
 }
 
 } // namespace

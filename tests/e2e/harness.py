@@ -15,7 +15,7 @@ import time
 WINE, WINESERVER = "/usr/lib/wine/wine64", "/usr/lib/wine/wineserver"
 KEY = r"HKEY_CURRENT_USER\Software\Zornavit"
 VALUE_NAMES = ("WindowPos", "WindowSize", "WindowShow", "StupneSedi", "VelkostObjektu",
-               "percento_vyplne", "Volba", "InfoKurzor", "Spajanie")
+               "percento_vyplne", "Volba", "InfoKurzor", "Spajanie", "UkazatObjekty")
 REG_SZ, REG_BINARY, REG_DWORD, REG_QWORD = 1, 3, 4, 11
 WIDTH, HEIGHT = 224, 259  # the window's outer size with tracking on; 17 less with it off
 LOW = HEIGHT - 17
@@ -236,7 +236,8 @@ def pack(low, high):
 def saved(x, y, w, h, grey, size, fill, row, tracking, grouping=0):
     """The values as the program saves them."""
     return dict(zip(VALUE_NAMES, [dword(pack(x, y)), dword(pack(w, h)), dword(1), dword(grey), dword(size),
-                                  dword(fill), dword(row), (REG_BINARY, bytes([tracking])), dword(grouping)]))
+                                  dword(fill), dword(row), (REG_BINARY, bytes([tracking])), dword(grouping),
+                                  dword(1)]))
 
 
 def store(session, **changes):

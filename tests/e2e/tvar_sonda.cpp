@@ -31,7 +31,7 @@ void Dialog(const char* titul, const char* meno) {
     char klient[32];
     std::snprintf(klient, sizeof klient, "%s_client", meno);
     Okno(dialog, meno, klient);
-    for (int id : {IDOK, IDCANCEL, 501, 511, 512, 513}) {
+    for (int id : {IDOK, IDCANCEL, 501, 502, 511, 512, 513}) {
         char pripona[8];
         std::snprintf(pripona, sizeof pripona, "_%d", id);
         RECT r;
