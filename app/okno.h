@@ -1,4 +1,4 @@
-// The main window procedure. Win32 only.
+// The main window procedure and its scale. Win32 only.
 #pragma once
 
 #include <windows.h>
@@ -7,3 +7,12 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam);
 
 // Kept empty: the timer's work is done in WndProc.
 void OnWM_TIMER(HWND okno);
+
+// The window's DPI: its own where the system knows one per window, else the system's.
+int DpiOkna(HWND okno);
+// The outer size whose client area holds the face at dpi_okna, menu bar included.
+SIZE VelkostOkna(DWORD styl, DWORD sledovanie);
+// Sets the outer size so that the client area is exactly the face at dpi_okna.
+void DorovnajKlienta(HWND okno, DWORD sledovanie);
+// The window moved to a monitor of another scale: the suggested rectangle, then the face's size.
+void OnWM_DPICHANGED(HWND okno, WPARAM wParam, LPARAM lParam);

@@ -98,6 +98,7 @@ void OnWM_PAINT_Okna(HWND okno, const RECT& klient) {
 }
 
 void OnWM_CREATE(HWND okno) {
+    dpi_okna = DpiOkna(okno);
     SetTimer(okno, kTimer, static_cast<UINT>(g_cas_timera), nullptr);
     VolbaPoVytvoreni();
 }
@@ -177,6 +178,10 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
         OnWM_LBUTTONDOWN(okno);
         break;
+    case WM_DPICHANGED:
+        OnWM_DPICHANGED(okno, wParam, lParam);
+        Prekresli(okno);
+        return 0;
     }
     return DefWindowProcA(okno, sprava, wParam, lParam);
 }

@@ -1,4 +1,4 @@
-// Layout arithmetic of the main window face and the vertices of the arrow keys.
+// Layout arithmetic of the main window face, its scaling, and the vertices of the arrow keys.
 #include "draw/kreslenie.h"
 
 namespace {
@@ -56,4 +56,24 @@ int StatusBezObjektov(int y3, int cy) {
 
 unsigned char SivaPasika(DWORD stupne, int i) {
     return static_cast<unsigned char>((32 * stupne + static_cast<DWORD>(i)) & 0xFF);
+}
+
+namespace {
+
+int Pomer(int hodnota, int cislovatel, int menovatel) {
+    if (menovatel <= 0 || cislovatel <= 0)
+        return hodnota;
+    const long long s = static_cast<long long>(hodnota) * cislovatel;
+    const long long polovica = menovatel / 2;
+    return static_cast<int>(s >= 0 ? (s + polovica) / menovatel : -((polovica - s) / menovatel));
+}
+
+} // namespace
+
+int Skaluj(int hodnota, int dpi) {
+    return Pomer(hodnota, dpi, 96);
+}
+
+int Odskaluj(int hodnota, int dpi) {
+    return Pomer(hodnota, 96, dpi);
 }
