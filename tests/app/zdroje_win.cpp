@@ -114,7 +114,8 @@ void Dialog(int cislo, short x, short y, short cx, short cy, const wchar_t* titu
 
 void Bitmapa(int cislo, LONG sirka, LONG vyska) {
     // As a DIB section the bitmap keeps its own depth.
-    HANDLE b = LoadImageA(g_program, MAKEINTRESOURCEA(cislo), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    HANDLE b =
+        LoadImageA(g_program, MAKEINTRESOURCEA(cislo), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     BITMAP info = {};
     GetObjectA(b, sizeof(info), &info);
     Skontroluj(b != nullptr && info.bmWidth == sirka && info.bmHeight == vyska &&
@@ -149,10 +150,33 @@ void Manifest(const char* architektura) {
     std::snprintf(hladane, sizeof(hladane), "processorArchitecture=\"%s\"", architektura);
     const char* prve = std::strstr(text, hladane);
     Skontroluj(prve && std::strstr(prve + 1, hladane), "wrong architecture", 1);
-    Skontroluj(std::strstr(text, "Microsoft.Windows.Common-Controls") &&
-                   std::strstr(text, "version=\"6.0.0.0\"") &&
-                   std::strstr(text, "6595b64144ccf1df"),
-               "no common controls 6 dependency", 1);
+    const char* nutne[] = {"Microsoft.Windows.Common-Controls", "version=\"6.0.0.0\"",
+                           "6595b64144ccf1df",
+                           "<requestedExecutionLevel level=\"asInvoker\" uiAccess=\"false\"/>"};
+    for (const char* retazec : nutne)
+        Skontroluj(std::strstr(text, retazec) != nullptr, retazec, 1);
+}
+
+// The DPI settings as the loader reads them from the manifest, namespaces and all.
+void NastaveniaDpi(const char* program) {
+    ACTCTXA kontext = {};
+    kontext.cbSize = sizeof(kontext);
+    kontext.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    kontext.lpSource = program;
+    kontext.lpResourceName = MAKEINTRESOURCEA(1);
+    HANDLE h = CreateActCtxA(&kontext);
+    Skontroluj(h != INVALID_HANDLE_VALUE, "the loader refuses the manifest", 1);
+    const wchar_t* nastavenia[][3] = {
+        {L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware", L"true/pm"},
+        {L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness",
+         L"PerMonitorV2, PerMonitor"}};
+    for (const auto& n : nastavenia) {
+        wchar_t hodnota[64] = {};
+        SIZE_T dlzka = 0;
+        QueryActCtxSettingsW(0, h, n[0], n[1], hodnota, 64, &dlzka);
+        Skontroluj(wcscmp(hodnota, n[2]) == 0, "a DPI setting the loader does not read", 1);
+    }
+    ReleaseActCtx(h);
 }
 
 } // namespace
@@ -184,6 +208,7 @@ int main(int argc, char** argv) {
     Kurzor(IDC_HROT, 4, 3);
     Kurzor(IDC_TEXTOVY, 11, 11);
     Manifest(argv[2]);
+    NastaveniaDpi(argv[1]);
     std::printf("%s: %d failure(s)\n", g_chyby ? "FAIL" : "OK", g_chyby);
     return g_chyby ? 1 : 0;
 }
