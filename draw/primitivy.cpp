@@ -49,10 +49,6 @@ int S(int hodnota) {
     return Skaluj(hodnota, dpi_okna);
 }
 
-SIZE Do96(SIZE rozmer) {
-    return SIZE{Odskaluj(rozmer.cx, dpi_okna), Odskaluj(rozmer.cy, dpi_okna)};
-}
-
 // The narrow GDI calls would read the texts in the system's code page; they are code page 1250
 // whatever the system's is, so they are widened here and drawn with the wide calls.
 int Rozsir(const char* text, int dlzka, WCHAR* siroky) {
@@ -77,34 +73,35 @@ void Vypis(HDC dc, int x, int y, const char* text, int dlzka) {
     TextOutW(dc, x, y, siroky, dlzka);
 }
 
-// Writes an already formatted text in the given font and reports its extent.
+// Writes an already formatted text and reports its extent. The extent is measured in the font's
+// 96-DPI size, so that what is laid out from it is the 96-DPI face scaled; the text itself is drawn
+// in the font's size at the window's DPI.
 void NapisText(HDC dc, SIZE* rozmer, const char* text, int dlzka, int x, int y, COLORREF farba,
-               HFONT pismo) {
+               const char* tvar, int vyska, int vaha, int uhol) {
     SetBkMode(dc, TRANSPARENT);
     COLORREF staraFarba = SetTextColor(dc, farba);
-    HGDIOBJ starePismo = SelectObject(dc, pismo);
+    HGDIOBJ starePismo = SelectObject(dc, Pismo(tvar, vyska, vaha, uhol));
+    SIZE nepouzity;
+    Zmeraj(dc, text, dlzka, rozmer ? rozmer : &nepouzity);
+    SelectObject(dc, Pismo(tvar, S(vyska), vaha, uhol));
     Vypis(dc, S(x), S(y), text, dlzka);
-    SIZE zariadenie;
-    Zmeraj(dc, text, dlzka, &zariadenie);
-    if (rozmer) {
-        *rozmer = Do96(zariadenie);
-    }
     SelectObject(dc, starePismo);
     SetTextColor(dc, staraFarba);
 }
 
-HFONT PismoNapisu(const char* pismo, int vyska, int tucne, int otocit) {
-    return Pismo(pismo ? pismo : "", S(vyska), tucne == 1 ? 600 : 0, otocit == 1 ? 900 : 0);
+int Vaha(int tucne) {
+    return tucne == 1 ? 600 : 0;
 }
 
 // A key cap; the small one draws its cap 3 units narrower on each side and 1 lower on top.
 void KlavesaTvaru(HDC dc, SIZE* rozmer, const char* text, int roh, int x, int y, bool mala) {
     SetBkMode(dc, TRANSPARENT);
     COLORREF staraFarba = SetTextColor(dc, KLAVESA_TEXT);
-    HFONT pismo = mala ? Pismo("Times New Roman", S(-9), 0, 0) : Pismo("Segoe UI", S(-12), 0, 0);
+    const char* tvar = mala ? "Times New Roman" : "Segoe UI";
+    const int vyska = mala ? -9 : -12;
     HPEN pero = CreatePen(PS_INSIDEFRAME, S(1), KLAVESA_OBRYS);
     HBRUSH stetec = CreateSolidBrush(KLAVESA_PLOCHA);
-    HGDIOBJ starePismo = SelectObject(dc, pismo);
+    HGDIOBJ starePismo = SelectObject(dc, Pismo(tvar, vyska, 0, 0));
     HGDIOBJ starePero = SelectObject(dc, pero);
     HGDIOBJ staryStetec = SelectObject(dc, stetec);
     const int dlzka = static_cast<int>(strnlen(text, NAPIS_BUFFER - 1));
@@ -113,7 +110,8 @@ void KlavesaTvaru(HDC dc, SIZE* rozmer, const char* text, int roh, int x, int y,
     const int vlavo = mala ? x + 3 : x;
     const int hore = mala ? y + 1 : y;
     const int vpravo = mala ? x + 11 : x + 14;
-    RoundRect(dc, S(vlavo), S(hore), S(vpravo) + velkost.cx, S(y + 4) + velkost.cy, S(roh), S(roh));
+    RoundRect(dc, S(vlavo), S(hore), S(vpravo + velkost.cx), S(y + 4 + velkost.cy), S(roh), S(roh));
+    SelectObject(dc, Pismo(tvar, S(vyska), 0, 0));
     Vypis(dc, S(x + 7), S(y + 2), text, dlzka);
     SelectObject(dc, starePero);
     SelectObject(dc, staryStetec);
@@ -122,7 +120,7 @@ void KlavesaTvaru(HDC dc, SIZE* rozmer, const char* text, int roh, int x, int y,
     DeleteObject(pero);
     SetTextColor(dc, staraFarba);
     if (rozmer) {
-        *rozmer = Do96(velkost);
+        *rozmer = velkost;
     }
 }
 
@@ -169,14 +167,15 @@ void Napis(HDC dc, SIZE* rozmer, const char* format, int hodnota, int x, int y, 
            int vyska, int tucne, int otocit, const char* pismo) {
     char text[NAPIS_BUFFER];
     const int dlzka = FormatujNapis(text, format, hodnota);
-    NapisText(dc, rozmer, text, dlzka, x, y, farba, PismoNapisu(pismo, vyska, tucne, otocit));
+    NapisText(dc, rozmer, text, dlzka, x, y, farba, pismo ? pismo : "", vyska, Vaha(tucne),
+              otocit == 1 ? 900 : 0);
 }
 
 void NapisDouble(HDC dc, SIZE* rozmer, const char* format, double hodnota, int x, int y,
                  COLORREF farba, int vyska, int tucne, const char* pismo) {
     char text[NAPIS_BUFFER];
     const int dlzka = FormatujNapisDouble(text, format, hodnota);
-    NapisText(dc, rozmer, text, dlzka, x, y, farba, PismoNapisu(pismo, vyska, tucne, 0));
+    NapisText(dc, rozmer, text, dlzka, x, y, farba, pismo ? pismo : "", vyska, Vaha(tucne), 0);
 }
 
 void NapisFloat(HDC dc, SIZE* rozmer, const char* format, float hodnota, int x, int y,
