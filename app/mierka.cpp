@@ -31,7 +31,7 @@ int VyskaTvare(DWORD sledovanie) {
 
 int DpiOkna(HWND okno) {
     static const DpiOknaFn dpi_pre_okno = FunkciaUser32<DpiOknaFn>("GetDpiForWindow");
-    const int dpi = dpi_pre_okno ? static_cast<int>(dpi_pre_okno(okno)) : SystemoveDpi();
+    const int dpi = okno && dpi_pre_okno ? static_cast<int>(dpi_pre_okno(okno)) : SystemoveDpi();
     return dpi > 0 ? dpi : 96;
 }
 
@@ -69,4 +69,16 @@ void OnWM_DPICHANGED(HWND okno, WPARAM wParam, LPARAM lParam) {
     SetWindowPos(okno, nullptr, navrh->left, navrh->top, navrh->right - navrh->left,
                  navrh->bottom - navrh->top, SWP_NOZORDER | SWP_NOACTIVATE);
     DorovnajKlienta(okno, sledovanie_kurzora);
+}
+
+HICON IkonaPreDpi(int cislo, int velkost) {
+    const int strana = Skaluj(velkost, dpi_okna);
+    return static_cast<HICON>(
+        LoadImageA(g_hInstance, MAKEINTRESOURCEA(cislo), IMAGE_ICON, strana, strana, 0));
+}
+
+HCURSOR KurzorPreDpi(int cislo) {
+    const int strana = Skaluj(32, dpi_okna);
+    return static_cast<HCURSOR>(
+        LoadImageA(g_hInstance, MAKEINTRESOURCEA(cislo), IMAGE_CURSOR, strana, strana, 0));
 }

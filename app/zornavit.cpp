@@ -124,9 +124,9 @@ int RegistrujTriedu(HINSTANCE instancia) {
     trieda.style = CS_HREDRAW | CS_VREDRAW | CS_DROPSHADOW;
     trieda.lpfnWndProc = WndProc;
     trieda.hInstance = instancia;
-    trieda.hIcon = LoadIconA(instancia, MAKEINTRESOURCEA(IDI_KOCKA));
-    trieda.hIconSm = LoadIconA(instancia, MAKEINTRESOURCEA(IDI_KOCKA));
-    trieda.hCursor = LoadCursorA(instancia, MAKEINTRESOURCEA(IDC_HROT));
+    trieda.hIcon = IkonaPreDpi(IDI_KOCKA, 32);
+    trieda.hIconSm = IkonaPreDpi(IDI_KOCKA, 16);
+    trieda.hCursor = KurzorPreDpi(IDC_HROT);
     trieda.hbrBackground = g_pozadie;
     trieda.lpszClassName = kTrieda;
     return RegisterClassExA(&trieda) != 0;
@@ -188,6 +188,7 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
 
 int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int) {
     g_hInstance = instancia;
+    dpi_okna = DpiOkna(nullptr);
     INITCOMMONCONTROLSEX ovladace = {sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     if (!InitCommonControlsEx(&ovladace))
         return 0;

@@ -23,13 +23,12 @@ void UvolniPozadie(HBRUSH* pozadie, HBITMAP* obrazok) {
     *obrazok = nullptr;
 }
 
+// The cursor and icon are loaded at the first opening's DPI and kept for the process.
 void VzhladDialogu(HWND dialog) {
-    SetClassLongPtrA(
-        dialog, GCLP_HCURSOR,
-        reinterpret_cast<LONG_PTR>(LoadCursorA(g_hInstance, MAKEINTRESOURCEA(IDC_HROT))));
-    SetClassLongPtrA(
-        dialog, GCLP_HICONSM,
-        reinterpret_cast<LONG_PTR>(LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_VYSTRAHA))));
+    static const HCURSOR kurzor = KurzorPreDpi(IDC_HROT);
+    static const HICON ikona = IkonaPreDpi(IDI_VYSTRAHA, 16);
+    SetClassLongPtrA(dialog, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(kurzor));
+    SetClassLongPtrA(dialog, GCLP_HICONSM, reinterpret_cast<LONG_PTR>(ikona));
     SetClassLongPtrA(dialog, GCL_STYLE, CS_DROPSHADOW);
     SetWindowLongPtrA(dialog, GWL_STYLE, WS_POPUP);
     SetWindowLongPtrA(dialog, GWL_EXSTYLE, WS_EX_CLIENTEDGE);

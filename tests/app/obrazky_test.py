@@ -63,8 +63,8 @@ class Pictures(unittest.TestCase):
 
     def test_icon_groups(self):
         expected = {
-            'kocka.ico': (256, 128, 64, 48, 32, 24, 16),
-            'vystraha.ico': (128, 96, 72, 64, 48, 32, 24, 16),
+            'kocka.ico': (256, 128, 64, 48, 40, 32, 24, 20, 16),
+            'vystraha.ico': (128, 96, 72, 64, 48, 40, 32, 24, 20, 16),
             'gula.ico': (256, 128, 96, 72, 64, 48, 32, 24, 16),
         }
         for name, sizes in expected.items():
@@ -86,22 +86,26 @@ class Pictures(unittest.TestCase):
                 self.assertTrue(0 in a and max(a) >= 200, (name, size))
 
     def test_cursors_and_their_resources(self):
-        # Hot spot and the range of the strongest alpha: the arrowhead is half transparent.
-        expected = {'sipka': (1, 1, 255, 255), 'hrot': (4, 3, 65, 128),
-                    'ibeam': (11, 11, 255, 255)}
-        for number, (name, (hx, hy, lo, hi)) in enumerate(expected.items(), start=1):
+        # Hot spot at 32 pixels, the range of the strongest alpha (the arrowhead is half
+        # transparent), the image sizes and their RT_CURSOR numbers.
+        expected = {'sipka': (1, 1, 255, 255, {32: 1}), 'hrot': (4, 3, 65, 128, {32: 2, 48: 4, 64: 5}),
+                    'ibeam': (11, 11, 255, 255, {32: 3})}
+        for name, (hx, hy, lo, hi, numbers) in expected.items():
             kind, entries = icon_entries(read(name + '.cur'))
-            self.assertEqual((kind, len(entries)), (2, 1), name)
-            e, body = entries[0]
-            self.assertEqual((e[0], e[1], e[4], e[5]), (32, 32, hx, hy), name)
-            self.assertEqual(struct.unpack_from('<IiiHH', body, 0), (40, 32, 64, 1, 32), name)
-            a = alphas(body, 32)
-            self.assertGreater(a[(31 - hy) * 32 + hx], 0, name + ': the hot spot is drawn')
-            self.assertTrue(lo <= max(a) <= hi, name)
-            image, group = read(name + '.kurzor'), read(name + '.skupina')
-            self.assertEqual(image, struct.pack('<HH', hx, hy) + body, name)
-            self.assertEqual(struct.unpack('<HHHHHHHIH', group),
-                             (0, 2, 1, 32, 64, 1, 32, len(image), number), name)
+            self.assertEqual((kind, [e[0] for e, _ in entries]), (2, list(numbers)), name)
+            group = read(name + '.skupina')
+            self.assertEqual(struct.unpack_from('<HHH', group), (0, 2, len(numbers)), name)
+            for i, (e, body) in enumerate(entries):
+                s, x, y = e[0], (hx * e[0] + 16) // 32, (hy * e[0] + 16) // 32
+                self.assertEqual((e[1], e[4], e[5]), (s, x, y), name)
+                self.assertEqual(struct.unpack_from('<IiiHH', body, 0), (40, s, 2 * s, 1, 32), name)
+                a = alphas(body, s)
+                self.assertGreater(a[(s - 1 - y) * s + x], 0, name + ': the hot spot is drawn')
+                self.assertTrue(lo <= max(a) <= hi, name)
+                image = read(name + ('' if s == 32 else str(s)) + '.kurzor')
+                self.assertEqual(image, struct.pack('<HH', x, y) + body, name)
+                self.assertEqual(struct.unpack_from('<HHHHIH', group, 6 + 14 * i),
+                                 (s, 2 * s, 1, 32, len(image), numbers[s]), name)
 
     def test_repeatable(self):
         again = OUT + '-znova'

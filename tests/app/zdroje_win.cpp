@@ -131,10 +131,15 @@ void Ikony(int cislo, int pocet) {
     Skontroluj(LoadIconA(g_program, MAKEINTRESOURCEA(cislo)) != nullptr, "does not load", cislo);
 }
 
-void Kurzor(int cislo, DWORD hx, DWORD hy) {
-    HCURSOR kurzor = LoadCursorA(g_program, MAKEINTRESOURCEA(cislo));
+// The image of the given side, as the program loads it at a scale.
+void Kurzor(int cislo, int obrazkov, int strana, DWORD hx, DWORD hy) {
+    DWORD velkost = 0;
+    const BYTE* p = Data(RT_GROUP_CURSOR, cislo, &velkost);
+    Skontroluj(p && Citaj<WORD>(p + 4) == obrazkov, "wrong number of images", cislo);
+    HANDLE kurzor = LoadImageA(g_program, MAKEINTRESOURCEA(cislo), IMAGE_CURSOR, strana, strana, 0);
     ICONINFO info = {};
-    Skontroluj(kurzor != nullptr && GetIconInfo(kurzor, &info), "does not load", cislo);
+    Skontroluj(kurzor != nullptr && GetIconInfo(static_cast<HICON>(kurzor), &info), "does not load",
+               cislo);
     Skontroluj(!info.fIcon && info.xHotspot == hx && info.yHotspot == hy, "wrong hot spot", cislo);
 }
 
@@ -201,12 +206,14 @@ int main(int argc, char** argv) {
     Bitmapa(IDB_POZADIE, 1021, 783);
     Bitmapa(IDB_POZADIE_DLG, 616, 408);
     Bitmapa(IDB_POZADIE_DLG2, 381, 318);
-    Ikony(IDI_KOCKA, 7);
-    Ikony(IDI_VYSTRAHA, 8);
+    Ikony(IDI_KOCKA, 9);
+    Ikony(IDI_VYSTRAHA, 10);
     Ikony(IDI_GULA, 9);
-    Kurzor(IDC_SIPKA, 1, 1);
-    Kurzor(IDC_HROT, 4, 3);
-    Kurzor(IDC_TEXTOVY, 11, 11);
+    Kurzor(IDC_SIPKA, 1, 32, 1, 1);
+    Kurzor(IDC_HROT, 3, 32, 4, 3);
+    Kurzor(IDC_HROT, 3, 48, 6, 5);
+    Kurzor(IDC_HROT, 3, 64, 8, 6);
+    Kurzor(IDC_TEXTOVY, 1, 32, 11, 11);
     Manifest(argv[2]);
     NastaveniaDpi(argv[1]);
     std::printf("%s: %d failure(s)\n", g_chyby ? "FAIL" : "OK", g_chyby);
