@@ -3,6 +3,7 @@
 physical pixels, the outer size made from the face, and the Settings dialog scaled."""
 
 import os
+import re
 import subprocess
 import sys
 
@@ -63,12 +64,14 @@ def near(box, want):
 
 
 def set_scale(s, dpi, metrics):
-    s.wine.reg("add", DESKTOP, "/v", "LogPixels", "/t", "REG_DWORD", "/d", str(dpi), "/f")
-    for name, value in zip(("CaptionHeight", "MenuHeight"), metrics or (None, None)):
-        if value:
-            s.wine.reg("add", METRICS, "/v", name, "/d", value, "/f")
-        else:
-            s.wine.run(["reg", "delete", METRICS, "/v", name, "/f"])
+    """LogPixels and the two heights (None deletes them) in one wine start, then a fresh server."""
+    caption, menu = (f'"{v}"' for v in metrics) if metrics else ("-", "-")
+    text = (f'Windows Registry Editor Version 5.00\n\n[{DESKTOP}]\n"LogPixels"=dword:{dpi:08x}\n\n'
+            f'[{METRICS}]\n"CaptionHeight"={caption}\n"MenuHeight"={menu}\n')
+    path = os.path.join(s.workdir, "scale.reg")
+    with open(path, "w", encoding="utf-16") as f:
+        f.write(text.replace("HKCU", "HKEY_CURRENT_USER"))
+    s.wine.reg("import", "scale.reg", cwd=s.workdir)
     s.wine.kill_server()
 
 
@@ -129,14 +132,21 @@ def one_scale(s, dpi, metrics, reference):
     check_equal(s.wine.values()["WindowSize"], dword(pack(w, h)), "WindowSize saved as it is")
 
 
+def heights(s):
+    """The prefix's own caption and menu heights, to be put back."""
+    out = s.wine.run(["reg", "query", METRICS]).stdout
+    found = dict(re.findall(r"^\s*(CaptionHeight|MenuHeight)\s+REG_SZ\s+(\S+)", out, re.M))
+    return (found["CaptionHeight"], found["MenuHeight"]) if len(found) == 2 else None
+
+
 def scales(s):
     s.show("corners", [(GREY, box) for box in CORNERS])
-    reference = []
+    reference, own = [], heights(s)
     try:
         for dpi, metrics in SCALES:
             one_scale(s, dpi, metrics, reference)
     finally:
-        set_scale(s, 96, None)
+        set_scale(s, 96, own)
 
 
 if __name__ == "__main__":
