@@ -212,7 +212,6 @@ int main(int argc, char** argv) {
     Kurzor(IDC_SIPKA, 1, 32, 1, 1);
     Kurzor(IDC_HROT, 3, 32, 4, 3);
     Kurzor(IDC_HROT, 3, 48, 6, 5);
-    Kurzor(IDC_HROT, 3, 64, 8, 6);
     Kurzor(IDC_TEXTOVY, 1, 32, 11, 11);
     Manifest(argv[2]);
     NastaveniaDpi(argv[1]);

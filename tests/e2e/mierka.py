@@ -76,9 +76,9 @@ def check_settings(s, app, left, top, dpi):
     label = min(dark, default=-1)
     check(box[2] - cl < label and abs(label - scaled(39, dpi)) <= scaled(3, dpi),
           "the label at its scaled place, clear of the check box", scaled(39, dpi), (label, box))
-    d = f["settings"]
     for b in (f["settings_1"], f["settings_2"]):
-        check(d[0] <= b[0] and b[2] <= d[2] and d[1] <= b[1] and b[3] <= d[3], "button inside", d, b)
+        check(all(map(int.__le__, f["settings"][:2] + b[2:], b[:2] + f["settings"][2:])),
+              "the button inside the dialog", f["settings"], b)
     app.key("Escape")
     wait_for(lambda: "settings" not in app.probe(), 10, "the Settings dialog to close")
 
@@ -94,8 +94,7 @@ def one_scale(s, dpi, metrics, reference):
                 "the client area is the face at the scale")
     x0, y0, x1, y1 = facts["window"]
     check(0 <= x0 and 0 <= y0 and x1 <= 1920 and y1 <= 1080, "the window on the screen")
-    name = f"face{dpi}{'w10' if metrics else ''}.png"
-    shot = s.display.screenshot(os.path.join(s.workdir, name))
+    shot = s.display.screenshot(os.path.join(s.workdir, f"face{dpi}-{bool(metrics)}.png"))
     found = boxes(shot, left, top, right - left, bottom - top)
     reference[:] = reference or found
     want = [tuple(scaled(v, dpi) for v in b) for b in reference]
