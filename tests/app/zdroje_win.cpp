@@ -114,8 +114,7 @@ void Dialog(int cislo, short x, short y, short cx, short cy, const wchar_t* titu
 
 void Bitmapa(int cislo, LONG sirka, LONG vyska) {
     // As a DIB section the bitmap keeps its own depth.
-    HANDLE b =
-        LoadImageA(g_program, MAKEINTRESOURCEA(cislo), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    HANDLE b = LoadImageA(g_program, MAKEINTRESOURCEA(cislo), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     BITMAP info = {};
     GetObjectA(b, sizeof(info), &info);
     Skontroluj(b != nullptr && info.bmWidth == sirka && info.bmHeight == vyska &&
