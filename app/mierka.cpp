@@ -4,6 +4,7 @@
 #include "app/okno.h"
 #include "app/stav.h"
 #include "draw/kreslenie.h"
+#include "res/resource.h"
 
 namespace {
 
@@ -63,14 +64,6 @@ void DorovnajKlienta(HWND okno, DWORD sledovanie) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-void OnWM_DPICHANGED(HWND okno, WPARAM wParam, LPARAM lParam) {
-    dpi_okna = HIWORD(wParam);
-    const RECT* navrh = reinterpret_cast<const RECT*>(lParam);
-    SetWindowPos(okno, nullptr, navrh->left, navrh->top, navrh->right - navrh->left,
-                 navrh->bottom - navrh->top, SWP_NOZORDER | SWP_NOACTIVATE);
-    DorovnajKlienta(okno, sledovanie_kurzora);
-}
-
 HICON IkonaPreDpi(int cislo, int velkost) {
     const int strana = Skaluj(velkost, dpi_okna);
     return static_cast<HICON>(
@@ -81,4 +74,27 @@ HCURSOR KurzorPreDpi(int cislo) {
     const int strana = Skaluj(32, dpi_okna);
     return static_cast<HCURSOR>(
         LoadImageA(g_hInstance, MAKEINTRESOURCEA(cislo), IMAGE_CURSOR, strana, strana, 0));
+}
+
+namespace {
+
+// The class's cursor and icons at the new DPI; the old ones were made for this window alone.
+void ObrazkyPreDpi(HWND okno) {
+    DestroyCursor(reinterpret_cast<HCURSOR>(
+        SetClassLongPtrA(okno, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(KurzorPreDpi(IDC_HROT)))));
+    DestroyIcon(reinterpret_cast<HICON>(SetClassLongPtrA(
+        okno, GCLP_HICON, reinterpret_cast<LONG_PTR>(IkonaPreDpi(IDI_KOCKA, 32)))));
+    DestroyIcon(reinterpret_cast<HICON>(SetClassLongPtrA(
+        okno, GCLP_HICONSM, reinterpret_cast<LONG_PTR>(IkonaPreDpi(IDI_KOCKA, 16)))));
+}
+
+} // namespace
+
+void OnWM_DPICHANGED(HWND okno, WPARAM wParam, LPARAM lParam) {
+    dpi_okna = HIWORD(wParam);
+    ObrazkyPreDpi(okno);
+    const RECT* navrh = reinterpret_cast<const RECT*>(lParam);
+    SetWindowPos(okno, nullptr, navrh->left, navrh->top, navrh->right - navrh->left,
+                 navrh->bottom - navrh->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    DorovnajKlienta(okno, sledovanie_kurzora);
 }
