@@ -17,10 +17,9 @@ METRICS = DESKTOP + r"\WindowMetrics"
 FACE = (214, 211)  # the face's client size in 96-DPI units, readout strip included
 # LogPixels, and Windows 10's title-bar and menu heights (23 and 20 pixels, in twips) or wine's own.
 SCALES = [(96, None), (120, None), (144, None), (192, None), (96, ("-345", "-300"))]
-# The face's boxes by colour, one marker each: key caps, value boxes, status box, readout strip.
-GROUPS = {"#010203": ["0,190,255", "150,200,255"], "#040506": ["180,180,180", "205,205,205",
-          "255,230,255", "255,255,140"], "#070809": ["160,210,210", "230,240,240"],
-          "#0A0B0C": ["145,145,145", "170,170,170"]}
+# The colours of the face's boxes: key caps, value boxes, status box, readout strip.
+BOXES = ["0,190,255", "150,200,255", "180,180,180", "205,205,205", "255,230,255", "255,255,140",
+         "160,210,210", "230,240,240", "145,145,145", "170,170,170"]
 CORNERS = [(3, 2, 42, 31), (1880, 5, 1916, 44), (0, 1040, 29, 1079), (1890, 1050, 1919, 1079)]
 
 
@@ -29,18 +28,16 @@ def scaled(value, dpi):
 
 
 def boxes(path, x, y, w, h):
-    """Bounding boxes (client coordinates, inclusive) of the patches of each marked colour group,
-    holes in digits left out, in reading order."""
-    args = ["convert", path, "-crop", f"{w}x{h}+{x}+{y}", "+repage"]
-    for marker, colours in GROUPS.items():
-        args += ["-fill", marker] + [a for c in colours for a in ("-opaque", f"rgb({c})")]
-    out = subprocess.run(args + ["-define", "connected-components:verbose=true",
-                                 "-connected-components", "4", "null:"],
+    """Bounding boxes (client coordinates, inclusive) of the patches of those colours, in reading
+    order, holes in digits left out."""
+    opaque = [a for c in BOXES for a in ("-opaque", f"rgb({c})")]
+    out = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-fill",
+                          "#010203", *opaque, "-define", "connected-components:verbose=true",
+                          "-connected-components", "4", "null:"],
                          capture_output=True, text=True, check=True, timeout=60).stdout
-    markers = {"srgb(%d,%d,%d)" % tuple(bytes.fromhex(m[1:])) for m in GROUPS}
-    found = [tuple(map(int, (x, y, w, h))) for w, h, x, y, colour in
-             re.findall(r"(\d+)x(\d+)\+(\d+)\+(\d+) \S+ \d+ (\S+)", out) if colour in markers]
-    return sorted(((x, y, x + w - 1, y + h - 1) for x, y, w, h in found if min(w, h) > 12),
+    found = [tuple(map(int, b)) for b in
+             re.findall(r"(\d+)x(\d+)\+(\d+)\+(\d+) \S+ \d+ srgb\(1,2,3\)", out)]
+    return sorted(((x, y, x + w - 1, y + h - 1) for w, h, x, y in found if min(w, h) > 12),
                   key=lambda b: (b[1] // 4, b[0]))
 
 
