@@ -37,6 +37,11 @@ def boxes(path, x, y, w, h):
                          capture_output=True, text=True, check=True, timeout=60).stdout
     found = [tuple(map(int, b)) for b in
              re.findall(r"(\d+)x(\d+)\+(\d+)\+(\d+) \S+ \d+ srgb\(1,2,3\)", out)]
+    # and the span of the texts in the labels' blue, where an unscaled font would show
+    span = subprocess.run(["convert", path, "-crop", f"{w}x{h}+{x}+{y}", "+repage", "-fill",
+                           "white", "+opaque", "rgb(0,0,160)", "-format", "%@", "info:"],
+                          capture_output=True, text=True, check=True, timeout=60).stdout
+    found += [tuple(map(int, re.findall(r"\d+", span)))]
     return sorted(((x, y, x + w - 1, y + h - 1) for w, h, x, y in found if min(w, h) > 12),
                   key=lambda b: (b[1] // 4, b[0]))
 
