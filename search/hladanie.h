@@ -19,16 +19,18 @@ RECT* AlokaciaDsktRectPola(int* pocet);
 double* AlokaciaDsktDoublePola(int* pocet);
 
 // The search over a pixel table: farby holds vyska rows of krok colours (0x00BBGGRR), of which the
-// first sirka count. Pixels inside okno (right and bottom inclusive) are left out. At most kapacita
-// objects are recorded in stredy and boxy; the result is their number, or -1 when farby does not
-// describe a table (null, krok < sirka) or the work tables cannot be allocated.
+// first sirka count. Pixels inside okno (right and bottom inclusive) are left out. spajanie groups
+// the grey pixels into objects: 4 by pixels touching along a side, 8 along a side or at a corner,
+// any other value by rows as the program always did. At most kapacita objects are recorded in
+// stredy and boxy, in the order of their first pixels; the result is their number, or -1 when
+// farby does not describe a table (null, krok < sirka) or the work tables cannot be allocated.
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
-                  unsigned stupen_sedi, int min_velkost, int percento_vyplne, POINT* stredy,
-                  RECT* boxy, int kapacita);
+                  unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
+                  POINT* stredy, RECT* boxy, int kapacita);
 
 // The screen search of the program: copies the desktop, leaves the window out, fills centers and
 // objekty. Win32 only.
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne);
+int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
 
 // The screen from (0, 0) as a pixel table of vyska rows of sirka colours, as GetPixel gives them;
 // the table lives until the next call. Null when it cannot be had. Win32 only.

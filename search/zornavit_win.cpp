@@ -67,7 +67,7 @@ const COLORREF* SnimkaObrazovky(int sirka, int vyska) {
     return farby;
 }
 
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne) {
+int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
     int sirka = 0;
     int vyska = 0;
     VelkostDesktopu(&sirka, &vyska);
@@ -79,7 +79,7 @@ int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne) {
     const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
     const int pocet =
         HladajObjekty(farby, sirka, sirka, vyska, obdlznik, static_cast<unsigned>(stupen_sedi),
-                      min_velkost, percento_vyplne, centers, objekty, kapacita);
+                      min_velkost, percento_vyplne, spajanie, centers, objekty, kapacita);
     // Work tables that could not be had are a search that found nothing.
     return pocet < 0 ? 0 : pocet;
 }
