@@ -28,6 +28,18 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
                   unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
                   POINT* stredy, RECT* boxy, int kapacita);
 
+// HladajObjekty over the part of oblast that lies on the copy of the screen rectangle obrazovka
+// (both right and bottom inclusive, screen coordinates; farby holds its rows), nothing left out.
+// Boxes and centres come back in screen coordinates; 0 when the two do not meet.
+int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, unsigned stupen_sedi,
+                   int min_velkost, int percento_vyplne, DWORD spajanie, POINT* stredy, RECT* boxy,
+                   int kapacita);
+
+// The batch search: copies the screen and searches oblast of it into centers and objekty; -1 when
+// the screen cannot be copied or the search's tables cannot be had. Win32 only.
+int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
+                      DWORD spajanie);
+
 // The screen search of the program: copies the desktop, leaves the window out, fills centers and
 // objekty. Win32 only.
 int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
