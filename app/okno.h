@@ -20,3 +20,5 @@ void OnWM_DPICHANGED(HWND okno, WPARAM wParam, LPARAM lParam);
 // An icon of the given 96-DPI side and the cursor as large as dpi_okna asks for; made per call.
 HICON IkonaPreDpi(int cislo, int velkost);
 HCURSOR KurzorPreDpi(int cislo);
+// Timer 1, the readout's tick, runs only while the readout is on (sledovanie 1).
+void CasovacUdaja(HWND okno, DWORD sledovanie);

@@ -26,13 +26,11 @@ void UvolniPozadie(HBRUSH* pozadie, HBITMAP* obrazok) {
     *obrazok = nullptr;
 }
 
-// The cursor and icon are loaded at the first opening's DPI and kept for the process.
+// The look is the dialog's own: the dialog class is shared with every message box of the process,
+// so nothing is set on it (its drop shadow, a class style, is given up with it).
 void VzhladDialogu(HWND dialog) {
-    static const HCURSOR kurzor = KurzorPreDpi(IDC_HROT);
-    static const HICON ikona = IkonaPreDpi(IDI_VYSTRAHA, 16);
-    SetClassLongPtrA(dialog, GCLP_HCURSOR, reinterpret_cast<LONG_PTR>(kurzor));
-    SetClassLongPtrA(dialog, GCLP_HICONSM, reinterpret_cast<LONG_PTR>(ikona));
-    SetClassLongPtrA(dialog, GCL_STYLE, CS_DROPSHADOW);
+    static const HICON ikona = IkonaPreDpi(IDI_VYSTRAHA, 16); // at the first opening's DPI
+    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ikona));
     SetWindowLongPtrA(dialog, GWL_STYLE, WS_POPUP);
     SetWindowLongPtrA(dialog, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
 }
@@ -55,6 +53,27 @@ void ZavriDialog(HWND dialog, int vysledok) {
 INT_PTR Pozadie(WPARAM dc, HBRUSH pozadie) {
     SetBkMode(reinterpret_cast<HDC>(dc), TRANSPARENT);
     return reinterpret_cast<INT_PTR>(pozadie);
+}
+
+// A dialog procedure's answer to a message that wants one other than TRUE or FALSE.
+INT_PTR Odpoved(HWND dialog, LONG_PTR vysledok) {
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, vysledok);
+    return TRUE;
+}
+
+// The dialog's own cursor over the dialog itself; its buttons keep theirs.
+INT_PTR Kurzor(HWND dialog, WPARAM okno) {
+    if (reinterpret_cast<HWND>(okno) != dialog)
+        return FALSE;
+    SetCursor(LoadCursorA(g_hInstance, MAKEINTRESOURCEA(IDC_HROT)));
+    return Odpoved(dialog, TRUE);
+}
+
+INT_PTR Zmaz(HWND dialog, WPARAM dc, HBRUSH pozadie) {
+    RECT klient;
+    GetClientRect(dialog, &klient);
+    FillRect(reinterpret_cast<HDC>(dc), &klient, pozadie);
+    return Odpoved(dialog, TRUE);
 }
 
 void Maluj(HWND dialog, void (*maliar)(HDC)) {
@@ -132,6 +151,7 @@ void RezimOkna(HWND okno, DWORD sledovanie) {
     SetWindowPos(okno, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     DorovnajKlienta(okno, sledovanie);
+    CasovacUdaja(okno, sledovanie);
 }
 
 INT_PTR CALLBACK ProceduraDialogu2(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
@@ -144,6 +164,10 @@ INT_PTR CALLBACK ProceduraDialogu2(HWND okno, UINT sprava, WPARAM wParam, LPARAM
     case WM_PAINT:
         Maluj(okno, OnWM_PAINTDLG2);
         return 0;
+    case WM_ERASEBKGND:
+        return Zmaz(okno, wParam, g_pozadieDlg2);
+    case WM_SETCURSOR:
+        return Kurzor(okno, wParam);
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
         return Pozadie(wParam, g_pozadieDlg2);
@@ -178,6 +202,10 @@ INT_PTR CALLBACK ProceduraDialogu(HWND okno, UINT sprava, WPARAM wParam, LPARAM 
     case WM_PAINT:
         Maluj(okno, OnWM_PAINTDLG);
         return 0;
+    case WM_ERASEBKGND:
+        return Zmaz(okno, wParam, g_pozadieDlg);
+    case WM_SETCURSOR:
+        return Kurzor(okno, wParam);
     case WM_CTLCOLORDLG:
         return Pozadie(wParam, g_pozadieDlg);
     case WM_COMMAND:
