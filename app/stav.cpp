@@ -16,6 +16,9 @@ DWORD ukazat_objekty = 1;
 const int g_cas_timera = 10;
 const int hl_okno_sirka = 224;
 const int hl_okno_vyska = 259;
+const int tvar_sirka = 214;
+const int tvar_vyska = 211;
+int dpi_okna = 96;
 
 int PocetObjektov = 0;
 int poloziek_dskt_point_pola = 0;

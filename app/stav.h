@@ -19,6 +19,11 @@ extern DWORD ukazat_objekty;     // 0 = the objects found are not outlined on sc
 extern const int g_cas_timera;   // timer 1 period, ms
 extern const int hl_okno_sirka;  // main window's outer width
 extern const int hl_okno_vyska;  // outer height with tracking on; 17 less with it off
+extern const int tvar_sirka;     // the face's client width, 96-DPI units
+extern const int tvar_vyska;     // its client height with tracking on; 17 less with it off
+
+// The main window's DPI: the face's 96-DPI units are drawn at dpi_okna / 96.
+extern int dpi_okna;
 
 // Search results and navigation.
 extern int PocetObjektov;             // objects found by the last search

@@ -35,11 +35,13 @@ struct HDC__;
 struct HBRUSH__;
 struct HINSTANCE__;
 struct HKEY__;
+struct HFONT__;
 typedef HWND__* HWND;
 typedef HDC__* HDC;
 typedef HBRUSH__* HBRUSH;
 typedef HINSTANCE__* HINSTANCE;
 typedef HKEY__* HKEY;
+typedef HFONT__* HFONT;
 #endif
 
 static_assert(sizeof(DWORD) == 4, "DWORD is 32 bits");

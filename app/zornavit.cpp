@@ -106,7 +106,8 @@ void OnWM_PAINT_Okna(HWND okno, const RECT& klient) {
     EndPaint(okno, &ps);
 }
 
-void OnWM_CREATE() {
+void OnWM_CREATE(HWND okno) {
+    dpi_okna = DpiOkna(okno);
     VolbaPoVytvoreni();
 }
 
@@ -149,9 +150,9 @@ int RegistrujTriedu(HINSTANCE instancia) {
     trieda.style = CS_HREDRAW | CS_VREDRAW | CS_DROPSHADOW;
     trieda.lpfnWndProc = WndProc;
     trieda.hInstance = instancia;
-    trieda.hIcon = LoadIconA(instancia, MAKEINTRESOURCEA(IDI_KOCKA));
-    trieda.hIconSm = LoadIconA(instancia, MAKEINTRESOURCEA(IDI_KOCKA));
-    trieda.hCursor = LoadCursorA(instancia, MAKEINTRESOURCEA(IDC_HROT));
+    trieda.hIcon = IkonaPreDpi(IDI_KOCKA, 32);
+    trieda.hIconSm = IkonaPreDpi(IDI_KOCKA, 16);
+    trieda.hCursor = KurzorPreDpi(IDC_HROT);
     trieda.hbrBackground = g_pozadie;
     trieda.lpszClassName = kTrieda;
     return RegisterClassExA(&trieda) != 0;
@@ -190,7 +191,7 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
 
     switch (sprava) {
     case WM_CREATE:
-        OnWM_CREATE();
+        OnWM_CREATE(okno);
         break;
     case WM_DESTROY:
         OnWM_DESTROY(okno);
@@ -218,6 +219,10 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONDOWN:
         OnWM_LBUTTONDOWN(okno);
         break;
+    case WM_DPICHANGED:
+        OnWM_DPICHANGED(okno, wParam, lParam);
+        Prekresli(okno);
+        return 0;
     }
     return DefWindowProcA(okno, sprava, wParam, lParam);
 }
@@ -227,6 +232,7 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int) {
     if (davka >= 0)
         return davka;
     g_hInstance = instancia;
+    dpi_okna = DpiOkna(nullptr);
     INITCOMMONCONTROLSEX ovladace = {sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     if (!InitCommonControlsEx(&ovladace))
         return 0;

@@ -5,8 +5,6 @@
 #include "draw/kreslenie.h"
 #include "res/resource.h"
 
-#include <cstring>
-
 namespace {
 
 const COLORREF TEXT_O_PROGRAME = RGB(200, 220, 255);
@@ -31,8 +29,8 @@ void UvolniPozadie(HBRUSH* pozadie, HBITMAP* obrazok) {
 // The look is the dialog's own: the dialog class is shared with every message box of the process,
 // so nothing is set on it (its drop shadow, a class style, is given up with it).
 void VzhladDialogu(HWND dialog) {
-    SendMessageA(dialog, WM_SETICON, ICON_SMALL,
-                 reinterpret_cast<LPARAM>(LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_VYSTRAHA))));
+    static const HICON ikona = IkonaPreDpi(IDI_VYSTRAHA, 16); // at the first opening's DPI
+    SendMessageA(dialog, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ikona));
     SetWindowLongPtrA(dialog, GWL_STYLE, WS_POPUP);
     SetWindowLongPtrA(dialog, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
 }
@@ -44,13 +42,7 @@ void ObnovRam(HWND dialog) {
 }
 
 HFONT PismoTlacidiel(const char* pismo, int vyska) {
-    LOGFONTA lf;
-    std::memset(&lf, 0, sizeof lf);
-    GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-    lf.lfHeight = vyska;
-    std::strncpy(lf.lfFaceName, pismo, LF_FACESIZE - 1);
-    lf.lfFaceName[LF_FACESIZE - 1] = 0;
-    return CreateFontIndirectA(&lf);
+    return Pismo(pismo, Skaluj(vyska, dpi_okna), FW_NORMAL, 0);
 }
 
 void ZavriDialog(HWND dialog, int vysledok) {
@@ -91,7 +83,7 @@ void Maluj(HWND dialog, void (*maliar)(HDC)) {
     EndPaint(dialog, &ps);
 }
 
-HFONT InitNastavenia(HWND dialog, HBITMAP* obrazok) {
+void InitNastavenia(HWND dialog, HBITMAP* obrazok) {
     g_pozadieDlg2 = PozadieDialogu(IDB_POZADIE_DLG2, obrazok);
     VzhladDialogu(dialog);
     HFONT pismo = PismoTlacidiel("Tahoma", -10);
@@ -107,7 +99,6 @@ HFONT InitNastavenia(HWND dialog, HBITMAP* obrazok) {
     SendDlgItemMessageA(dialog, IDC_UKAZAT_OBJEKTY, BM_SETCHECK,
                         ukazat_objekty != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
     ObnovRam(dialog);
-    return pismo;
 }
 
 // Wine leaves an owner out of the topmost band while an owned window is open, so the mode is
@@ -136,13 +127,12 @@ void PrikazNastavenia(HWND dialog, int prikaz) {
     }
 }
 
-HFONT InitOPrograme(HWND dialog, HBITMAP* obrazok) {
+void InitOPrograme(HWND dialog, HBITMAP* obrazok) {
     g_pozadieDlg = PozadieDialogu(IDB_POZADIE_DLG, obrazok);
     VzhladDialogu(dialog);
     HFONT pismo = PismoTlacidiel("Segoe UI", -12);
     SendDlgItemMessageA(dialog, IDOK, WM_SETFONT, reinterpret_cast<WPARAM>(pismo), 1);
     ObnovRam(dialog);
-    return pismo;
 }
 
 // Writes one line of the About text at (x, *y) and moves *y below it.
@@ -155,26 +145,25 @@ void RiadokOPrograme(HDC dc, const char* text, int x, int* y) {
 } // namespace
 
 void RezimOkna(HWND okno, DWORD sledovanie) {
-    if (sledovanie == 1) {
-        SetWindowPos(okno, HWND_TOPMOST, 0, 0, hl_okno_sirka, hl_okno_vyska, SWP_NOMOVE);
-        SetWindowLongPtrA(okno, GWL_STYLE, WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
-    } else {
-        SetWindowPos(okno, HWND_NOTOPMOST, 0, 0, hl_okno_sirka, hl_okno_vyska - 17, SWP_NOMOVE);
-        SetWindowLongPtrA(okno, GWL_STYLE, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
-    }
-    CasovacUdaja(okno, sledovanie);
+    const DWORD styl = sledovanie == 1 ? WS_VISIBLE | WS_CAPTION | WS_SYSMENU
+                                       : WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+    const SIZE velkost = VelkostOkna(styl, sledovanie);
+    SetWindowPos(okno, sledovanie == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, velkost.cx,
+                 velkost.cy, SWP_NOMOVE);
+    SetWindowLongPtrA(okno, GWL_STYLE, styl);
     // A style change alone leaves the old caption buttons on screen.
     SetWindowPos(okno, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    DorovnajKlienta(okno, sledovanie);
+    CasovacUdaja(okno, sledovanie);
 }
 
 INT_PTR CALLBACK ProceduraDialogu2(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
     (void)lParam;
-    static HFONT pismo;     // the buttons' font, for the dialog's life
     static HBITMAP obrazok; // the picture of g_pozadieDlg2
     switch (sprava) {
     case WM_INITDIALOG:
-        pismo = InitNastavenia(okno, &obrazok);
+        InitNastavenia(okno, &obrazok);
         return 0;
     case WM_PAINT:
         Maluj(okno, OnWM_PAINTDLG2);
@@ -190,7 +179,6 @@ INT_PTR CALLBACK ProceduraDialogu2(HWND okno, UINT sprava, WPARAM wParam, LPARAM
         PrikazNastavenia(okno, LOWORD(wParam));
         return 0;
     case WM_DESTROY:
-        DeleteObject(pismo);
         UvolniPozadie(&g_pozadieDlg2, &obrazok);
         return 0;
     default:
@@ -212,11 +200,10 @@ void OnWM_PAINTDLG2(HDC dc) {
 
 INT_PTR CALLBACK ProceduraDialogu(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
     (void)lParam;
-    static HFONT pismo;     // the button's font, for the dialog's life
     static HBITMAP obrazok; // the picture of g_pozadieDlg
     switch (sprava) {
     case WM_INITDIALOG:
-        pismo = InitOPrograme(okno, &obrazok);
+        InitOPrograme(okno, &obrazok);
         return 0;
     case WM_PAINT:
         Maluj(okno, OnWM_PAINTDLG);
@@ -236,7 +223,6 @@ INT_PTR CALLBACK ProceduraDialogu(HWND okno, UINT sprava, WPARAM wParam, LPARAM 
         ZavriDialog(okno, IDOK);
         return 0;
     case WM_DESTROY:
-        DeleteObject(pismo);
         UvolniPozadie(&g_pozadieDlg, &obrazok);
         return 0;
     default:

@@ -39,7 +39,18 @@ POINT PolohaCisla(RECT box, SIZE stitok, RECT oblast);
 // from 1) and their labels need: the boxes' union grown by okraj on every side, cut to the screen.
 RECT OblastObrysov(const RECT* boxy, int od, int po, int okraj, RECT obrazovka);
 
+// The face is laid out in 96-DPI units: Skaluj turns one into device pixels at dpi, Odskaluj turns
+// device pixels back. Both round halves away from zero, as MulDiv does.
+int Skaluj(int hodnota, int dpi);
+int Odskaluj(int hodnota, int dpi);
+
 // ---- Win32 drawing (zornavit) ----
+// Every position, size, font height and pen width below is in 96-DPI units, drawn at dpi_okna;
+// the extents the text routines report are in the same units.
+
+// The font of a face, device height (0: the stock GUI font's), weight and escapement, made once
+// and kept for the whole process.
+HFONT Pismo(const char* tvar, int vyska, int vaha, int uhol);
 
 void Napis(HDC dc, SIZE* rozmer, const char* format, int hodnota, int x, int y, COLORREF farba,
            int vyska, int tucne, int otocit, const char* pismo);

@@ -1,9 +1,11 @@
 // The text, box and line primitives and the key-cap and arrow glyphs, drawn with GDI.
 #include "draw/kreslenie.h"
+#include "app/stav.h"
 
 #include <windows.h>
 
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -13,17 +15,38 @@ const COLORREF KLAVESA_TEXT = RGB(0, 70, 95);
 const COLORREF SIPKA_FARBA = RGB(80, 100, 120);
 const int SIPKA_ROH = 8;
 
-// Description of the stock GUI font with the given face, and the given height unless it is 0.
-LOGFONTA ZakladPisma(const char* pismo, int vyska) {
+struct ZnamePismo {
+    char tvar[LF_FACESIZE];
+    int vyska;
+    int vaha;
+    int uhol;
+    HFONT pismo;
+};
+
+// Grows only with the distinct fonts asked for: a handful per DPI the window has had.
+std::vector<ZnamePismo>& ZnamePisma() {
+    static std::vector<ZnamePismo> pisma;
+    return pisma;
+}
+
+// The stock GUI font's description with the given face, weight and escapement, and the given
+// height unless it is 0.
+HFONT VytvorPismo(const char* tvar, int vyska, int vaha, int uhol) {
     LOGFONTA lf;
     std::memset(&lf, 0, sizeof lf);
     GetObjectA(GetStockObject(DEFAULT_GUI_FONT), sizeof lf, &lf);
-    std::strncpy(lf.lfFaceName, pismo ? pismo : "", LF_FACESIZE - 1);
+    std::strncpy(lf.lfFaceName, tvar, LF_FACESIZE - 1);
     lf.lfFaceName[LF_FACESIZE - 1] = 0;
     if (vyska != 0) {
         lf.lfHeight = vyska;
     }
-    return lf;
+    lf.lfWeight = vaha;
+    lf.lfEscapement = uhol;
+    return CreateFontIndirectA(&lf);
+}
+
+int S(int hodnota) {
+    return Skaluj(hodnota, dpi_okna);
 }
 
 // The narrow GDI calls would read the texts in the system's code page; they are code page 1250
@@ -50,53 +73,51 @@ void Vypis(HDC dc, int x, int y, const char* text, int dlzka) {
     TextOutW(dc, x, y, siroky, dlzka);
 }
 
-// Writes an already formatted text in the described font and reports its extent.
+// Writes an already formatted text and reports its extent. The extent is measured in the font's
+// 96-DPI size, so that what is laid out from it is the 96-DPI face scaled; the text itself is drawn
+// in the font's size at the window's DPI.
 void NapisText(HDC dc, SIZE* rozmer, const char* text, int dlzka, int x, int y, COLORREF farba,
-               const LOGFONTA& lf) {
+               const char* tvar, int vyska, int vaha, int uhol) {
     SetBkMode(dc, TRANSPARENT);
     COLORREF staraFarba = SetTextColor(dc, farba);
-    HFONT pismo = CreateFontIndirectA(&lf);
-    HGDIOBJ starePismo = SelectObject(dc, pismo);
-    Vypis(dc, x, y, text, dlzka);
+    HGDIOBJ starePismo = SelectObject(dc, Pismo(tvar, vyska, vaha, uhol));
     SIZE nepouzity;
     Zmeraj(dc, text, dlzka, rozmer ? rozmer : &nepouzity);
+    SelectObject(dc, Pismo(tvar, S(vyska), vaha, uhol));
+    Vypis(dc, S(x), S(y), text, dlzka);
     SelectObject(dc, starePismo);
-    DeleteObject(pismo);
     SetTextColor(dc, staraFarba);
 }
 
-LOGFONTA PismoNapisu(const char* pismo, int vyska, int tucne) {
-    LOGFONTA lf = ZakladPisma(pismo, vyska);
-    lf.lfWeight = tucne == 1 ? 600 : 0;
-    return lf;
+int Vaha(int tucne) {
+    return tucne == 1 ? 600 : 0;
 }
 
-// A key cap; the small one draws its cap 3 pixels narrower on each side and 1 lower on top.
+// A key cap; the small one draws its cap 3 units narrower on each side and 1 lower on top.
 void KlavesaTvaru(HDC dc, SIZE* rozmer, const char* text, int roh, int x, int y, bool mala) {
     SetBkMode(dc, TRANSPARENT);
     COLORREF staraFarba = SetTextColor(dc, KLAVESA_TEXT);
-    LOGFONTA lf = mala ? ZakladPisma("Times New Roman", -9) : ZakladPisma("Segoe UI", -12);
-    HFONT pismo = CreateFontIndirectA(&lf);
-    HPEN pero = CreatePen(PS_INSIDEFRAME, 1, KLAVESA_OBRYS);
+    const char* tvar = mala ? "Times New Roman" : "Segoe UI";
+    const int vyska = mala ? -9 : -12;
+    HPEN pero = CreatePen(PS_INSIDEFRAME, S(1), KLAVESA_OBRYS);
     HBRUSH stetec = CreateSolidBrush(KLAVESA_PLOCHA);
-    HGDIOBJ starePismo = SelectObject(dc, pismo);
+    HGDIOBJ starePismo = SelectObject(dc, Pismo(tvar, vyska, 0, 0));
     HGDIOBJ starePero = SelectObject(dc, pero);
     HGDIOBJ staryStetec = SelectObject(dc, stetec);
     const int dlzka = static_cast<int>(strnlen(text, NAPIS_BUFFER - 1));
     SIZE velkost;
     Zmeraj(dc, text, dlzka, &velkost);
-    if (mala) {
-        RoundRect(dc, x + 3, y + 1, x + velkost.cx + 11, y + velkost.cy + 4, roh, roh);
-    } else {
-        RoundRect(dc, x, y, x + velkost.cx + 14, y + velkost.cy + 4, roh, roh);
-    }
-    Vypis(dc, x + 7, y + 2, text, dlzka);
+    const int vlavo = mala ? x + 3 : x;
+    const int hore = mala ? y + 1 : y;
+    const int vpravo = mala ? x + 11 : x + 14;
+    RoundRect(dc, S(vlavo), S(hore), S(vpravo + velkost.cx), S(y + 4 + velkost.cy), S(roh), S(roh));
+    SelectObject(dc, Pismo(tvar, S(vyska), 0, 0));
+    Vypis(dc, S(x + 7), S(y + 2), text, dlzka);
     SelectObject(dc, starePero);
     SelectObject(dc, staryStetec);
     SelectObject(dc, starePismo);
     DeleteObject(stetec);
     DeleteObject(pero);
-    DeleteObject(pismo);
     SetTextColor(dc, staraFarba);
     if (rozmer) {
         *rozmer = velkost;
@@ -109,8 +130,11 @@ void Sipka(HDC dc, SmerSipky smer, int s, int x, int y) {
 
     POINT vrcholy[6];
     VrcholySipky(smer, s, x, y, vrcholy);
+    for (POINT& vrchol : vrcholy) {
+        vrchol = POINT{S(vrchol.x), S(vrchol.y)};
+    }
     HBRUSH stetecSipky = CreateSolidBrush(SIPKA_FARBA);
-    HPEN peroSipky = CreatePen(PS_SOLID, 2, SIPKA_FARBA);
+    HPEN peroSipky = CreatePen(PS_SOLID, S(2), SIPKA_FARBA);
     HGDIOBJ starePero = SelectObject(dc, peroSipky);
     HGDIOBJ staryStetec = SelectObject(dc, stetecSipky);
     Polygon(dc, vrcholy, 6);
@@ -122,20 +146,36 @@ void Sipka(HDC dc, SmerSipky smer, int s, int x, int y) {
 
 } // namespace
 
+HFONT Pismo(const char* tvar, int vyska, int vaha, int uhol) {
+    for (const ZnamePismo& z : ZnamePisma()) {
+        if (z.vyska == vyska && z.vaha == vaha && z.uhol == uhol &&
+            std::strncmp(z.tvar, tvar, LF_FACESIZE - 1) == 0) {
+            return z.pismo;
+        }
+    }
+    ZnamePismo nove = {};
+    std::strncpy(nove.tvar, tvar, LF_FACESIZE - 1);
+    nove.vyska = vyska;
+    nove.vaha = vaha;
+    nove.uhol = uhol;
+    nove.pismo = VytvorPismo(tvar, vyska, vaha, uhol);
+    ZnamePisma().push_back(nove);
+    return nove.pismo;
+}
+
 void Napis(HDC dc, SIZE* rozmer, const char* format, int hodnota, int x, int y, COLORREF farba,
            int vyska, int tucne, int otocit, const char* pismo) {
-    LOGFONTA lf = PismoNapisu(pismo, vyska, tucne);
-    lf.lfEscapement = otocit == 1 ? 900 : 0;
     char text[NAPIS_BUFFER];
     const int dlzka = FormatujNapis(text, format, hodnota);
-    NapisText(dc, rozmer, text, dlzka, x, y, farba, lf);
+    NapisText(dc, rozmer, text, dlzka, x, y, farba, pismo ? pismo : "", vyska, Vaha(tucne),
+              otocit == 1 ? 900 : 0);
 }
 
 void NapisDouble(HDC dc, SIZE* rozmer, const char* format, double hodnota, int x, int y,
                  COLORREF farba, int vyska, int tucne, const char* pismo) {
     char text[NAPIS_BUFFER];
     const int dlzka = FormatujNapisDouble(text, format, hodnota);
-    NapisText(dc, rozmer, text, dlzka, x, y, farba, PismoNapisu(pismo, vyska, tucne));
+    NapisText(dc, rozmer, text, dlzka, x, y, farba, pismo ? pismo : "", vyska, Vaha(tucne), 0);
 }
 
 void NapisFloat(HDC dc, SIZE* rozmer, const char* format, float hodnota, int x, int y,
@@ -144,11 +184,11 @@ void NapisFloat(HDC dc, SIZE* rozmer, const char* format, float hodnota, int x, 
 }
 
 void Okienko(HDC dc, int obrys, int vypln, int roh, int vlavo, int hore, int sirka, int vyska) {
-    HPEN pero = CreatePen(PS_INSIDEFRAME, 1, static_cast<COLORREF>(obrys));
+    HPEN pero = CreatePen(PS_INSIDEFRAME, S(1), static_cast<COLORREF>(obrys));
     HGDIOBJ starePero = SelectObject(dc, pero);
     HBRUSH stetec = CreateSolidBrush(static_cast<COLORREF>(vypln));
     HGDIOBJ staryStetec = SelectObject(dc, stetec);
-    RoundRect(dc, vlavo, hore, vlavo + sirka, hore + vyska, roh, roh);
+    RoundRect(dc, S(vlavo), S(hore), S(vlavo + sirka), S(hore + vyska), S(roh), S(roh));
     SelectObject(dc, starePero);
     SelectObject(dc, staryStetec);
     DeleteObject(pero);
@@ -156,10 +196,10 @@ void Okienko(HDC dc, int obrys, int vypln, int roh, int vlavo, int hore, int sir
 }
 
 void Usecka(HDC dc, COLORREF farba, int hrubka, int x1, int y1, int x2, int y2) {
-    HPEN pero = CreatePen(PS_SOLID, hrubka, farba);
+    HPEN pero = CreatePen(PS_SOLID, S(hrubka), farba);
     HGDIOBJ starePero = SelectObject(dc, pero);
-    MoveToEx(dc, x1, y1, nullptr);
-    LineTo(dc, x2, y2);
+    MoveToEx(dc, S(x1), S(y1), nullptr);
+    LineTo(dc, S(x2), S(y2));
     SelectObject(dc, starePero);
     DeleteObject(pero);
 }

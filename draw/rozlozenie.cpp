@@ -1,4 +1,4 @@
-// Layout arithmetic of the main window face and the vertices of the arrow keys.
+// Layout arithmetic of the main window face, its scaling, and the vertices of the arrow keys.
 #include "draw/kreslenie.h"
 
 #include <algorithm>
@@ -88,4 +88,24 @@ RECT OblastObrysov(const RECT* boxy, int od, int po, int okraj, RECT obrazovka) 
                 std::max<LONG>(r.top - okraj, obrazovka.top),
                 std::min<LONG>(r.right + 1 + okraj, obrazovka.right),
                 std::min<LONG>(r.bottom + 1 + okraj, obrazovka.bottom)};
+}
+
+namespace {
+
+int Pomer(int hodnota, int cislovatel, int menovatel) {
+    if (menovatel <= 0 || cislovatel <= 0)
+        return hodnota;
+    const long long s = static_cast<long long>(hodnota) * cislovatel;
+    const long long polovica = menovatel / 2;
+    return static_cast<int>(s >= 0 ? (s + polovica) / menovatel : -((polovica - s) / menovatel));
+}
+
+} // namespace
+
+int Skaluj(int hodnota, int dpi) {
+    return Pomer(hodnota, dpi, 96);
+}
+
+int Odskaluj(int hodnota, int dpi) {
+    return Pomer(hodnota, 96, dpi);
 }

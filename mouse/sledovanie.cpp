@@ -1,4 +1,5 @@
 // The cursor-tracking readout strip at the bottom of the main window.
+#include "app/stav.h"
 #include "draw/kreslenie.h"
 #include "mouse/mys.h"
 
@@ -21,11 +22,18 @@ COLORREF FarbaObrazovky(POINT bod) {
     return farba;
 }
 
+// The client rectangle in the face's 96-DPI units.
+RECT KlientVJednotkach(HWND okno) {
+    RECT klient;
+    GetClientRect(okno, &klient);
+    return RECT{Odskaluj(klient.left, dpi_okna), Odskaluj(klient.top, dpi_okna),
+                Odskaluj(klient.right, dpi_okna), Odskaluj(klient.bottom, dpi_okna)};
+}
+
 } // namespace
 
 void PohybMysiDesktop(HWND okno, HDC* dc) {
-    RECT klient;
-    GetClientRect(okno, &klient);
+    const RECT klient = KlientVJednotkach(okno);
     POINT kurzor;
     GetCursorPos(&kurzor);
     const COLORREF farba = FarbaObrazovky(kurzor);

@@ -290,21 +290,25 @@ def icon_group(shader, sizes, png_sizes=()):
     return icon_file(1, images)
 
 
-def cursor(shader, hot_x, hot_y):
-    return icon_file(2, [(32, dib32(32, render(32, shader, 4)), hot_x, hot_y)])
+def cursor(shader, hot_x, hot_y, sizes=(32,)):
+    """Cursor images drawn at each size, the hot spot (given for 32 pixels) scaled with it."""
+    return icon_file(2, [(size, dib32(size, render(size, shader, 4)), (hot_x * size + 16) // 32,
+                          (hot_y * size + 16) // 32) for size in sizes])
 
 
-def cursor_resources(cur, number):
-    """The two raw resources that a .cur file becomes: the RT_CURSOR image (hot spot, then the DIB) and
-    its one-entry RT_GROUP_CURSOR directory. Written out here because resource compilers disagree on
-    the directory's planes and bit count; this one states what the image holds (1 plane, 32 bits)."""
-    _, _, _, _, hot_x, hot_y, size, offset = struct.unpack_from('<BBBBHHII', cur, 6)
-    dib = cur[offset:offset + size]
-    width, height, planes, bits = struct.unpack_from('<iiHH', dib, 4)
-    image = struct.pack('<HH', hot_x, hot_y) + dib
-    group = struct.pack('<HHH', 0, 2, 1) + struct.pack('<HHHHIH', width, height, planes, bits,
-                                                        len(image), number)
-    return image, group
+def cursor_resources(cur, numbers):
+    """The raw resources that a .cur file becomes: an RT_CURSOR image (hot spot, then the DIB) per
+    entry, numbered as given, and their RT_GROUP_CURSOR directory. Written out here because resource
+    compilers disagree on the directory's planes and bit count; this one states what each image holds
+    (1 plane, 32 bits)."""
+    images, entries = [], b''
+    for i, number in enumerate(numbers):
+        _, _, _, _, hot_x, hot_y, size, offset = struct.unpack_from('<BBBBHHII', cur, 6 + 16 * i)
+        dib = cur[offset:offset + size]
+        width, height, planes, bits = struct.unpack_from('<iiHH', dib, 4)
+        images.append(struct.pack('<HH', hot_x, hot_y) + dib)
+        entries += struct.pack('<HHHHIH', width, height, planes, bits, len(images[-1]), number)
+    return images, struct.pack('<HHH', 0, 2, len(numbers)) + entries
 
 
 def main():
@@ -317,21 +321,24 @@ def main():
                                                         (35, 36, 38)), 0),
         'pozadie_dlg2.bmp': lambda: bmp24(381, 318, tint(brushed(381, 318, 203), (216, 188, 104),
                                                          (222, 196, 112)), 0),
-        'kocka.ico': lambda: icon_group(ice_cube, (256, 128, 64, 48, 32, 24, 16)),
-        'vystraha.ico': lambda: icon_group(warning_tile, (128, 96, 72, 64, 48, 32, 24, 16)),
+        'kocka.ico': lambda: icon_group(ice_cube, (256, 128, 64, 48, 40, 32, 24, 20, 16)),
+        'vystraha.ico': lambda: icon_group(warning_tile, (128, 96, 72, 64, 48, 40, 32, 24, 20, 16)),
         'gula.ico': lambda: icon_group(glossy_sphere, (256, 128, 96, 72, 64, 48, 32, 24, 16),
                                        png_sizes=(256,)),
         'sipka.cur': lambda: cursor(cursor_shape(ARROW, WHITE, DEEP_BLUE, 1.0, 1.2), 1, 1),
-        'hrot.cur': lambda: cursor(cursor_shape(ARROWHEAD, BLUE, DEEP_BLUE, 0.5, 1.2), 4, 3),
+        'hrot.cur': lambda: cursor(cursor_shape(ARROWHEAD, BLUE, DEEP_BLUE, 0.5, 1.2), 4, 3,
+                                   (32, 48, 64)),
         'ibeam.cur': lambda: cursor(cursor_shape(IBEAM, BLUE, DEEP_BLUE, 1.0, 0.8), 11, 11),
     }
     written = {}
     for name, make in files.items():
         written[name] = make()
-    for number, name in enumerate(('sipka', 'hrot', 'ibeam'), start=1):
-        image, group = cursor_resources(written[name + '.cur'], number)
-        written[name + '.kurzor'] = image
-        written[name + '.skupina'] = group
+    # RT_CURSOR numbers: each group's 32-pixel image first, then the larger ones of the arrowhead.
+    for name, numbers, sizes in (('sipka', (1,), ('',)), ('hrot', (2, 4, 5), ('', '48', '64')),
+                                 ('ibeam', (3,), ('',))):
+        images, written[name + '.skupina'] = cursor_resources(written[name + '.cur'], numbers)
+        for size, image in zip(sizes, images):
+            written[name + size + '.kurzor'] = image
     for name, data in written.items():
         path = os.path.join(out, name)
         # Rewrite only what changed, so that the resources are not rebuilt for nothing.

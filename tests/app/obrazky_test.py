@@ -55,7 +55,8 @@ row = read('pozadie.bmp')[54:54 + 1021 * 3]
 check(all(row[i] == row[i + 1] == row[i + 2] for i in range(0, len(row), 3)), 'the main background is grey')
 
 # Icons: 32-bit images of the listed sizes, partly transparent; the largest sphere a PNG.
-for name, sizes in {'kocka.ico': (256, 128, 64, 48, 32, 24, 16), 'vystraha.ico': (128, 96, 72, 64, 48, 32, 24, 16),
+for name, sizes in {'kocka.ico': (256, 128, 64, 48, 40, 32, 24, 20, 16),
+                    'vystraha.ico': (128, 96, 72, 64, 48, 40, 32, 24, 20, 16),
                     'gula.ico': (256, 128, 96, 72, 64, 48, 32, 24, 16)}.items():
     kind, images = entries(read(name))
     check((kind, tuple(e[0] or 256 for e, _ in images)) == (1, sizes), name + ' sizes')
@@ -70,17 +71,21 @@ for name, sizes in {'kocka.ico': (256, 128, 64, 48, 32, 24, 16), 'vystraha.ico':
         check(struct.unpack_from('<IiiHH', body, 0) + (len(body),) == (40, size, 2 * size, 1, 32, 40 + 4 * size * size + mask)
               and 0 in alphas(body, size) and max(alphas(body, size)) >= 200, f'{name} {size} image')
 
-# Cursors: hot spot, the range of the strongest alpha (the arrowhead is half transparent), and the
-# image and group resources made of the .cur file.
-for number, (name, (hx, hy, lo, hi)) in enumerate({'sipka': (1, 1, 255, 255), 'hrot': (4, 3, 65, 128),
-                                                   'ibeam': (11, 11, 255, 255)}.items(), start=1):
-    kind, [(e, body)] = entries(read(name + '.cur'))
-    a = alphas(body, 32)
-    check((kind, e[0], e[1], e[4], e[5]) == (2, 32, 32, hx, hy) and struct.unpack_from('<IiiHH', body, 0) ==
-          (40, 32, 64, 1, 32) and a[(31 - hy) * 32 + hx] > 0 and lo <= max(a) <= hi, name + '.cur')
-    image = read(name + '.kurzor')
-    check(image == struct.pack('<HH', hx, hy) + body and read(name + '.skupina') ==
-          struct.pack('<HHHHHHHIH', 0, 2, 1, 32, 64, 1, 32, len(image), number), name + ' resources')
+# Cursors: hot spot (scaled from 32 pixels), the range of the strongest alpha (the arrowhead is half
+# transparent), and the image and group resources made of the .cur file, the arrowhead at 3 sizes.
+for name, (hx, hy, lo, hi, numbers) in {'sipka': (1, 1, 255, 255, {32: 1}), 'ibeam': (11, 11, 255, 255, {32: 3}),
+                                        'hrot': (4, 3, 65, 128, {32: 2, 48: 4, 64: 5})}.items():
+    kind, images = entries(read(name + '.cur'))
+    group = read(name + '.skupina')
+    check(kind == 2 and [e[0] for e, _ in images] == list(numbers) and group[:6] == struct.pack('<HHH', 0, 2, len(numbers)), name)
+    for i, (e, body) in enumerate(images):
+        s, x, y = e[0], (hx * e[0] + 16) // 32, (hy * e[0] + 16) // 32
+        a = alphas(body, s)
+        check((e[1], e[4], e[5]) == (s, x, y) and struct.unpack_from('<IiiHH', body, 0) == (40, s, 2 * s, 1, 32)
+              and a[(s - 1 - y) * s + x] > 0 and lo <= max(a) <= hi, f'{name}.cur {s}')
+        image = read(name + ('' if s == 32 else str(s)) + '.kurzor')
+        check(image == struct.pack('<HH', x, y) + body and group[6 + 14 * i:20 + 14 * i] ==
+              struct.pack('<HHHHIH', s, 2 * s, 1, 32, len(image), numbers[s]), f'{name} {s} resources')
 
 print('\n'.join(failures) or 'OK')
 sys.exit(1 if failures else 0)

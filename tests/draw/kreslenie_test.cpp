@@ -53,6 +53,17 @@ TEST(Kreslenie, Layout) {
     EXPECT_EQ(mame, (std::vector<int>{37, 87, 102, 116, 100, 8, 13, -14, 101, 255, 1}));
 }
 
+// Value, dpi, scaled, and the scaled value back: halves rounded away from zero, as MulDiv does.
+TEST(Kreslenie, Scaling) {
+    const int tabulka[][4] = {{214, 96, 214, 214},  {214, 120, 268, 214}, {214, 144, 321, 214},
+                              {194, 192, 388, 194}, {1, 144, 2, 1},       {1, 120, 1, 1},
+                              {-9, 144, -14, -9},   {-13, 120, -16, -13}, {7, 0, 7, 7}};
+    for (const auto& r : tabulka) {
+        EXPECT_EQ(Skaluj(r[0], r[1]), r[2]) << r[0] << " at " << r[1];
+        EXPECT_EQ(Odskaluj(r[2], r[1]), r[3]) << r[2] << " at " << r[1];
+    }
+}
+
 // The length and the text left in the buffer.
 std::string Napis(int dlzka, const char* buffer) {
     return std::to_string(dlzka) + " " + buffer;

@@ -179,6 +179,9 @@ def checkers(s):
         exe = f.read()  # the manifest lies in the program as it is written
     check(exe.count(b'processorArchitecture="amd64"') == 2 and b'"Microsoft.Windows.Common-Controls"' in exe,
           "the manifest names amd64 for the program and common controls 6")
+    check(all(t in exe for t in (b'>true/pm</dpiAware>', b'>PerMonitorV2, PerMonitor</dpiAwareness>',
+                                 b'<requestedExecutionLevel level="asInvoker" uiAccess="false"/>')),
+          "the manifest declares per-monitor DPI awareness and asInvoker")
     w, h = s.display.width, s.display.height
     for salt in (0, 101):
         with open(os.path.join(s.workdir, f"s{salt}.rgb"), "wb") as f:
