@@ -1,5 +1,5 @@
-// The screen search of the program (one copy of the desktop into a kept DIB section) and the back
-// buffer.
+// The screen search of the program (one copy of the virtual screen into a kept DIB section) and the
+// back buffer.
 #include <windows.h>
 
 #include <algorithm>
@@ -30,12 +30,12 @@ void PripravKopiu(HBITMAP* bitmapa, COLORREF** pixely, SIZE* velkost, int sirka,
     velkost->cy = vyska;
 }
 
-// One BitBlt of the screen from (0, 0) into the section.
-void SkopirujObrazovku(HBITMAP bitmapa, int sirka, int vyska) {
+// One BitBlt of the screen from (x, y) into the section.
+void SkopirujObrazovku(HBITMAP bitmapa, int sirka, int vyska, int x, int y) {
     HDC obrazovka = GetDC(nullptr);
     HDC pamat = CreateCompatibleDC(obrazovka);
     HGDIOBJ stara = SelectObject(pamat, bitmapa);
-    BitBlt(pamat, 0, 0, sirka, vyska, obrazovka, 0, 0, SRCCOPY);
+    BitBlt(pamat, 0, 0, sirka, vyska, obrazovka, x, y, SRCCOPY);
     // GDI may still be writing the section; its bits are read directly next.
     GdiFlush();
     SelectObject(pamat, stara);
@@ -53,7 +53,7 @@ void NaFarbyGetPixel(COLORREF* pixely, size_t pocet) {
 
 } // namespace
 
-const COLORREF* SnimkaObrazovky(int sirka, int vyska) {
+COLORREF* SnimkaObrazovky(int sirka, int vyska, int x, int y) {
     static HBITMAP bitmapa = nullptr;
     static COLORREF* farby = nullptr;
     static SIZE velkost = {};
@@ -62,24 +62,28 @@ const COLORREF* SnimkaObrazovky(int sirka, int vyska) {
     PripravKopiu(&bitmapa, &farby, &velkost, sirka, vyska);
     if (farby == nullptr)
         return nullptr;
-    SkopirujObrazovku(bitmapa, sirka, vyska);
+    SkopirujObrazovku(bitmapa, sirka, vyska, x, y);
     NaFarbyGetPixel(farby, static_cast<size_t>(sirka) * static_cast<size_t>(vyska));
     return farby;
 }
 
 int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne) {
-    int sirka = 0;
-    int vyska = 0;
-    VelkostDesktopu(&sirka, &vyska);
+    const POINT pociatok = {GetSystemMetrics(SM_XVIRTUALSCREEN),
+                            GetSystemMetrics(SM_YVIRTUALSCREEN)};
+    const int sirka = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int vyska = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    RECT monitory[kNajviacMonitorov];
+    RECT pracovne[kNajviacMonitorov];
+    const int pocet_monitorov = Monitory(monitory, pracovne, kNajviacMonitorov);
     RECT obdlznik = {};
     GetWindowRect(okno, &obdlznik);
-    const COLORREF* farby = SnimkaObrazovky(sirka, vyska);
+    COLORREF* farby = SnimkaObrazovky(sirka, vyska, pociatok.x, pociatok.y);
     if (farby == nullptr)
         return 0;
     const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
-    const int pocet =
-        HladajObjekty(farby, sirka, sirka, vyska, obdlznik, static_cast<unsigned>(stupen_sedi),
-                      min_velkost, percento_vyplne, centers, objekty, kapacita);
+    const int pocet = HladajNaObrazovke(farby, sirka, vyska, pociatok, monitory, pocet_monitorov,
+                                        obdlznik, static_cast<unsigned>(stupen_sedi), min_velkost,
+                                        percento_vyplne, centers, objekty, kapacita);
     // Work tables that could not be had are a search that found nothing.
     return pocet < 0 ? 0 : pocet;
 }

@@ -1,0 +1,53 @@
+// The search over a copy of the whole virtual screen: pixels on no monitor painted out, the results
+// in screen coordinates.
+#include "search/hladanie.h"
+
+#include <cstddef>
+
+namespace {
+
+// RGB(0, 0, 1): no grey, so such a pixel never joins an object, whatever the band.
+const COLORREF kMimoMonitorov = 0x010000u;
+
+// The monitor holding screen point (x, y), or null.
+const RECT* MonitorBodu(int x, int y, const RECT* monitory, int pocet) {
+    for (int i = 0; i < pocet; ++i)
+        if (x >= monitory[i].left && x < monitory[i].right && y >= monitory[i].top &&
+            y < monitory[i].bottom)
+            return &monitory[i];
+    return nullptr;
+}
+
+void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, const RECT* monitory,
+                        int pocet) {
+    for (int y = 0; y < vyska; ++y) {
+        COLORREF* riadok = farby + static_cast<size_t>(y) * static_cast<size_t>(sirka);
+        for (int x = 0; x < sirka;) {
+            const RECT* m = MonitorBodu(pociatok.x + x, pociatok.y + y, monitory, pocet);
+            if (m != nullptr) {
+                x = m->right - pociatok.x;
+                continue;
+            }
+            riadok[x++] = kMimoMonitorov;
+        }
+    }
+}
+
+} // namespace
+
+int HladajNaObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok, const RECT* monitory,
+                      int pocet_monitorov, RECT okno, unsigned stupen_sedi, int min_velkost,
+                      int percento_vyplne, POINT* stredy, RECT* boxy, int kapacita) {
+    ZakryMimoMonitorov(farby, sirka, vyska, pociatok, monitory, pocet_monitorov);
+    const RECT v_tabulke = {okno.left - pociatok.x, okno.top - pociatok.y, okno.right - pociatok.x,
+                            okno.bottom - pociatok.y};
+    const int pocet = HladajObjekty(farby, sirka, sirka, vyska, v_tabulke, stupen_sedi, min_velkost,
+                                    percento_vyplne, stredy, boxy, kapacita);
+    // The centre is the middle of the box in screen coordinates, truncated toward zero there.
+    for (int k = 0; k < pocet; ++k) {
+        RECT& b = boxy[k];
+        b = {b.left + pociatok.x, b.top + pociatok.y, b.right + pociatok.x, b.bottom + pociatok.y};
+        stredy[k] = {(b.left + b.right) / 2, (b.top + b.bottom) / 2};
+    }
+    return pocet;
+}
