@@ -61,13 +61,13 @@ class Xorg(harness.Display):
 
     def start(self):
         folder = self.folder
-        os.makedirs(os.path.join(folder, "conf.d"), exist_ok=True)
+        os.makedirs(folder, exist_ok=True)
         with open(os.path.join(folder, "xorg.conf"), "w") as f:
             f.write(XORG_CONF)
         read, write = os.pipe()
         self.proc = subprocess.Popen(
             ["Xorg", "-displayfd", str(write), "-config", os.path.join(folder, "xorg.conf"),
-             "-configdir", os.path.join(folder, "conf.d"), "-logfile", os.path.join(folder, "log"),
+             "-logfile", os.path.join(folder, "log"),
              "-noreset", "-nolisten", "tcp", "-novtswitch", "-sharevts"], pass_fds=(write,),
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
         os.close(write)
