@@ -18,8 +18,12 @@ const RECT* MonitorBodu(int x, int y, const RECT* monitory, int pocet) {
     return nullptr;
 }
 
+// Row by row, the stretches that no monitor holds; monitors that could not be listed leave the
+// copy as it is.
 void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, const RECT* monitory,
                         int pocet) {
+    if (pocet <= 0)
+        return;
     for (int y = 0; y < vyska; ++y) {
         COLORREF* riadok = farby + static_cast<size_t>(y) * static_cast<size_t>(sirka);
         for (int x = 0; x < sirka;) {
