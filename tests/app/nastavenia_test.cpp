@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <tuple>
 
 #include "app/register.h"
 #include "falosny_register.h"
@@ -164,35 +165,28 @@ TEST_F(Nastavenia, MinimisedCloseKeepsTheLoadedPlacement) {
 TEST_F(Nastavenia, PlacementOverTwoMonitorsRoundTrips) {
     // A 1280 x 1024 monitor left of the primary, whose work area ends at a taskbar at y 1040.
     const RECT plochy[] = {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
-    const RECT pracovne[] = {{0, 0, 1920, 1040}, {-1280, 0, 0, 1024}};
+    const RECT pracovne[] = {{0, 0, 1920, 1040}, plochy[1]};
     NastavMonitory(plochy, pracovne, 2);
     UlozVsetko();
-    // Closed there (an empty rectangle: saved by another layout), saved, then opened.
-    const struct {
-        RECT zatvorene;
-        DWORD ulozene;
-        POINT otvorene;
-    } cases[] = {{{-1000, 100, -776, 342}, 0x0064FC18u, {-1000, 100}},
-                 {{-1300, -20, -1076, 222}, ZbalSlova(-1280, 0), {-1280, 0}},
-                 {{-150, 100, 74, 342}, ZbalSlova(-224, 100), {-224, 100}},
-                 {{-50, 100, 174, 342}, ZbalSlova(0, 100), {0, 100}},
-                 {{-600, 900, -376, 1142}, ZbalSlova(-600, 782), {-600, 782}},
-                 {{500, 1000, 724, 1242}, ZbalSlova(500, 798), {500, 798}},
-                 {{}, ZbalSlova(-600, 1030), {848, 411}},
-                 {{}, ZbalSlova(-1504, 100), {848, 411}},
-                 {{}, ZbalSlova(-1503, -258), {-1503, -258}},
-                 {{}, ZbalSlova(100, 1040), {848, 411}}};
-    for (const auto& c : cases) {
-        if (c.zatvorene.right > c.zatvorene.left)
-            ZapisNastavenia(c.zatvorene, 1);
+    // Closed at a rectangle (an empty one: saved by another layout), saved, then opened.
+    const std::tuple<RECT, DWORD, POINT> cases[] = {
+        {{-1000, 100, -776, 342}, 0x0064FC18u, {-1000, 100}},
+        {{-1300, -20, -1076, 222}, ZbalSlova(-1280, 0), {-1280, 0}},
+        {{-150, 100, 74, 342}, ZbalSlova(-224, 100), {-224, 100}}, // mostly on the left monitor
+        {{500, 1000, 724, 1242}, ZbalSlova(500, 798), {500, 798}},
+        {{}, ZbalSlova(-600, 1030), {848, 411}}, // under the left monitor, on none
+        {{}, ZbalSlova(-1504, 100), {848, 411}},
+        {{}, ZbalSlova(-1503, -258), {-1503, -258}}}; // one pixel on the left monitor
+    for (const auto& [zatvorene, ulozene, otvorene] : cases) {
+        if (zatvorene.right > zatvorene.left)
+            ZapisNastavenia(zatvorene, 1);
         else
-            UlozDword("WindowPos", c.ulozene);
-        EXPECT_EQ(Precitaj("WindowPos"), c.ulozene) << c.zatvorene.left;
+            UlozDword("WindowPos", ulozene);
+        EXPECT_EQ(Precitaj("WindowPos"), ulozene) << zatvorene.left;
         ReadRegistry();
         int x = 0, y = 0;
         RozbalSlova(g_dwWindowPos, &x, &y);
-        EXPECT_EQ(x, c.otvorene.x) << c.ulozene;
-        EXPECT_EQ(y, c.otvorene.y) << c.ulozene;
+        EXPECT_EQ(std::make_pair(x, y), std::make_pair(otvorene.x, otvorene.y)) << ulozene;
     }
 }
 

@@ -23,10 +23,12 @@ Section "Screen" Identifier "s" Device "d" Monitor "m" DefaultDepth 24
 XRANDR = (["--addmode", "DUMMY1", "1280x1024"], ["--output", "DUMMY0", "--mode", "1920x1080", "--pos",
           "1280x0", "--primary", "--output", "DUMMY1", "--mode", "1280x1024", "--pos", "0x0"], [])
 GREY = (20, 20, 20)  # band 0, as the black of the strip
-SHAPES = [((0, 0, 0), (-1280, 1024, -1, 1079)), (GREY, (-1200, 100, -1161, 129)),  # strip, left
-          (GREY, (100, 100, 139, 139)), (GREY, (-20, 500, 19, 529)),  # primary, across both
-          (GREY, (-800, 1000, -761, 1049)), (GREY, (-400, 1030, -361, 1069))]  # cut, in the strip
-CENTRES = [(-1180, 114), (119, 119), (0, 514), (-780, 1011)]
+# The strip (black, as Windows shows it); objects on the left monitor, on the primary, across both
+# (the window covers its right half), cut by the strip, wholly in it. Screen coordinates.
+SHAPES = [((0, 0, 0), (-1280, 1024, -1, 1079)), (GREY, (-1200, 100, -1161, 129)),
+          (GREY, (100, 100, 139, 139)), (GREY, (-20, 500, 19, 529)),
+          (GREY, (-800, 1000, -761, 1049)), (GREY, (-400, 1030, -361, 1069))]
+CENTRES = [(-1180, 114), (119, 119), (-10, 514), (-780, 1011)]  # truncated toward zero
 
 
 class Xorg(harness.Display):
@@ -54,7 +56,7 @@ class Xorg(harness.Display):
 
 def two_monitors(s):
     s.show("screen", [(rgb, (x0 + 1280, y0, x1 + 1280, y1)) for rgb, (x0, y0, x1, y1) in SHAPES])
-    store(s, WindowPos=dword(pack(1500, 600)))
+    store(s, WindowPos=dword(pack(0, 480)))
     app = s.start()
     check_equal(app.search(), b"".join(b"%d,%d\r\n" % c for c in CENTRES), "Stredy.txt")
     for centre in CENTRES:

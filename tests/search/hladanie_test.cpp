@@ -167,23 +167,4 @@ TEST(Search, TablesFollowTheSizeFromSearchToSearch) {
     }
 }
 
-// A virtual screen from (-40, 0): a 40 x 30 monitor left of a 60 x 40 primary, under the left one
-// a strip on no monitor, grey here (black on Windows), so it would join what touches it.
-TEST(Search, VirtualScreenInScreenCoordinates) {
-    Image im = Boxes(100, 40, {{5, 5, 14, 14}, {20, 25, 29, 34}, {70, 10, 79, 19}});
-    Fill(im, 0, 30, 39, 39);
-    const RECT monitory[] = {{-40, 0, 0, 30}, {0, 0, 60, 40}};
-    POINT c[4];
-    RECT b[4];
-    const int k = HladajNaObrazovke(im.px.data(), 100, 40, {-40, 0}, monitory, 2, {35, -5, 50, 50},
-                                    2, 1, 0, c, b, 4);
-    V found;
-    for (int i = 0; i < k; ++i)
-        found.push_back({c[i].x, c[i].y, b[i].left, b[i].top, b[i].right, b[i].bottom});
-    // The centre truncates toward zero in screen coordinates: -61 / 2 is -30.
-    EXPECT_EQ(
-        found,
-        (V{{-30, 9, -35, 5, -26, 14}, {32, 14, 30, 10, 34, 19}, {-15, 27, -20, 25, -11, 29}}));
-}
-
 } // namespace
