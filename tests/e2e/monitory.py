@@ -66,8 +66,9 @@ def two_monitors(s):
     wait_for(lambda: app.probe()["window"][:2] == (-1310, 300), 20, "the window at (-1310, 300)")
     app.close_with("Escape")
     check_equal(s.wine.values()["WindowPos"], dword(pack(-1280, 300)), "saved position")
-    for pos, opened in (((-1280, 300), (-1280, 300)), ((-600, 1030), (848, 411))):
-        store(s, WindowPos=dword(pack(*pos)))
+    for pos, opened in ((None, (-1280, 300)), ((-600, 1030), (848, 411))):  # as saved; in the strip
+        if pos:
+            store(s, WindowPos=dword(pack(*pos)))
         app = s.start()
         check_equal(app.probe()["window"][:2], opened, f"opened from {pos}")
         app.close_with("Escape")
