@@ -20,8 +20,8 @@ Section "Screen" Identifier "s" Device "d" Monitor "m" DefaultDepth 24
   SubSection "Display" Virtual 3200 1080 EndSubSection EndSection
 """
 # The last, plain query makes the server re-probe its outputs; wine reads only the current state.
-XRANDR = (["--addmode", "DUMMY1", "1280x1024"], ["--output", "DUMMY0", "--mode", "1920x1080", "--pos",
-          "1280x0", "--primary", "--output", "DUMMY1", "--mode", "1280x1024", "--pos", "0x0"], [])
+XRANDR = ("--addmode DUMMY1 1280x1024", "--output DUMMY0 --mode 1920x1080 --pos 1280x0 --primary "
+          "--output DUMMY1 --mode 1280x1024 --pos 0x0", "")
 GREY = (20, 20, 20)  # band 0, as the black of the strip
 # The strip (black, as Windows shows it); objects on the left monitor, on the primary, across both
 # (the window covers its right half), cut by the strip, wholly in it. Screen coordinates.
@@ -49,7 +49,7 @@ class Xorg(harness.Display):
             self.name = ":" + f.readline().strip()
         check(self.name != ":", f"Xorg starts (log in {self.folder})")
         for args in XRANDR:
-            subprocess.run(["xrandr", *args], env=self.env(), check=True, timeout=30,
+            subprocess.run(["xrandr", *args.split()], env=self.env(), check=True, timeout=30,
                            stdout=subprocess.DEVNULL)
         return self
 
