@@ -123,7 +123,11 @@ int ReadRegistry() {
     vysledok &= registry_ReadDWORD(kluc, "percento_vyplne", &percento_vyplne);
     vysledok &= registry_ReadDWORD(kluc, "Volba", &volba);
     vysledok &= registry_ReadBYTE(kluc, "InfoKurzor", &sledovanie_kurzora);
+    vysledok &= registry_ReadDWORD(kluc, "Spajanie", &spajanie);
     vysledok &= registry_CloseKey(kluc);
+    // A grouping the program does not know groups by rows.
+    if (spajanie != 4 && spajanie != 8)
+        spajanie = 0;
     // Monitors that shrank or went since the last run must not leave the window out of reach.
     RECT plochy[kNajviacMonitorov];
     RECT pracovne[kNajviacMonitorov];
@@ -157,6 +161,7 @@ int ZapisNastavenia(RECT okno, DWORD zobrazenie) {
     vysledok &= registry_WriteDWORD(kluc, "Volba", volba);
     vysledok &=
         registry_WriteBYTE(kluc, "InfoKurzor", static_cast<BYTE>(sledovanie_kurzora & 0xFF));
+    vysledok &= registry_WriteDWORD(kluc, "Spajanie", spajanie);
     vysledok &= registry_CloseKey(kluc);
     return vysledok;
 }

@@ -7,6 +7,7 @@ DWORD VelkostObjektu = 20;
 DWORD percento_vyplne = 70;
 DWORD volba = 1;
 DWORD sledovanie_kurzora = 0;
+DWORD spajanie = 0;
 DWORD g_dwWindowPos = 0;
 DWORD g_dwWindowSize = 0;
 DWORD g_dwWindowShow = 0;

@@ -9,6 +9,7 @@ extern DWORD VelkostObjektu;     // minimum box width and height in pixels
 extern DWORD percento_vyplne;    // minimum share of the box covered by the object's pixels
 extern DWORD volba;              // selected settings row, 1..4
 extern DWORD sledovanie_kurzora; // 1 = cursor tracking on; any other value = off
+extern DWORD spajanie;           // grouping of the search: 4 or 8 touching pixels, 0 by rows
 extern DWORD g_dwWindowPos;      // window's top-left corner: left in the low word, top in the high
 extern DWORD g_dwWindowSize;     // outer size at the last close: width low, height high
 extern DWORD g_dwWindowShow;     // showCmd of the placement at the last close

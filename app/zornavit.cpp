@@ -26,8 +26,9 @@ void Prekresli(HWND okno) {
 void Hladanie(HWND okno) {
     ZaciatokHladania();
     Prekresli(okno);
-    const int pocet = Zornavit(okno, static_cast<int>(stupne_sedi),
-                               static_cast<int>(VelkostObjektu), static_cast<int>(percento_vyplne));
+    const int pocet =
+        Zornavit(okno, static_cast<int>(stupne_sedi), static_cast<int>(VelkostObjektu),
+                 static_cast<int>(percento_vyplne), static_cast<int>(spajanie));
     PointPoleDoTxt("Stredy.txt", centers, pocet);
     VysledokHladania(pocet);
     Prekresli(okno);

@@ -1,5 +1,6 @@
-// Benchmarks: the fast search, the plain search and the floor (one read of every pixel) on the
-// same screens. Names are "<what>/<screen>/<width>x<height>"; scripts/bench turns them into ratios.
+// Benchmarks: the fast search (grouping by rows and by touching pixels), the plain search and the
+// floor (one read of every pixel) on the same screens. Names are
+// "<what>/<screen>/<width>x<height>"; scripts/bench turns them into ratios.
 #include "search/hladanie.h"
 #include "bench/obrazovky.h"
 #include "tests/oracle/hladanie_doslovne.h"
@@ -88,7 +89,7 @@ void Podlaha(benchmark::State& state, const Obrazovka* o, int sirka, int vyska, 
 }
 
 void Hladanie(benchmark::State& state, const Obrazovka* o, int sirka, int vyska, bool doslovne,
-              bool studena) {
+              bool studena, int spajanie) {
     const std::vector<COLORREF>& f = Farby(*o, sirka, vyska);
     static std::vector<POINT> stredy;
     static std::vector<RECT> boxy;
@@ -103,12 +104,12 @@ void Hladanie(benchmark::State& state, const Obrazovka* o, int sirka, int vyska,
             state.ResumeTiming();
         }
         if (doslovne)
-            pocet =
-                HladajObjektyDoslovne(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5, 50,
-                                      stredy.data(), boxy.data(), static_cast<int>(kapacita));
+            pocet = HladajObjektyDoslovne(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5,
+                                          50, spajanie, stredy.data(), boxy.data(),
+                                          static_cast<int>(kapacita));
         else
             pocet = HladajObjekty(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5, 50,
-                                  stredy.data(), boxy.data(), static_cast<int>(kapacita));
+                                  spajanie, stredy.data(), boxy.data(), static_cast<int>(kapacita));
         benchmark::DoNotOptimize(pocet);
     }
     state.counters["objektov"] = pocet;
@@ -123,20 +124,28 @@ std::string Nazov(const Obrazovka& o, int sirka, int vyska) {
 void Zaregistruj(const Obrazovka& o, int sirka, int vyska, bool aj_studena) {
     std::string nazov = Nazov(o, sirka, vyska);
     benchmark::RegisterBenchmark(("rychle" + nazov).c_str(), Hladanie, &o, sirka, vyska, false,
-                                 false)
+                                 false, 0)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(5);
+    // The groupings by touching pixels, "rychle4" and "rychle8".
+    for (int spajanie : {4, 8})
+        benchmark::RegisterBenchmark(("rychle" + std::to_string(spajanie) + nazov).c_str(),
+                                     Hladanie, &o, sirka, vyska, false, false, spajanie)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(5);
     benchmark::RegisterBenchmark(("podlaha" + nazov).c_str(), Podlaha, &o, sirka, vyska, false)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(5);
     if (!aj_studena)
         return;
     // Only the timed part counts toward the run time, so the iterations are fixed.
-    benchmark::RegisterBenchmark(("rychle-studena" + nazov).c_str(), Hladanie, &o, sirka, vyska,
-                                 false, true)
-        ->Unit(benchmark::kMillisecond)
-        ->Iterations(10)
-        ->Repetitions(5);
+    for (int spajanie : {0, 4, 8})
+        benchmark::RegisterBenchmark(
+            ("rychle" + (spajanie ? std::to_string(spajanie) : "") + "-studena" + nazov).c_str(),
+            Hladanie, &o, sirka, vyska, false, true, spajanie)
+            ->Unit(benchmark::kMillisecond)
+            ->Iterations(10)
+            ->Repetitions(5);
     benchmark::RegisterBenchmark(("podlaha-studena" + nazov).c_str(), Podlaha, &o, sirka, vyska,
                                  true)
         ->Unit(benchmark::kMillisecond)
@@ -147,7 +156,7 @@ void Zaregistruj(const Obrazovka& o, int sirka, int vyska, bool aj_studena) {
 // The plain search, once: it takes seconds where the fast one takes milliseconds.
 void ZaregistrujDoslovne(const Obrazovka& o, int sirka, int vyska) {
     benchmark::RegisterBenchmark(("doslovne" + Nazov(o, sirka, vyska)).c_str(), Hladanie, &o, sirka,
-                                 vyska, true, false)
+                                 vyska, true, false, 0)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
         ->Repetitions(1);

@@ -6,13 +6,15 @@
 #include <cstring>
 
 const char* const kPouzitie =
-    "usage: zornavit-cli [--grey G] [--min-size S] [--fill F] [--exclude L,T,R,B] [--out FILE]\n"
-    "                    [--json] IMAGE.png\n"
+    "usage: zornavit-cli [--grey G] [--min-size S] [--fill F] [--exclude L,T,R,B]\n"
+    "                    [--connectivity rows|4|8] [--out FILE] [--json] IMAGE.png\n"
     "Finds the centres of grey objects in a PNG screenshot.\n"
     "  --grey G           grey band 0-7: levels 32*G to 32*G+31 (default 0)\n"
     "  --min-size S       minimum box width and height in pixels, 0-65535 (default 20)\n"
     "  --fill F           minimum share of the box covered by the object, 0-100 % (default 70)\n"
     "  --exclude L,T,R,B  rectangle left out of the search, right and bottom inclusive\n"
+    "  --connectivity C   how grey pixels group into objects: rows (as the program, default),\n"
+    "                     4 (touching along a side) or 8 (along a side or at a corner)\n"
     "  --out FILE         also write the centre file (\"x,y\" and CR LF per centre)\n"
     "  --json             print one JSON array instead of lines\n"
     "  --help             print this text\n"
@@ -110,6 +112,13 @@ bool NastavVolbu(const std::string& meno, const char* hodnota, NastaveniaCli* n,
             return false;
         }
         n->percento_vyplne = static_cast<int>(cislo);
+    } else if (meno == "--connectivity") {
+        const std::string c = hodnota;
+        if (c != "rows" && c != "4" && c != "8") {
+            *chyba = "option --connectivity: '" + c + "' is not rows, 4 or 8";
+            return false;
+        }
+        n->spajanie = c == "rows" ? 0 : std::atoi(hodnota);
     } else if (meno == "--exclude") {
         if (!CitajObdlznik(hodnota, &n->okno)) {
             *chyba = std::string("option --exclude: '") + hodnota +
@@ -127,7 +136,8 @@ bool NastavVolbu(const std::string& meno, const char* hodnota, NastaveniaCli* n,
 }
 
 bool CitajVolbu(int argc, char** argv, int* i, NastaveniaCli* n, std::string* chyba) {
-    static const char* const sHodnotou[] = {"--grey", "--min-size", "--fill", "--exclude", "--out"};
+    static const char* const sHodnotou[] = {"--grey",    "--min-size",     "--fill",
+                                            "--exclude", "--connectivity", "--out"};
     for (const char* meno : sHodnotou) {
         if (JeVolba(argv[*i], meno)) {
             const char* hodnota = nullptr;

@@ -9,6 +9,7 @@ struct NastaveniaCli {
     unsigned stupen_sedi = 0;
     int min_velkost = 20;
     int percento_vyplne = 70;
+    int spajanie = 0;         // 0 by rows, 4 or 8 touching pixels
     RECT okno = {1, 1, 0, 0}; // empty: nothing excluded
     const char* vystupny_subor = nullptr;
     bool json = false;

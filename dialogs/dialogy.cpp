@@ -10,6 +10,9 @@ namespace {
 
 const COLORREF TEXT_O_PROGRAME = RGB(200, 220, 255);
 const UINT_PTR CASOVAC_REZIMU = 2; // the main window's timer 1 is the repaint tick
+// The grouping radio buttons and the value of spajanie each stands for.
+const int kTlacidlaSpajania[3] = {IDC_SPAJANIE_RIADKY, IDC_SPAJANIE_STRANY, IDC_SPAJANIE_ROHY};
+const DWORD kSpajania[3] = {0, 4, 8};
 
 // A pattern brush of a background bitmap; the bitmap is handed back to be deleted with the brush.
 HBRUSH PozadieDialogu(int bitmapa, HBITMAP* obrazok) {
@@ -77,6 +80,11 @@ HFONT InitNastavenia(HWND dialog, HBITMAP* obrazok) {
     SendDlgItemMessageA(dialog, IDCANCEL, WM_SETFONT, reinterpret_cast<WPARAM>(pismo), 1);
     SendDlgItemMessageA(dialog, IDC_SLEDOVANIE, BM_SETCHECK,
                         sledovanie_kurzora == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    int tlacidlo = IDC_SPAJANIE_RIADKY;
+    for (int i = 0; i < 3; i++)
+        if (spajanie == kSpajania[i])
+            tlacidlo = kTlacidlaSpajania[i];
+    CheckRadioButton(dialog, IDC_SPAJANIE_RIADKY, IDC_SPAJANIE_ROHY, tlacidlo);
     ObnovRam(dialog);
     return pismo;
 }
@@ -94,6 +102,9 @@ void PrikazNastavenia(HWND dialog, int prikaz) {
     if (prikaz == IDOK) {
         const LRESULT stav = SendDlgItemMessageA(dialog, IDC_SLEDOVANIE, BM_GETCHECK, 0, 0);
         sledovanie_kurzora = stav == BST_CHECKED ? 1 : 0;
+        for (int i = 0; i < 3; i++)
+            if (IsDlgButtonChecked(dialog, kTlacidlaSpajania[i]) == BST_CHECKED)
+                spajanie = kSpajania[i];
         RezimOkna(g_hwnd, sledovanie_kurzora);
         SetTimer(g_hwnd, CASOVAC_REZIMU, 0, RezimPoDialogu);
     }
@@ -166,6 +177,7 @@ void OnWM_PAINTDLG2(HDC dc) {
           "(zv\xfd\x9ai z\xe1\x9d"
           "a\x9e CPU)",
           -1, 41, 22 + rozmer.cy, RGB(180, 150, 50), -9, 0, 0, "Verdana");
+    Napis(dc, &rozmer, "Sp\xe1janie bodov:", -1, 22, 54, RGB(0, 0, 0), -12, 0, 0, "Segoe UI");
 }
 
 INT_PTR CALLBACK ProceduraDialogu(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {

@@ -24,5 +24,8 @@
 
 // Dialog templates and controls (the buttons use IDOK and IDCANCEL)
 #define IDC_SLEDOVANIE 501
+#define IDC_SPAJANIE_RIADKY 511 // grouping radio buttons: by rows, touching sides, also corners
+#define IDC_SPAJANIE_STRANY 512
+#define IDC_SPAJANIE_ROHY 513
 #define IDD_O_PROGRAME 601
 #define IDD_NASTAVENIA 602

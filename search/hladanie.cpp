@@ -1,5 +1,8 @@
 // The object search over a pixel table, worked on each row's mask of live grey pixels.
 //
+// The touching modes label the runs of the same masks instead: each run joins the runs of the row
+// above that touch it, through a union-find over labels handed out in scan order.
+//
 // The grey points of a row fall into runs that never merge, and every removal takes whole runs, so
 // one bit per pixel, cleared when its run leaves the list, says everything the point list says:
 // runs are read off as stretches of set bits and a run's points are its bits. The forward pass,
@@ -41,6 +44,32 @@
 
 namespace {
 
+// A label of the touching modes: a union-find node with the box and the pixel count of the runs
+// that took it. Labels are handed out in scan order and a union keeps the smaller root, so every
+// parent is smaller than its child and the root of an object is the label of its first run, the one
+// holding its first pixel.
+struct Znacka {
+    int32_t rodic;
+    int32_t lavy;
+    int32_t pravy;
+    int32_t hore;
+    int32_t dole;
+    int32_t pocet;
+};
+
+// The runs of one row: their first and last columns and their labels; per 64-column word the bits
+// of their first and last columns and how many of them start and end in the words before. The
+// words -1 and slov stay empty, so a count may ask for any column from -2 to the width.
+struct BehyRiadku {
+    int32_t* zac;
+    int32_t* kon;
+    int32_t* zn;
+    uint64_t* bz;
+    uint64_t* bk;
+    int32_t* pz;
+    int32_t* pk;
+};
+
 // Work tables, sized for one screen size and reused while it stays.
 struct Tabulky {
     int sirka;
@@ -51,6 +80,10 @@ struct Tabulky {
     uint64_t* bity;  // live grey pixels of row y, bit x % 64 of word y * krok + x / 64
     int32_t* rz;     // stored range of each row; only rows hore .. dole of the object hold one
     int32_t* rk;
+    Znacka* znacky;       // the touching modes' labels, made by their first search
+    BehyRiadku riadky[2]; // the runs of the row above and of the row being labelled
+    int32_t* spoje;       // the runs that touch more than one run above: first and last
+    void* pamatBehov;     // the memory of riadky and spoje
 };
 
 // What the passes gather about one object.
@@ -66,6 +99,48 @@ void UvolniTabulky(Tabulky& t) {
     std::free(t.pamat);
     std::free(t.rz);
     std::free(t.rk);
+    std::free(t.znacky);
+    std::free(t.pamatBehov);
+}
+
+// The labels for the worst case, every run of every row a new one (a chequerboard); pages that
+// no search reaches are never touched. False when they cannot be had.
+bool PripravZnacky(Tabulky& t) {
+    if (t.znacky != nullptr)
+        return true;
+    size_t behov = static_cast<size_t>(t.slov) * 32;
+    size_t slov = static_cast<size_t>(t.slov) + 2;
+    size_t znaciek = static_cast<size_t>(t.vyska) * static_cast<size_t>((t.sirka + 1) / 2);
+    if (znaciek > SIZE_MAX / sizeof(Znacka))
+        return false; // more than a 32-bit process can address
+    t.znacky = static_cast<Znacka*>(std::malloc(znaciek * sizeof(Znacka)));
+    t.pamatBehov =
+        std::calloc(2 * (2 * slov * 8 + 2 * slov * 4 + 3 * behov * 4) + 2 * behov * 4, 1);
+    if (t.znacky == nullptr || t.pamatBehov == nullptr) {
+        std::free(t.znacky);
+        std::free(t.pamatBehov);
+        t.znacky = nullptr;
+        t.pamatBehov = nullptr;
+        return false;
+    }
+    uint64_t* slova = static_cast<uint64_t*>(t.pamatBehov);
+    int32_t* cisla = reinterpret_cast<int32_t*>(slova + 4 * slov);
+    for (BehyRiadku& r : t.riadky) {
+        r.bz = slova + 1;
+        r.bk = slova + slov + 1;
+        slova += 2 * slov;
+        r.pz = cisla + 1;
+        r.pk = cisla + slov + 1;
+        cisla += 2 * slov;
+    }
+    for (BehyRiadku& r : t.riadky) {
+        r.zac = cisla;
+        r.kon = cisla + behov;
+        r.zn = cisla + 2 * behov;
+        cisla += 3 * behov;
+    }
+    t.spoje = cisla;
+    return true;
 }
 
 // The empty words around the rows stop every run scan at the row's ends. Null when the tables
@@ -479,6 +554,115 @@ void Zapis(const Objekt& o, POINT* stred, RECT* box) {
     box->bottom = o.dole;
 }
 
+// Reads off the runs of a row; returns their number. The empty words around the row end every run.
+inline int CitajBehy(const uint64_t* r, int slov, BehyRiadku& b) {
+    int nz = 0;
+    int nk = 0;
+    for (int w = 0; w < slov; w++) {
+        uint64_t m = r[w];
+        uint64_t zaciatky = m & ~(m << 1 | r[w - 1] >> 63);
+        uint64_t konce = m & ~(m >> 1 | r[w + 1] << 63);
+        b.bz[w] = zaciatky;
+        b.bk[w] = konce;
+        b.pz[w] = nz;
+        b.pk[w] = nk;
+        for (; zaciatky != 0; zaciatky &= zaciatky - 1)
+            b.zac[nz++] = w * 64 + NajnizsiBit(zaciatky);
+        for (; konce != 0; konce &= konce - 1)
+            b.kon[nk++] = w * 64 + NajnizsiBit(konce);
+    }
+    b.pz[slov] = nz;
+    b.pk[slov] = nk;
+    return nz;
+}
+
+// How many of the bits counted by pred lie in the columns up to x (-2 <= x <= width).
+inline int PocetPo(const uint64_t* bity, const int32_t* pred, int x) {
+    int w = x >> 6;
+    return pred[w] + PocetBitov(bity[w] & BityDo(x & 63));
+}
+
+inline int Koren(Znacka* zn, int z) {
+    while (zn[z].rodic != z) {
+        zn[z].rodic = zn[zn[z].rodic].rodic;
+        z = zn[z].rodic;
+    }
+    return z;
+}
+
+// Joins the trees of two labels under the smaller root.
+inline void Spoj(Znacka* zn, int a, int b) {
+    a = Koren(zn, a);
+    b = Koren(zn, b);
+    if (a < b)
+        zn[b].rodic = a;
+    else
+        zn[a].rodic = b;
+}
+
+// Labels every run, row by row. A run touches the runs above from the first that ends at or
+// after its first column to the last that starts at or before its last (roh 0), or one column
+// further each way (roh 1, corners): counts of run ends and starts give both without a walk. The
+// run takes the label of the first of them, or a new one, and its pixels go to that label; runs
+// touching several are joined after the row. Returns the number of labels handed out.
+int OznacBehy(Tabulky& t, int roh) {
+    Znacka* zn = t.znacky;
+    BehyRiadku* p = &t.riadky[0];
+    BehyRiadku* c = &t.riadky[1];
+    std::memset(p->bz, 0, static_cast<size_t>(t.slov) * sizeof(uint64_t));
+    std::memset(p->bk, 0, static_cast<size_t>(t.slov) * sizeof(uint64_t));
+    std::memset(p->pz, 0, (static_cast<size_t>(t.slov) + 1) * sizeof(int32_t));
+    std::memset(p->pk, 0, (static_cast<size_t>(t.slov) + 1) * sizeof(int32_t));
+    int znaciek = 0;
+    for (int y = 0; y < t.vyska; y++) {
+        int n = CitajBehy(Riadok(t, y), t.slov, *c);
+        int spojov = 0;
+        for (int i = 0; i < n; i++) {
+            int s = c->zac[i];
+            int e = c->kon[i];
+            int prvy = PocetPo(p->bk, p->pk, s - roh - 1);
+            int posledny = PocetPo(p->bz, p->pz, e + roh) - 1;
+            int z = 0;
+            if (posledny < prvy) {
+                z = znaciek++;
+                zn[z] = Znacka{z, s, e, y, y, 0};
+            } else {
+                z = p->zn[prvy];
+                zn[z].lavy = s < zn[z].lavy ? s : zn[z].lavy;
+                zn[z].pravy = e > zn[z].pravy ? e : zn[z].pravy;
+                zn[z].dole = y;
+            }
+            zn[z].pocet += e - s + 1;
+            c->zn[i] = z;
+            t.spoje[2 * spojov] = prvy;
+            t.spoje[2 * spojov + 1] = posledny;
+            spojov += posledny > prvy;
+        }
+        for (int j = 0; j < spojov; j++)
+            for (int k = t.spoje[2 * j] + 1; k <= t.spoje[2 * j + 1]; k++)
+                Spoj(zn, p->zn[k - 1], p->zn[k]);
+        BehyRiadku* v = p;
+        p = c;
+        c = v;
+    }
+    return znaciek;
+}
+
+// Every label's box and count go to its parent, the larger labels first, so that each root ends
+// with its whole object.
+void ZlozZnacky(Znacka* zn, int znaciek) {
+    for (int i = znaciek - 1; i > 0; i--) {
+        Znacka& z = zn[i];
+        Znacka& r = zn[z.rodic];
+        if (z.rodic == i)
+            continue;
+        r.lavy = z.lavy < r.lavy ? z.lavy : r.lavy;
+        r.pravy = z.pravy > r.pravy ? z.pravy : r.pravy;
+        r.dole = z.dole > r.dole ? z.dole : r.dole;
+        r.pocet += z.pocet;
+    }
+}
+
 // What one search is asked.
 struct Zadanie {
     const COLORREF* farby;
@@ -487,14 +671,35 @@ struct Zadanie {
     uint32_t zaklad;
     int minVelkost;
     int percentoVyplne;
+    int spajanie;
     POINT* stredy;
     RECT* boxy;
     int kapacita;
 };
 
+// The touching modes: the roots in label order are the objects in the order of their first pixels.
+inline int HladajDotykom(const Zadanie& z, Tabulky& t) {
+    int znaciek = OznacBehy(t, z.spajanie == 8 ? 1 : 0);
+    ZlozZnacky(t.znacky, znaciek);
+    int k = 0;
+    for (int i = 0; i < znaciek && k < z.kapacita; i++) {
+        const Znacka& zn = t.znacky[i];
+        if (zn.rodic != i)
+            continue;
+        Objekt o = {zn.hore, zn.dole, zn.lavy, zn.pravy, zn.pocet};
+        if (Vyhovuje(o, z.minVelkost, z.percentoVyplne)) {
+            Zapis(o, &z.stredy[k], &z.boxy[k]);
+            k++;
+        }
+    }
+    return k;
+}
+
 // The search on tables prepared for the screen; every copy of the search is this routine inlined.
 inline int Hladaj(const Zadanie& z, MaskaRiadkuFn maskaRiadku, Tabulky& t) {
     VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t);
+    if (z.spajanie == 4 || z.spajanie == 8)
+        return HladajDotykom(z, t);
     int k = 0;
     int yStartu = 0;
     int xStartu = 0;
@@ -547,8 +752,8 @@ HladajFn VyberHladanie() {
 } // namespace
 
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
-                  unsigned stupen_sedi, int min_velkost, int percento_vyplne, POINT* stredy,
-                  RECT* boxy, int kapacita) {
+                  unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
+                  POINT* stredy, RECT* boxy, int kapacita) {
     if (sirka <= 0 || vyska <= 0)
         return 0;
     // Bad tables and screens whose point list would not fit an int count fail as the plain
@@ -557,10 +762,11 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
     if (farby == nullptr || krok < sirka || bodov > INT_MAX)
         return -1;
     Tabulky* tabulky = PripravTabulky(sirka, vyska);
-    if (tabulky == nullptr)
+    if (tabulky == nullptr || ((spajanie == 4 || spajanie == 8) && !PripravZnacky(*tabulky)))
         return -1;
     uint32_t zaklad = (32u * (stupen_sedi % 8u)) << 16;
-    Zadanie z = {farby, krok, okno, zaklad, min_velkost, percento_vyplne, stredy, boxy, kapacita};
+    Zadanie z = {farby,           krok,     okno,   zaklad, min_velkost,
+                 percento_vyplne, spajanie, stredy, boxy,   kapacita};
     static const HladajFn hladaj = VyberHladanie();
     return hladaj(z, *tabulky);
 }

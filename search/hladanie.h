@@ -28,23 +28,25 @@ RECT* AlokaciaDsktRectPola(int* pocet);
 double* AlokaciaDsktDoublePola(int* pocet);
 
 // The search over a pixel table: farby holds vyska rows of krok colours (0x00BBGGRR), of which the
-// first sirka count. Pixels inside okno (right and bottom inclusive) are left out. At most kapacita
-// objects are recorded in stredy and boxy; the result is their number, or -1 when farby does not
-// describe a table (null, krok < sirka) or the work tables cannot be allocated.
+// first sirka count. Pixels inside okno (right and bottom inclusive) are left out. spajanie groups
+// the grey pixels into objects: 4 by pixels touching along a side, 8 along a side or at a corner,
+// any other value by rows as the program always did. At most kapacita objects are recorded in
+// stredy and boxy, in the order of their first pixels; the result is their number, or -1 when
+// farby does not describe a table (null, krok < sirka) or the work tables cannot be allocated.
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
-                  unsigned stupen_sedi, int min_velkost, int percento_vyplne, POINT* stredy,
-                  RECT* boxy, int kapacita);
+                  unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
+                  POINT* stredy, RECT* boxy, int kapacita);
 
 // The search over a copy of the virtual screen, sirka x vyska pixels from screen point pociatok:
 // pixels on none of the monitors never join an object (they are painted over in farby), okno is in
 // screen coordinates, and so are the recorded boxes and centres. As HladajObjekty otherwise.
 int HladajNaObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok, const RECT* monitory,
                       int pocet_monitorov, RECT okno, unsigned stupen_sedi, int min_velkost,
-                      int percento_vyplne, POINT* stredy, RECT* boxy, int kapacita);
+                      int percento_vyplne, int spajanie, POINT* stredy, RECT* boxy, int kapacita);
 
 // The screen search of the program: copies the virtual screen, leaves the window out, fills centers
 // and objekty. Win32 only.
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne);
+int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
 
 // The screen from (x, y) as a pixel table of vyska rows of sirka colours, as GetPixel gives them;
 // the table lives until the next call. Null when it cannot be had. Win32 only.

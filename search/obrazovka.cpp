@@ -41,12 +41,12 @@ void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, c
 
 int HladajNaObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok, const RECT* monitory,
                       int pocet_monitorov, RECT okno, unsigned stupen_sedi, int min_velkost,
-                      int percento_vyplne, POINT* stredy, RECT* boxy, int kapacita) {
+                      int percento_vyplne, int spajanie, POINT* stredy, RECT* boxy, int kapacita) {
     ZakryMimoMonitorov(farby, sirka, vyska, pociatok, monitory, pocet_monitorov);
     const RECT v_tabulke = {okno.left - pociatok.x, okno.top - pociatok.y, okno.right - pociatok.x,
                             okno.bottom - pociatok.y};
     const int pocet = HladajObjekty(farby, sirka, sirka, vyska, v_tabulke, stupen_sedi, min_velkost,
-                                    percento_vyplne, stredy, boxy, kapacita);
+                                    percento_vyplne, spajanie, stredy, boxy, kapacita);
     // The centre is the middle of the box in screen coordinates, truncated toward zero there.
     for (int k = 0; k < pocet; ++k) {
         RECT& b = boxy[k];

@@ -67,7 +67,7 @@ COLORREF* SnimkaObrazovky(int sirka, int vyska, int x, int y) {
     return farby;
 }
 
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne) {
+int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
     const POINT pociatok = {GetSystemMetrics(SM_XVIRTUALSCREEN),
                             GetSystemMetrics(SM_YVIRTUALSCREEN)};
     const int sirka = GetSystemMetrics(SM_CXVIRTUALSCREEN);
@@ -83,7 +83,7 @@ int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne) {
     const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
     const int pocet = HladajNaObrazovke(farby, sirka, vyska, pociatok, monitory, pocet_monitorov,
                                         obdlznik, static_cast<unsigned>(stupen_sedi), min_velkost,
-                                        percento_vyplne, centers, objekty, kapacita);
+                                        percento_vyplne, spajanie, centers, objekty, kapacita);
     // Work tables that could not be had are a search that found nothing.
     return pocet < 0 ? 0 : pocet;
 }

@@ -14,12 +14,12 @@ namespace {
 const DWORD kStred1920 = 848u | (411u << 16);
 const std::vector<std::string> kMena = {"WindowPos",  "WindowSize",     "WindowShow",
                                         "StupneSedi", "VelkostObjektu", "percento_vyplne",
-                                        "Volba",      "InfoKurzor"};
+                                        "Volba",      "InfoKurzor",     "Spajanie"};
 
-// The eight loaded values, in the order they are saved.
-std::array<DWORD, 8> Hodnoty() {
-    return {g_dwWindowPos,  g_dwWindowSize,  g_dwWindowShow, stupne_sedi,
-            VelkostObjektu, percento_vyplne, volba,          sledovanie_kurzora};
+// The loaded values, in the order they are saved.
+std::array<DWORD, 9> Hodnoty() {
+    return {g_dwWindowPos,   g_dwWindowSize, g_dwWindowShow,     stupne_sedi, VelkostObjektu,
+            percento_vyplne, volba,          sledovanie_kurzora, spajanie};
 }
 
 class Nastavenia : public ::testing::Test {
@@ -38,6 +38,7 @@ class Nastavenia : public ::testing::Test {
         for (int i = 0; i < 7; ++i)
             UlozDword(kMena[i], hodnoty[i]);
         UlozData("InfoKurzor", kRegBinary, {1});
+        UlozDword("Spajanie", 8);
     }
     static DWORD Precitaj(const char* meno) {
         DWORD hodnota = 0xDEADBEEF;
@@ -61,15 +62,15 @@ TEST_F(Nastavenia, FirstRunCentresAndWritesNothing) {
     EXPECT_TRUE(g_register.existuje);
     EXPECT_TRUE(g_register.hodnoty.empty());
     EXPECT_EQ(Hodnoty(),
-              (std::array<DWORD, 8>{kStred1920, 224u | (259u << 16), 1, 0, 20, 70, 1, 0}));
+              (std::array<DWORD, 9>{kStred1920, 224u | (259u << 16), 1, 0, 20, 70, 1, 0, 0}));
 }
 
-TEST_F(Nastavenia, LoadsAllEightValues) {
+TEST_F(Nastavenia, LoadsEveryValue) {
     UlozVsetko();
     sledovanie_kurzora = 0xFFFFFF00u; // a one-byte value clears the upper bytes
     EXPECT_EQ(ReadRegistry(), 1);
-    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 8>{100u | (200u << 16), 224u | (242u << 16), 1, 200, 60,
-                                               0, 4, 1}));
+    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 9>{100u | (200u << 16), 224u | (242u << 16), 1, 200, 60,
+                                               0, 4, 1, 8}));
 }
 
 TEST_F(Nastavenia, UnreadableValuesKeepTheirVariablesAndTheRestLoads) {
@@ -79,15 +80,16 @@ TEST_F(Nastavenia, UnreadableValuesKeepTheirVariablesAndTheRestLoads) {
     UlozData("VelkostObjektu", kRegBinary, {1, 2, 3, 4, 5}); // longer than 4 bytes
     UlozData("percento_vyplne", kRegSz, {'5', '0', 0});      // any type of up to 4 bytes
     UlozDword("InfoKurzor", 1);                              // a DWORD where a byte belongs
+    UlozDword("Spajanie", 5);                                // an unknown grouping: by rows
     EXPECT_EQ(ReadRegistry(), 0);
-    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 8>{0, 224u | (242u << 16), 1, 0, 20, 0x3035, 4, 1}));
+    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 9>{0, 224u | (242u << 16), 1, 0, 20, 0x3035, 4, 1, 0}));
 }
 
 TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) {
     UlozVsetko();
     g_register.otvorenie_zlyha = true;
     EXPECT_EQ(ReadRegistry(), 0);
-    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 8>{0, 0, 0, 0, 20, 70, 1, 0}));
+    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 9>{0, 0, 0, 0, 20, 70, 1, 0, 0}));
     EXPECT_EQ(ZapisNastavenia(RECT{10, 20, 234, 262}, 1), 0);
     EXPECT_EQ(g_dwWindowPos, ZbalSlova(10, 20)); // the placement is taken all the same
     EXPECT_TRUE(g_register.poradie_zapisu.empty());
@@ -120,15 +122,16 @@ TEST_F(Nastavenia, PositionOffTheShrunkDesktopOpensCentred) {
     }
 }
 
-TEST_F(Nastavenia, SavesAllEightValuesInOrderWithTheirTypes) {
+TEST_F(Nastavenia, SavesEveryValueInOrderWithItsType) {
     stupne_sedi = 3;
     VelkostObjektu = 1100;
     percento_vyplne = 55;
     volba = 2;
     sledovanie_kurzora = 0x101; // only the low byte is stored
+    spajanie = 4;
     EXPECT_EQ(ZapisNastavenia(RECT{300, 400, 524, 642}, 1), 1);
     EXPECT_EQ(g_register.poradie_zapisu, kMena);
-    const DWORD cakane[] = {ZbalSlova(300, 400), ZbalSlova(224, 242), 1, 3, 1100, 55, 2, 1};
+    const DWORD cakane[] = {ZbalSlova(300, 400), ZbalSlova(224, 242), 1, 3, 1100, 55, 2, 1, 4};
     for (size_t i = 0; i < kMena.size(); ++i) {
         const HodnotaRegistra& h = g_register.hodnoty[kMena[i]];
         EXPECT_EQ(h.typ, i == 7 ? kRegBinary : kRegDword) << kMena[i];

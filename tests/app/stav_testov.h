@@ -9,6 +9,7 @@ inline void ObnovStav() {
     percento_vyplne = 70;
     volba = 1;
     sledovanie_kurzora = 0;
+    spajanie = 0;
     g_dwWindowPos = 0;
     g_dwWindowSize = 0;
     g_dwWindowShow = 0;

@@ -169,11 +169,15 @@ int main(int argc, char** argv) {
     }
     Menu();
     const Ovladac o_programe[] = {{IDOK, L"&Ok", BS_DEFPUSHBUTTON, 138, 117, 40, 12}};
-    const Ovladac nastavenia[] = {{IDOK, L"&Ok", BS_DEFPUSHBUTTON, 40, 70, 30, 11},
-                                  {IDCANCEL, L"&Cancel", BS_PUSHBUTTON, 75, 70, 30, 11},
-                                  {IDC_SLEDOVANIE, L"", BS_AUTOCHECKBOX, 15, 15, 8, 8}};
+    const Ovladac nastavenia[] = {
+        {IDOK, L"&Ok", BS_DEFPUSHBUTTON, 40, 72, 30, 11},
+        {IDCANCEL, L"&Cancel", BS_PUSHBUTTON, 75, 72, 30, 11},
+        {IDC_SLEDOVANIE, L"", BS_AUTOCHECKBOX, 15, 15, 8, 8},
+        {IDC_SPAJANIE_RIADKY, L"po riadkoch", BS_AUTORADIOBUTTON | WS_GROUP, 15, 43, 90, 8},
+        {IDC_SPAJANIE_STRANY, L"dotykom str\u00e1n", BS_AUTORADIOBUTTON, 15, 52, 90, 8},
+        {IDC_SPAJANIE_ROHY, L"dotykom str\u00e1n aj rohov", BS_AUTORADIOBUTTON, 15, 61, 90, 8}};
     Dialog(IDD_O_PROGRAME, 0, 0, 183, 120, L" O programe", o_programe, 1);
-    Dialog(IDD_NASTAVENIA, 1, 1, 110, 70, L" Nastavenia", nastavenia, 3);
+    Dialog(IDD_NASTAVENIA, 1, 1, 110, 72, L" Nastavenia", nastavenia, 6);
     Bitmapa(IDB_POZADIE, 1021, 783);
     Bitmapa(IDB_POZADIE_DLG, 616, 408);
     Bitmapa(IDB_POZADIE_DLG2, 381, 318);

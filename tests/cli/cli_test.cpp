@@ -84,6 +84,12 @@ TEST_F(Cli, OptionsReachTheSearch) {
     Fill(d, 5, 5, 24, 24, 0x1F1F1F);
     Fill(d, 30, 30, 48, 48, 0x000000);
     const std::string both = "54,24 50,20,59,29\n24,34 20,30,29,39\n";
+    // Buttons with a border in a panel of their grey; two squares meeting at a corner.
+    const std::string b =
+        Png(FromArt({"#############", "#.....#.....#", "#.###.#.###.#", "#.###.#.###.#",
+                     "#.###.#.###.#", "#.....#.....#", "#############"}),
+            "b.png");
+    const std::string dg = Png(FromArt({"##..", "##..", "..##", "..##"}), "dg.png");
     const std::pair<std::string, std::string> cases[] = {
         {Png(d, "d.png"), "14,14 5,5,24,24\n"},
         {Png(d, "d1.png", {0, 1, false, false}), "14,14 5,5,24,24\n"},
@@ -97,6 +103,10 @@ TEST_F(Cli, OptionsReachTheSearch) {
         {"--grey 2 --exclude=-2147483648,-2147483648,2147483647,2147483647 " + sq, ""},
         // Left beyond right: an empty rectangle leaves everything in.
         {"--grey 2 --min-size 5 --exclude 30,0,20,99 " + sq, both},
+        {"--grey 2 --min-size 3 --fill 50 " + b, "6,3 0,0,12,6\n"},
+        {"--grey 2 --min-size 3 --fill 50 --connectivity 4 " + b, "3,3 2,2,4,4\n9,3 8,2,10,4\n"},
+        {"--grey 2 --min-size 2 --fill 50 --connectivity=8 " + dg, "1,1 0,0,3,3\n"},
+        {"--grey 2 --min-size 2 --fill 50 --connectivity rows " + dg, "0,0 0,0,1,1\n2,2 2,2,3,3\n"},
     };
     for (const auto& [args, out] : cases) {
         const Vysledok r = Cmd(args);
@@ -169,7 +179,8 @@ TEST_F(Cli, BadOptionsAreRefused) {
         {"--grey", {"", "8", "-1", "2x"}},
         {"--fill", {"101", "''"}},
         {"--min-size", {"65536", "99999999999999999999"}},
-        {"--exclude", {"1,2,3", "1,2,3,4,5", "' 1,2,3,4'", "1,2,3,4294967296"}}};
+        {"--exclude", {"1,2,3", "1,2,3,4,5", "' 1,2,3,4'", "1,2,3,4294967296"}},
+        {"--connectivity", {"6", "Rows", "''"}}};
     for (const auto& [option, values] : cases) {
         for (const std::string& value : values) {
             ExpectRefused(option + " " + value + " " + p, option);

@@ -17,7 +17,7 @@ WINESERVER = "/usr/lib/wine/wineserver"
 KEY = r"HKEY_CURRENT_USER\Software\Zornavit"
 WINDOW_NAME = "^ Objekty$"
 VALUE_NAMES = ("WindowPos", "WindowSize", "WindowShow", "StupneSedi", "VelkostObjektu",
-               "percento_vyplne", "Volba", "InfoKurzor")
+               "percento_vyplne", "Volba", "InfoKurzor", "Spajanie")
 REG_SZ, REG_BINARY, REG_DWORD, REG_QWORD = 1, 3, 4, 11
 # Mono and Gecko would ask to be downloaded; the menu builder would write desktop files.
 DLL_OVERRIDES = "mscoree,mshtml=;winemenubuilder.exe=d"
@@ -306,12 +306,13 @@ WIDTH, HEIGHT = 224, 259  # the window's outer size with tracking on; 17 less wi
 LOW = HEIGHT - 17
 
 
-def saved(x, y, w, h, grey, size, fill, row, tracking):
-    """The eight values as the program saves them."""
+def saved(x, y, w, h, grey, size, fill, row, tracking, grouping=0):
+    """The values as the program saves them."""
     return {
         "WindowPos": dword(pack(x, y)), "WindowSize": dword(pack(w, h)), "WindowShow": dword(1),
         "StupneSedi": dword(grey), "VelkostObjektu": dword(size), "percento_vyplne": dword(fill),
         "Volba": dword(row), "InfoKurzor": (REG_BINARY, bytes([tracking])),
+        "Spajanie": dword(grouping),
     }
 
 

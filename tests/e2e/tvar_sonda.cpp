@@ -42,7 +42,7 @@ void Dialog(const char* titul, const char* meno) {
     char nazov[32];
     std::snprintf(nazov, sizeof nazov, "%s_client", meno);
     Obdlznik(nazov, r);
-    const int ovladace[] = {1, 2, 501};
+    const int ovladace[] = {1, 2, 501, 511, 512, 513};
     for (int id : ovladace) {
         HWND ovladac = GetDlgItem(dialog, id);
         if (ovladac != nullptr && GetWindowRect(ovladac, &r)) {

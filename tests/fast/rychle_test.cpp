@@ -10,8 +10,8 @@
 
 namespace {
 
-typedef int (*Hladanie)(const COLORREF*, int, int, int, RECT, unsigned, int, int, POINT*, RECT*,
-                        int);
+typedef int (*Hladanie)(const COLORREF*, int, int, int, RECT, unsigned, int, int, int, POINT*,
+                        RECT*, int);
 
 struct Nastavenie {
     RECT okno;
@@ -33,12 +33,12 @@ const RECT kPrazdnyBox = {-0x3C3C3C3C, 0x3C3C3C3C, -0x3C3C3C3C, 0x3C3C3C3C};
 const RECT kDaleko = {-1000, -1000, -900, -900};
 
 // Runs a search with room for kapacita results and a few guard entries behind them.
-Vysledok Spusti(Hladanie h, const Obrazovka& o, const Nastavenie& n) {
+Vysledok Spusti(Hladanie h, const Obrazovka& o, const Nastavenie& n, int spajanie = 0) {
     Vysledok v;
     v.stredy.assign(static_cast<size_t>(n.kapacita) + kRezerva, kPrazdnyStred);
     v.boxy.assign(static_cast<size_t>(n.kapacita) + kRezerva, kPrazdnyBox);
     v.pocet = h(o.farby.data(), o.krok, o.sirka, o.vyska, n.okno, n.pasmo, n.minVelkost, n.percento,
-                v.stredy.data(), v.boxy.data(), n.kapacita);
+                spajanie, v.stredy.data(), v.boxy.data(), n.kapacita);
     return v;
 }
 
@@ -50,25 +50,36 @@ bool RovnakeBoxy(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
-std::string Popis(const Obrazovka& o, const Nastavenie& n) {
+std::string Popis(const Obrazovka& o, const Nastavenie& n, int spajanie) {
     std::ostringstream s;
-    s << o.sirka << "x" << o.vyska << " krok " << o.krok << " okno " << n.okno.left << ","
-      << n.okno.top << "," << n.okno.right << "," << n.okno.bottom << " pasmo " << n.pasmo
-      << " min " << n.minVelkost << " vypln " << n.percento << " kapacita " << n.kapacita;
+    s << "spajanie " << spajanie << " " << o.sirka << "x" << o.vyska << " krok " << o.krok
+      << " okno " << n.okno.left << "," << n.okno.top << "," << n.okno.right << "," << n.okno.bottom
+      << " pasmo " << n.pasmo << " min " << n.minVelkost << " vypln " << n.percento << " kapacita "
+      << n.kapacita;
     return s.str();
 }
 
-// Both searches give the same count and the same entries, and neither touches the guard entries.
+// In every grouping both searches give the same count and the same entries, and neither touches
+// the guard entries.
+::testing::AssertionResult Zhoda(const Obrazovka& o, const Nastavenie& n, int spajanie);
+
 ::testing::AssertionResult Zhoda(const Obrazovka& o, const Nastavenie& n) {
-    Vysledok d = Spusti(HladajObjektyDoslovne, o, n);
-    Vysledok r = Spusti(HladajObjekty, o, n);
+    for (int spajanie : {0, 4, 8})
+        if (::testing::AssertionResult a = Zhoda(o, n, spajanie); !a)
+            return a;
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult Zhoda(const Obrazovka& o, const Nastavenie& n, int spajanie) {
+    Vysledok d = Spusti(HladajObjektyDoslovne, o, n, spajanie);
+    Vysledok r = Spusti(HladajObjekty, o, n, spajanie);
     if (d.pocet != r.pocet)
         return ::testing::AssertionFailure()
-               << Popis(o, n) << ": plain found " << d.pocet << ", fast " << r.pocet;
+               << Popis(o, n, spajanie) << ": plain found " << d.pocet << ", fast " << r.pocet;
     for (size_t i = 0; i < d.stredy.size(); i++) {
         if (!RovnakeBody(d.stredy[i], r.stredy[i]) || !RovnakeBoxy(d.boxy[i], r.boxy[i]))
             return ::testing::AssertionFailure()
-                   << Popis(o, n) << ": entry " << i << " plain (" << d.stredy[i].x << ","
+                   << Popis(o, n, spajanie) << ": entry " << i << " plain (" << d.stredy[i].x << ","
                    << d.stredy[i].y << ") " << d.boxy[i].left << "," << d.boxy[i].top << ","
                    << d.boxy[i].right << "," << d.boxy[i].bottom << " fast (" << r.stredy[i].x
                    << "," << r.stredy[i].y << ") " << r.boxy[i].left << "," << r.boxy[i].top << ","
@@ -76,7 +87,8 @@ std::string Popis(const Obrazovka& o, const Nastavenie& n) {
         bool zaKapacitou = static_cast<int>(i) >= n.kapacita;
         if (zaKapacitou &&
             (!RovnakeBody(r.stredy[i], kPrazdnyStred) || !RovnakeBoxy(r.boxy[i], kPrazdnyBox)))
-            return ::testing::AssertionFailure() << Popis(o, n) << ": wrote past the capacity";
+            return ::testing::AssertionFailure()
+                   << Popis(o, n, spajanie) << ": wrote past the capacity";
     }
     return ::testing::AssertionSuccess();
 }
@@ -236,16 +248,18 @@ TEST(RychleHladanie, RejectsBadTablesAsThePlainSearchDoes) {
     std::vector<COLORREF> f(100, 64u * 0x010101u);
     POINT s[4];
     RECT b[4];
-    EXPECT_EQ(HladajObjekty(nullptr, 10, 10, 10, kDaleko, 2, 0, 0, s, b, 4), -1);
-    EXPECT_EQ(HladajObjekty(f.data(), 9, 10, 10, kDaleko, 2, 0, 0, s, b, 4), -1);
-    EXPECT_EQ(HladajObjekty(f.data(), 10, 0, 10, kDaleko, 2, 0, 0, s, b, 4), 0);
-    EXPECT_EQ(HladajObjekty(f.data(), 10, 10, -1, kDaleko, 2, 0, 0, s, b, 4), 0);
-    EXPECT_EQ(HladajObjekty(f.data(), 10, 10, 10, kDaleko, 2, 0, 0, s, b, 4), 1);
+    for (int sp : {0, 4, 8}) {
+        EXPECT_EQ(HladajObjekty(nullptr, 10, 10, 10, kDaleko, 2, 0, 0, sp, s, b, 4), -1);
+        EXPECT_EQ(HladajObjekty(f.data(), 9, 10, 10, kDaleko, 2, 0, 0, sp, s, b, 4), -1);
+        EXPECT_EQ(HladajObjekty(f.data(), 10, 0, 10, kDaleko, 2, 0, 0, sp, s, b, 4), 0);
+        EXPECT_EQ(HladajObjekty(f.data(), 10, 10, -1, kDaleko, 2, 0, 0, sp, s, b, 4), 0);
+        EXPECT_EQ(HladajObjekty(f.data(), 10, 10, 10, kDaleko, 2, 0, 0, sp, s, b, 4), 1);
+    }
     const int zle[][3] = {{10, 10, 10}, {9, 10, 10}, {10, 0, 10}, {10, 10, 0}, {0, 0, 0}};
     for (const auto& z : zle) {
         const COLORREF* farby = z[0] == 0 ? nullptr : f.data();
-        EXPECT_EQ(HladajObjekty(farby, z[0], z[1], z[2], kDaleko, 2, 0, 0, s, b, 4),
-                  HladajObjektyDoslovne(farby, z[0], z[1], z[2], kDaleko, 2, 0, 0, s, b, 4));
+        EXPECT_EQ(HladajObjekty(farby, z[0], z[1], z[2], kDaleko, 2, 0, 0, 0, s, b, 4),
+                  HladajObjektyDoslovne(farby, z[0], z[1], z[2], kDaleko, 2, 0, 0, 0, s, b, 4));
     }
 }
 
@@ -311,6 +325,52 @@ TEST(RychleHladanie, BlobCutShortIsFoundTwice) {
     EXPECT_TRUE(RovnakeBoxy(r.boxy[1], RECT{0, 0, 9, 1}));
     EXPECT_TRUE(RovnakeBody(r.stredy[1], POINT{4, 0}));
     EXPECT_TRUE(Zhoda(o, n));
+}
+
+// Screens that tell the groupings apart: a diagonal chain, squares meeting at a corner, buttons
+// with a 1-px border in a panel of their grey, a hollow frame around a block, a shape whose first
+// pixel lies a row above the other's. Per grouping (rows, 4, 8) the boxes found, in order.
+TEST(RychleHladanie, GroupingsTellObjectsApart) {
+    struct Pripad {
+        int minVelkost;
+        int percento;
+        std::string obraz;   // rows separated by '|'
+        const char* boxy[3]; // by rows, 4, 8
+    };
+    const Pripad pripady[] = {
+        {1, 0, "#....|.#...|..#..|...#.|....#", "", "0,0,0,0 1,1,1,1 2,2,2,2 3,3,3,3 4,4,4,4",
+         "0,0,4,4"},
+        {2, 50, "##..|##..|..##|..##", "0,0,1,1 2,2,3,3", "0,0,1,1 2,2,3,3", "0,0,3,3"},
+        {3, 50,
+         "#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|#.....#.....#|"
+         "#############",
+         "0,0,12,6", "2,2,4,4 8,2,10,4", "2,2,4,4 8,2,10,4"},
+        {2, 60, "########|#......#|#.####.#|#.####.#|#......#|########", "0,0,7,5", "2,2,5,3",
+         "2,2,5,3"},
+        {2, 0, ".....##|##...##|##.###.|..##...", "2,0,6,3 0,1,1,2", "2,0,6,3 0,1,1,2", "0,0,6,3"},
+    };
+    for (const Pripad& p : pripady) {
+        std::vector<std::string> riadky(1);
+        for (char z : p.obraz)
+            if (z == '|')
+                riadky.emplace_back();
+            else
+                riadky.back().push_back(z);
+        std::vector<const char*> text;
+        for (const std::string& r : riadky)
+            text.push_back(r.c_str());
+        Obrazovka o = ObrazovkaZTextu(text);
+        Nastavenie n = {kDaleko, 2, p.minVelkost, p.percento, 100};
+        for (int i = 0; i < 3; i++) {
+            Vysledok r = Spusti(HladajObjekty, o, n, i * 4);
+            std::ostringstream boxy;
+            for (int j = 0; j < r.pocet; j++)
+                boxy << (j ? " " : "") << r.boxy[j].left << "," << r.boxy[j].top << ","
+                     << r.boxy[j].right << "," << r.boxy[j].bottom;
+            EXPECT_EQ(boxy.str(), p.boxy[i]) << p.obraz << " " << i * 4;
+        }
+        EXPECT_TRUE(Zhoda(o, n));
+    }
 }
 
 } // namespace

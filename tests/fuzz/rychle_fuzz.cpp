@@ -1,4 +1,5 @@
-// libFuzzer target: the fast search and the plain one must agree on every small image.
+// libFuzzer target: the fast search and the plain one must agree on every small image, in every
+// grouping.
 #include "search/hladanie.h"
 #include "tests/oracle/hladanie_doslovne.h"
 
@@ -59,16 +60,16 @@ COLORREF Farba(uint8_t druh, uint8_t uroven, unsigned pasmo) {
 }
 
 void Porovnaj(const std::vector<COLORREF>& farby, int krok, int sirka, int vyska, RECT okno,
-              unsigned pasmo, int minVelkost, int percento, int kapacita) {
+              unsigned pasmo, int minVelkost, int percento, int spajanie, int kapacita) {
     const int rezerva = 2;
     std::vector<POINT> sd(static_cast<size_t>(kapacita) + rezerva, POINT{7, 7});
     std::vector<RECT> bd(static_cast<size_t>(kapacita) + rezerva, RECT{7, 7, 7, 7});
     std::vector<POINT> sr(sd);
     std::vector<RECT> br(bd);
     int d = HladajObjektyDoslovne(farby.data(), krok, sirka, vyska, okno, pasmo, minVelkost,
-                                  percento, sd.data(), bd.data(), kapacita);
+                                  percento, spajanie, sd.data(), bd.data(), kapacita);
     int r = HladajObjekty(farby.data(), krok, sirka, vyska, okno, pasmo, minVelkost, percento,
-                          sr.data(), br.data(), kapacita);
+                          spajanie, sr.data(), br.data(), kapacita);
     if (d != r || std::memcmp(sd.data(), sr.data(), sd.size() * sizeof(POINT)) != 0 ||
         std::memcmp(bd.data(), br.data(), bd.size() * sizeof(RECT)) != 0)
         __builtin_trap();
@@ -89,6 +90,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     int percento = Bajt(c) % 101;
     uint8_t k = Bajt(c);
     int kapacita = k < 16 ? k % 4 : 64;
+    const int spajania[4] = {0, 4, 8, 5}; // 5: any other value groups by rows
+    int spajanie = spajania[Bajt(c) & 3];
     RECT okno = {-100, -100, -100, -100};
     if (Bajt(c) & 1) {
         okno.left = Suradnica(c, sirka);
@@ -113,6 +116,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             zasoba >>= 2;
             bitov -= 2;
         }
-    Porovnaj(farby, krok, sirka, vyska, okno, pasmo, minVelkost, percento, kapacita);
+    Porovnaj(farby, krok, sirka, vyska, okno, pasmo, minVelkost, percento, spajanie, kapacita);
     return 0;
 }

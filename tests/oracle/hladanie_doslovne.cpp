@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -343,11 +344,56 @@ bool PripravTabulky(int sirka, int vyska, POINT** polohy, Rozsah** rozsahy) {
     return true;
 }
 
+// The touching modes' reference: a plain flood fill from each grey pixel not yet taken, in reading
+// order, over the side neighbours and, for 8, the corner ones.
+int HladajZaplavenim(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
+                     unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
+                     POINT* stredy, RECT* boxy, int kapacita) {
+    std::vector<char> sede(static_cast<size_t>(sirka) * vyska);
+    for (int y = 0; y < vyska; ++y)
+        for (int x = 0; x < sirka; ++x)
+            sede[y * sirka + x] =
+                !JeVOkne(x, y, okno) &&
+                JeSedaVPasme(farby[static_cast<size_t>(y) * krok + x], stupen_sedi);
+    std::vector<POINT> zasobnik;
+    int k = 0;
+    for (int i = 0; i < sirka * vyska && k < kapacita; ++i) {
+        if (!sede[i])
+            continue;
+        Objekt o = {i % sirka, i % sirka, i / sirka, i / sirka, 0};
+        sede[i] = 0;
+        zasobnik.push_back(POINT{i % sirka, i / sirka});
+        while (!zasobnik.empty()) {
+            const POINT p = zasobnik.back();
+            zasobnik.pop_back();
+            ++o.pocet_bodov;
+            o.lavy = p.x < o.lavy ? p.x : o.lavy;
+            o.pravy = p.x > o.pravy ? p.x : o.pravy;
+            o.dolny = p.y > o.dolny ? p.y : o.dolny;
+            for (int dy = -1; dy <= 1; ++dy)
+                for (int dx = -1; dx <= 1; ++dx) {
+                    const int x = p.x + dx;
+                    const int y = p.y + dy;
+                    if ((dx != 0 && dy != 0 && spajanie != 8) || x < 0 || y < 0 || x >= sirka ||
+                        y >= vyska || !sede[y * sirka + x])
+                        continue;
+                    sede[y * sirka + x] = 0;
+                    zasobnik.push_back(POINT{x, y});
+                }
+        }
+        if (Vyhovuje(o, min_velkost, percento_vyplne)) {
+            Zapis(o, &stredy[k], &boxy[k]);
+            ++k;
+        }
+    }
+    return k;
+}
+
 } // namespace
 
 int HladajObjektyDoslovne(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
-                          unsigned stupen_sedi, int min_velkost, int percento_vyplne, POINT* stredy,
-                          RECT* boxy, int kapacita) {
+                          unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
+                          POINT* stredy, RECT* boxy, int kapacita) {
     static POINT* polohy = nullptr;
     static Rozsah* rozsahy = nullptr;
     static int uzatvaracia_poloha = 0;
@@ -356,6 +402,10 @@ int HladajObjektyDoslovne(const COLORREF* farby, int krok, int sirka, int vyska,
     }
     if (farby == nullptr || krok < sirka) {
         return -1;
+    }
+    if (spajanie == 4 || spajanie == 8) {
+        return HladajZaplavenim(farby, krok, sirka, vyska, okno, stupen_sedi, min_velkost,
+                                percento_vyplne, spajanie, stredy, boxy, kapacita);
     }
     if (!PripravTabulky(sirka, vyska, &polohy, &rozsahy)) {
         return -1;

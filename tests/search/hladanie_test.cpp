@@ -139,22 +139,22 @@ TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
     POINT c[4] = {{11, 12}, {13, 14}, {-5, -5}};
     RECT b[4] = {{1, 2, 3, 4}};
     const Image blank = Blank(30, 30);
-    EXPECT_EQ(HladajObjekty(blank.px.data(), 30, 30, 30, kNoWindow, 2, 1, 0, c, b, 2), 0);
+    EXPECT_EQ(HladajObjekty(blank.px.data(), 30, 30, 30, kNoWindow, 2, 1, 0, 0, c, b, 2), 0);
     EXPECT_EQ(c[0].x, 11);
     EXPECT_EQ(b[0].bottom, 4);
     // Four squares, room for two records.
     const Image im =
         Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
-    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 100, 20, kNoWindow, 2, 1, 0, c, b, 2), 2);
+    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 100, 20, kNoWindow, 2, 1, 0, 0, c, b, 2), 2);
     EXPECT_EQ(c[1].x, 26);
     EXPECT_EQ(c[2].x, -5);
-    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 100, 20, kNoWindow, 2, 1, 0, c, b, 0), 0);
+    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 100, 20, kNoWindow, 2, 1, 0, 0, c, b, 0), 0);
     // A stride longer than the width: the entries past it are not part of the screen.
-    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), 2);
+    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 40, 20, kNoWindow, 2, 1, 0, 0, c, b, 4), 2);
     EXPECT_EQ(b[1].right, 31);
-    EXPECT_EQ(HladajObjekty(im.px.data(), 39, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), -1);
-    EXPECT_EQ(HladajObjekty(nullptr, 40, 40, 20, kNoWindow, 2, 1, 0, c, b, 4), -1);
-    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 0, 20, kNoWindow, 2, 1, 0, c, b, 4), 0);
+    EXPECT_EQ(HladajObjekty(im.px.data(), 39, 40, 20, kNoWindow, 2, 1, 0, 0, c, b, 4), -1);
+    EXPECT_EQ(HladajObjekty(nullptr, 40, 40, 20, kNoWindow, 2, 1, 0, 0, c, b, 4), -1);
+    EXPECT_EQ(HladajObjekty(im.px.data(), 100, 0, 20, kNoWindow, 2, 1, 0, 0, c, b, 4), 0);
 }
 
 TEST(Search, TablesFollowTheSizeFromSearchToSearch) {

@@ -39,7 +39,7 @@ Image FromArt(const std::vector<std::string>& rows) {
 V Search(const Image& im, unsigned band, int min_size, int fill, RECT window, int kapacita) {
     std::vector<POINT> c(static_cast<size_t>(kapacita) + 1);
     std::vector<RECT> b(c.size());
-    const int k = HladajObjekty(im.px.data(), im.w, im.w, im.h, window, band, min_size, fill,
+    const int k = HladajObjekty(im.px.data(), im.w, im.w, im.h, window, band, min_size, fill, 0,
                                 c.data(), b.data(), kapacita);
     V out;
     for (int i = 0; i < k; ++i) {
