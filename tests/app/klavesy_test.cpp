@@ -1,11 +1,12 @@
-// The key table and the search bookkeeping of the main window, driven without a window.
+// The key table and the search bookkeeping of the main window, driven without a window; the mouse
+// toolbox's pause counter.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <vector>
 
 #include "app/klavesy.h"
+#include "mouse/mys.h"
 #include "stav_testov.h"
 
 namespace {
@@ -15,15 +16,7 @@ std::array<long, 4> Riadky() {
     return {stupne_sedi, VelkostObjektu, percento_vyplne, cislo_objektu};
 }
 
-void NastavRiadok(DWORD riadok, long hodnota) {
-    DWORD* const hodnoty[] = {&stupne_sedi, &VelkostObjektu, &percento_vyplne};
-    if (riadok == 4)
-        cislo_objektu = static_cast<int>(hodnota);
-    else
-        *hodnoty[riadok - 1] = static_cast<DWORD>(hodnota);
-}
-
-class Klavesy : public ::testing::Test {
+class Klavesy : public testing::Test {
   protected:
     void SetUp() override { ObnovStav(); }
 
@@ -43,71 +36,57 @@ class Klavesy : public ::testing::Test {
     }
 };
 
-TEST_F(Klavesy, SizeLadderUpAndDown) {
-    // 1..10 by 1, to 50 by 5, to 200 by 10, to 500 by 20, to 1000 by 50, then by 100 while below
-    // the 1920-pixel desktop less 100; one more RIGHT stays at the top.
-    std::vector<DWORD> rebrik;
-    for (DWORD v = 1; v <= 1900; v += v < 10     ? 1
-                                      : v < 50   ? 5
-                                      : v < 200  ? 10
-                                      : v < 500  ? 20
-                                      : v < 1000 ? 50
-                                                 : 100)
-        rebrik.push_back(v);
-    volba = 2;
-    VelkostObjektu = 1;
-    for (size_t i = 1; i <= rebrik.size(); ++i) {
-        KlavesVpravo(1920);
-        ASSERT_EQ(VelkostObjektu, rebrik[std::min(i, rebrik.size() - 1)]) << "RIGHT " << i;
-    }
-    for (size_t i = rebrik.size() - 1; i-- > 0;) {
-        KlavesVlavo();
-        ASSERT_EQ(VelkostObjektu, rebrik[i]) << "LEFT to " << i;
-    }
-}
+// One key on one row, with three objects found: the row's value before and after, the others kept.
+struct Krok {
+    DWORD riadok;
+    long od;
+    int sirka; // 0: LEFT; else RIGHT on a desktop this wide
+    long po;
+};
+// clang-format off
+const Krok kKroky[] = {
+    {1, 6, 1920, 7}, {1, 7, 1920, 7}, {1, 1, 0, 0}, {1, 0, 0, 0}, // grey 0..7
+    // The size ladder: 1..10 by 1, to 50 by 5, to 200 by 10, to 500 by 20, to 1000 by 50, then by
+    // 100 while below the desktop's width less 100; off-ladder values move by the same thresholds.
+    {2, 9, 1920, 10}, {2, 10, 1920, 15}, {2, 45, 1920, 50}, {2, 50, 1920, 60}, {2, 190, 1920, 200},
+    {2, 200, 1920, 220}, {2, 480, 1920, 500}, {2, 500, 1920, 550}, {2, 950, 1920, 1000},
+    {2, 1000, 1920, 1100}, {2, 1819, 1920, 1919}, {2, 1820, 1920, 1820}, {2, 500, 640, 550},
+    {2, 550, 640, 550}, {2, 0, 1920, 0}, {2, 12, 1920, 17},
+    {2, 10, 0, 9}, {2, 15, 0, 10}, {2, 12, 0, 7}, {2, 50, 0, 45}, {2, 60, 0, 50}, {2, 200, 0, 190},
+    {2, 220, 0, 200}, {2, 500, 0, 480}, {2, 550, 0, 500}, {2, 1000, 0, 950}, {2, 1100, 0, 1000},
+    {2, 1, 0, 1}, {2, 0, 0, 0}, {2, 55, 0, 50},
+    {3, 95, 1920, 100}, {3, 100, 1920, 100}, {3, 97, 1920, 102}, {3, 102, 1920, 102}, // fill 5..100
+    {3, 10, 0, 5}, {3, 5, 0, 5},
+    {4, 1, 0, 1}, {4, 1, 1920, 2}, {4, 3, 1920, 3}, {4, 2, 0, 1}, // object 1..3 of 3
+};
+// clang-format on
 
 TEST_F(Klavesy, LeftAndRightOnEachRow) {
-    struct Krok {
-        DWORD riadok;
-        long od;
-        int sirka; // 0: LEFT; else RIGHT on a desktop this wide
-        long po;
-    };
-    const Krok kroky[] = {
-        {1, 6, 1920, 7},       {1, 7, 1920, 7},    {1, 1, 0, 0},          {1, 0, 0, 0},
-        {2, 12, 0, 7},         {2, 12, 1920, 17},  {2, 11, 0, 10},        {2, 1, 0, 1},
-        {2, 0, 0, 0},          {2, 0, 1920, 0},    {2, 1819, 1920, 1919}, {2, 1919, 1920, 1919},
-        {2, 1820, 1920, 1820}, {2, 500, 640, 550}, {2, 550, 640, 550},    {3, 95, 1920, 100},
-        {3, 100, 1920, 100},   {3, 97, 1920, 102}, {3, 102, 1920, 102},   {3, 10, 0, 5},
-        {3, 5, 0, 5},          {4, 1, 0, 1},       {4, 1, 1920, 2},       {4, 3, 1920, 3},
-        {4, 2, 0, 1},
-    };
-    for (const Krok& k : kroky) {
+    for (const Krok& k : kKroky) {
         ObnovStav();
         PocetObjektov = 3;
         volba = k.riadok;
-        NastavRiadok(k.riadok, k.od);
+        DWORD cislo = 0;
+        DWORD* const hodnoty[] = {&stupne_sedi, &VelkostObjektu, &percento_vyplne, &cislo};
+        *hodnoty[k.riadok - 1] = static_cast<DWORD>(k.od);
+        cislo_objektu = static_cast<int>(cislo);
         std::array<long, 4> cakane = Riadky();
-        cakane[k.riadok - 1] = k.po; // the other rows are left alone
+        cakane[k.riadok - 1] = k.po;
         k.sirka != 0 ? KlavesVpravo(k.sirka) : KlavesVlavo();
         EXPECT_EQ(Riadky(), cakane) << "row " << k.riadok << " from " << k.od << " " << k.sirka;
     }
 }
 
+// Three rows without results, four with; a row loaded out of range goes back to the first.
 TEST_F(Klavesy, UpAndDownWrapOverTheRowsOffered) {
-    // Three rows without results, four with; a row loaded out of range goes back to the first.
-    const struct {
-        int objekty;
-        DWORD od;
-        bool hore;
-        DWORD po;
-    } kroky[] = {{0, 1, true, 3},  {0, 3, false, 1}, {2, 3, false, 4},
-                 {2, 4, false, 1}, {2, 1, true, 4},  {0, 9, false, 1}};
+    // objects found, row before, UP (1) or DOWN (0), row after
+    const int kroky[][4] = {{0, 1, 1, 3}, {0, 3, 0, 1}, {2, 3, 0, 4},
+                            {2, 4, 0, 1}, {2, 1, 1, 4}, {0, 9, 0, 1}};
     for (const auto& k : kroky) {
-        PocetObjektov = k.objekty;
-        volba = k.od;
-        k.hore ? KlavesHore() : KlavesDole();
-        EXPECT_EQ(volba, k.po) << k.od << (k.hore ? " up" : " down") << " with " << k.objekty;
+        PocetObjektov = k[0];
+        volba = k[1];
+        k[2] ? KlavesHore() : KlavesDole();
+        EXPECT_EQ(volba, DWORD(k[3])) << k[1] << (k[2] ? " up" : " down") << " with " << k[0];
     }
 }
 
@@ -119,7 +98,7 @@ TEST_F(Klavesy, SearchResultBookkeeping) {
     EXPECT_EQ(status, 1);
     Najdene(4);
     EXPECT_EQ(stav(), (std::array<long, 5>{2, 4, 1, 1, 1}));
-    cislo_objektu = 5;
+    cislo_objektu = 4;
     PocetObjektov = 6;
     Najdene(3); // a choice beyond the new count is cut to it
     EXPECT_EQ(cislo_objektu, 3);
@@ -130,12 +109,11 @@ TEST_F(Klavesy, SearchResultBookkeeping) {
     KlikDoOkna();
     EXPECT_EQ(status, 0);
     // A saved row 4 has no results to select at creation.
-    volba = 4;
-    VolbaPoVytvoreni();
-    EXPECT_EQ(volba, 2u);
-    volba = 3;
-    VolbaPoVytvoreni();
-    EXPECT_EQ(volba, 3u);
+    for (DWORD v : {4u, 3u}) {
+        volba = v;
+        VolbaPoVytvoreni();
+        EXPECT_EQ(volba, v == 4 ? 2u : v);
+    }
 }
 
 TEST_F(Klavesy, TabVisitsTheCentresInOrderAndWraps) {
@@ -147,15 +125,26 @@ TEST_F(Klavesy, TabVisitsTheCentresInOrderAndWraps) {
     cislo_objektu = 3;
     Najdene(4);
     EXPECT_EQ(Skoky(2), (std::vector<int>{30, 40}));
+    // On the object row TAB goes to the chosen object.
+    volba = 4;
+    KlavesVlavo();
+    EXPECT_EQ(Skoky(3), (std::vector<int>{30, 30, 30}));
 }
 
-TEST_F(Klavesy, TabOnTheObjectRowGoesToTheChosenObject) {
-    Najdene(3);
-    volba = 4;
-    KlavesVpravo(1920);
-    EXPECT_EQ(Skoky(3), (std::vector<int>{20, 20, 20}));
-    KlavesVlavo();
-    EXPECT_EQ(Skoky(1), std::vector<int>{10});
+// A running sum of steps against a target; a zero step is always true; reset clears the target
+// only when the sum has not passed it.
+TEST_F(Klavesy, PauseCounter) {
+    const int kroky[] = {3, 3, -6, 4, 0};
+    std::vector<int> vysledky;
+    for (int k : kroky)
+        vysledky.push_back(pauza(k) * 100 + g_timer_pocet);
+    EXPECT_EQ(vysledky, (std::vector<int>{3, 6, 100, 4, 104}));
+    g_timer_pocitadlo = 10;
+    g_timer_pocet = 12;
+    pauza_reset();
+    EXPECT_EQ(pauza(10), 1);
+    pauza_reset();
+    EXPECT_EQ(g_timer_pocitadlo + g_timer_pocet, 0);
 }
 
 } // namespace

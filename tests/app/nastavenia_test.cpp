@@ -1,168 +1,172 @@
-// Loading and saving the settings and the window placement, over the in-memory registry.
+// Loading and saving the settings and the window placement, over an in-memory registry.
 #include <gtest/gtest.h>
 
-#include <array>
+#include <map>
+#include <set>
+#include <string>
 #include <tuple>
+#include <vector>
 
 #include "app/register.h"
-#include "falosny_register.h"
 #include "search/hladanie.h"
 #include "stav_testov.h"
 
 namespace {
 
-const DWORD kStred1920 = 848u | (411u << 16);
-const std::vector<std::string> kMena = {"WindowPos",  "WindowSize",     "WindowShow",
-                                        "StupneSedi", "VelkostObjektu", "percento_vyplne",
-                                        "Volba",      "InfoKurzor",     "Spajanie"};
+const DWORD kRegSz = 1, kRegBinary = 3, kRegDword = 4, kStred1920 = 848u | (411u << 16);
+using Data = std::pair<DWORD, std::vector<BYTE>>; // type, bytes
 
-// The loaded values, in the order they are saved.
-std::array<DWORD, 9> Hodnoty() {
-    return {g_dwWindowPos,   g_dwWindowSize, g_dwWindowShow,     stupne_sedi, VelkostObjektu,
-            percento_vyplne, volba,          sledovanie_kurzora, spajanie};
+// The one key the program uses, answering as the Win32 calls do.
+struct Register {
+    bool existuje = false, otvorenie_zlyha = false, zatvorenie_zlyha = false;
+    std::set<std::string> zapis_zlyha;
+    std::map<std::string, Data> hodnoty;
+    std::vector<std::string> poradie_zapisu;
+    std::string cesta;
+    int otvoreny = 0; // open handles not yet closed
+} g_register;
+
+Data Hodnota(DWORD typ, DWORD h) {
+    std::vector<BYTE> b = {BYTE(h), BYTE(h >> 8), BYTE(h >> 16), BYTE(h >> 24)};
+    b.resize(typ == kRegBinary ? 1 : 4);
+    return {typ, b};
 }
 
-class Nastavenia : public ::testing::Test {
+// One row per registry value, in the order they are saved: the variable, its type, a value to
+// save and load (settings out of the rows' ranges load as they are), what the first run leaves.
+struct Riadok {
+    const char* meno;
+    DWORD typ;
+    DWORD* premenna;
+    DWORD ulozena, prvy_beh;
+};
+// clang-format off
+const Riadok kRiadky[] = {
+    {"WindowPos", kRegDword, &g_dwWindowPos, 100u | (200u << 16), kStred1920},
+    {"WindowSize", kRegDword, &g_dwWindowSize, 224u | (242u << 16), 224u | (259u << 16)},
+    {"WindowShow", kRegDword, &g_dwWindowShow, 1, 1},
+    {"StupneSedi", kRegDword, &stupne_sedi, 200, 0},
+    {"VelkostObjektu", kRegDword, &VelkostObjektu, 60, 20},
+    {"percento_vyplne", kRegDword, &percento_vyplne, 0, 70},
+    {"Volba", kRegDword, &volba, 4, 1},
+    {"InfoKurzor", kRegBinary, &sledovanie_kurzora, 1, 0},
+    {"Spajanie", kRegDword, &spajanie, 8, 0},
+};
+// clang-format on
+
+// Every row's variable, or the value the row's column holds.
+std::vector<DWORD> Premenne(DWORD Riadok::*stlpec = nullptr) {
+    std::vector<DWORD> v;
+    for (const Riadok& r : kRiadky)
+        v.push_back(stlpec ? r.*stlpec : *r.premenna);
+    return v;
+}
+
+class Nastavenia : public testing::Test {
   protected:
     void SetUp() override {
         ObnovStav();
-        VynulujRegister();
+        g_register = Register();
         NastavVelkostDesktopu(1920, 1080);
         NastavMonitory(nullptr, nullptr, 0);
+        for (const Riadok& r : kRiadky) {
+            ulozene_[r.meno] = Hodnota(r.typ, r.ulozena);
+            mena_.push_back(r.meno);
+        }
     }
     void TearDown() override { EXPECT_EQ(g_register.otvoreny, 0) << "key left open"; }
-
-    // Settings out of the rows' ranges load as they are.
-    static void UlozVsetko() {
-        const DWORD hodnoty[] = {100u | (200u << 16), 224u | (242u << 16), 1, 200, 60, 0, 4};
-        for (int i = 0; i < 7; ++i)
-            UlozDword(kMena[i], hodnoty[i]);
-        UlozData("InfoKurzor", kRegBinary, {1});
-        UlozDword("Spajanie", 8);
+    void UlozVsetko() {
+        g_register.hodnoty = ulozene_;
+        g_register.existuje = true;
     }
-    static DWORD Precitaj(const char* meno) {
-        DWORD hodnota = 0xDEADBEEF;
-        registry_ReadDWORD(nullptr, meno, &hodnota);
-        return hodnota;
-    }
+    std::map<std::string, Data> ulozene_;
+    std::vector<std::string> mena_;
 };
 
-TEST_F(Nastavenia, PackingCutsEachHalfTo16Bits) {
-    EXPECT_EQ(ZbalSlova(-1, 2), 0xFFFFu | (2u << 16));
-    EXPECT_EQ(ZbalSlova(0x12345, 0x10001), 0x2345u | (1u << 16));
-    EXPECT_EQ(StredovaPoloha(1920, 1080), kStred1920);
-    // Signed division truncating toward zero: a screen smaller than the window centres
-    // "negatively".
-    EXPECT_EQ(StredovaPoloha(100, 100), ZbalSlova(50 - 112, 50 - 129));
-}
-
-TEST_F(Nastavenia, FirstRunCentresAndWritesNothing) {
-    EXPECT_EQ(ReadRegistry(), 1);
+TEST_F(Nastavenia, FirstRunLoadsAndSavesEveryValue) {
+    EXPECT_EQ(ReadRegistry(), 1); // the first run centres and writes nothing
     EXPECT_EQ(g_register.cesta, "Software\\Zornavit");
-    EXPECT_TRUE(g_register.existuje);
-    EXPECT_TRUE(g_register.hodnoty.empty());
-    EXPECT_EQ(Hodnoty(),
-              (std::array<DWORD, 9>{kStred1920, 224u | (259u << 16), 1, 0, 20, 70, 1, 0, 0}));
-}
-
-TEST_F(Nastavenia, LoadsEveryValue) {
+    EXPECT_TRUE(g_register.existuje && g_register.hodnoty.empty());
+    EXPECT_EQ(Premenne(), Premenne(&Riadok::prvy_beh));
     UlozVsetko();
     sledovanie_kurzora = 0xFFFFFF00u; // a one-byte value clears the upper bytes
     EXPECT_EQ(ReadRegistry(), 1);
-    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 9>{100u | (200u << 16), 224u | (242u << 16), 1, 200, 60,
-                                               0, 4, 1, 8}));
+    EXPECT_EQ(Premenne(), Premenne(&Riadok::ulozena));
+    // Each once, in order, with its type; only the low byte of the switch.
+    g_register = Register();
+    sledovanie_kurzora = 0x101;
+    EXPECT_EQ(ZapisNastavenia(RECT{100, 200, 324, 442}, 1), 1);
+    EXPECT_EQ(g_register.poradie_zapisu, mena_);
+    EXPECT_EQ(g_register.hodnoty, ulozene_);
 }
 
-TEST_F(Nastavenia, UnreadableValuesKeepTheirVariablesAndTheRestLoads) {
+TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) { // unreadable values keep their variables
     UlozVsetko();
     g_register.hodnoty.erase("WindowPos"); // an old key is no first run: nothing is centred
     g_register.hodnoty.erase("StupneSedi");
-    UlozData("VelkostObjektu", kRegBinary, {1, 2, 3, 4, 5}); // longer than 4 bytes
-    UlozData("percento_vyplne", kRegSz, {'5', '0', 0});      // any type of up to 4 bytes
-    UlozDword("InfoKurzor", 1);                              // a DWORD where a byte belongs
-    UlozDword("Spajanie", 5);                                // an unknown grouping: by rows
+    g_register.hodnoty["VelkostObjektu"] = {kRegBinary, {1, 2, 3, 4, 5}}; // longer than 4 bytes
+    g_register.hodnoty["percento_vyplne"] = {kRegSz, {'5', '0', 0}}; // any type, 4 bytes or less
+    g_register.hodnoty["InfoKurzor"] = Hodnota(kRegDword, 1);        // a DWORD where a byte belongs
+    g_register.hodnoty["Spajanie"] = Hodnota(kRegDword, 5);          // an unknown grouping: by rows
     EXPECT_EQ(ReadRegistry(), 0);
-    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 9>{0, 224u | (242u << 16), 1, 0, 20, 0x3035, 4, 1, 0}));
-}
-
-TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) {
+    std::vector<DWORD> cakane = Premenne(&Riadok::ulozena);
+    cakane[0] = cakane[3] = cakane[8] = 0, cakane[4] = 20, cakane[5] = 0x3035, cakane[7] = 1;
+    EXPECT_EQ(Premenne(), cakane);
+    for (const Riadok& r : kRiadky) { // each value's own failure is reported
+        UlozVsetko();
+        g_register.hodnoty.erase(r.meno);
+        EXPECT_EQ(ReadRegistry(), 0) << r.meno;
+    }
+    // A key that cannot be opened or closed, a value that cannot be written: reported, the rest
+    // goes on.
     UlozVsetko();
     g_register.otvorenie_zlyha = true;
-    EXPECT_EQ(ReadRegistry(), 0);
-    EXPECT_EQ(Hodnoty(), (std::array<DWORD, 9>{0, 0, 0, 0, 20, 70, 1, 0, 0}));
-    EXPECT_EQ(ZapisNastavenia(RECT{10, 20, 234, 262}, 1), 0);
+    EXPECT_EQ(ReadRegistry() + ZapisNastavenia(RECT{10, 20, 234, 262}, 1), 0);
     EXPECT_EQ(g_dwWindowPos, ZbalSlova(10, 20)); // the placement is taken all the same
     EXPECT_TRUE(g_register.poradie_zapisu.empty());
-
     g_register.otvorenie_zlyha = false;
     g_register.zatvorenie_zlyha = true;
-    EXPECT_EQ(ReadRegistry(), 0);
+    EXPECT_EQ(ReadRegistry() + ZapisNastavenia(RECT{0, 0, 224, 242}, 1), 0);
     EXPECT_EQ(VelkostObjektu, 60u);
-    EXPECT_EQ(ZapisNastavenia(RECT{0, 0, 224, 242}, 1), 0);
-
-    // A failed write still writes the rest.
-    VynulujRegister();
+    g_register = Register();
     g_register.zapis_zlyha.insert("WindowShow");
     EXPECT_EQ(ZapisNastavenia(RECT{0, 0, 224, 242}, 1), 0);
-    EXPECT_EQ(g_register.poradie_zapisu, kMena);
-    EXPECT_EQ(g_register.hodnoty.count("WindowShow"), 0u);
-    EXPECT_EQ(g_register.hodnoty.count("InfoKurzor"), 1u);
+    EXPECT_EQ(g_register.poradie_zapisu, mena_);
+    EXPECT_EQ(g_register.hodnoty.count("WindowShow") + g_register.hodnoty.count("InfoKurzor"), 1u);
 }
 
-TEST_F(Nastavenia, PositionOffTheShrunkDesktopOpensCentred) {
+TEST_F(Nastavenia, Placement) {
+    EXPECT_EQ(ZbalSlova(-1, 2), 0xFFFFu | (2u << 16));
+    EXPECT_EQ(ZbalSlova(0x12345, 0x10001), 0x2345u | (1u << 16));
+    // Signed division truncating toward zero: a screen smaller than the window centres
+    // "negatively".
+    EXPECT_EQ(StredovaPoloha(101, 101), ZbalSlova(50 - 112, 50 - 129));
+    // Saved on a wider screen or a taller one opens centred; partly visible stays.
     UlozVsetko();
-    // Saved on a wider screen, a taller one, and partly visible (stays).
-    const std::array<DWORD, 2> cases[] = {{ZbalSlova(2500, 100), kStred1920},
-                                          {ZbalSlova(100, 1080), kStred1920},
-                                          {ZbalSlova(1919, 1079), ZbalSlova(1919, 1079)}};
-    for (const auto& [ulozena, nacitana] : cases) {
-        UlozDword("WindowPos", ulozena);
+    for (DWORD x : {1920u, 0xFEF0u, 100u, 1919u, 0xFFF0u}) { // unpacked signed: 0xFFF0 is -16
+        g_register.hodnoty["WindowPos"] = Hodnota(kRegDword, ZbalSlova(x, x == 100 ? 1080 : 1079));
         ReadRegistry();
-        EXPECT_EQ(g_dwWindowPos, nacitana) << ulozena;
+        const bool ostava = x == 1919 || x == 0xFFF0u;
+        EXPECT_EQ(g_dwWindowPos, ostava ? ZbalSlova(x, 1079) : kStred1920) << x;
     }
-}
-
-TEST_F(Nastavenia, SavesEveryValueInOrderWithItsType) {
-    stupne_sedi = 3;
-    VelkostObjektu = 1100;
-    percento_vyplne = 55;
-    volba = 2;
-    sledovanie_kurzora = 0x101; // only the low byte is stored
-    spajanie = 4;
-    EXPECT_EQ(ZapisNastavenia(RECT{300, 400, 524, 642}, 1), 1);
-    EXPECT_EQ(g_register.poradie_zapisu, kMena);
-    const DWORD cakane[] = {ZbalSlova(300, 400), ZbalSlova(224, 242), 1, 3, 1100, 55, 2, 1, 4};
-    for (size_t i = 0; i < kMena.size(); ++i) {
-        const HodnotaRegistra& h = g_register.hodnoty[kMena[i]];
-        EXPECT_EQ(h.typ, i == 7 ? kRegBinary : kRegDword) << kMena[i];
-        EXPECT_EQ(h.data.size(), i == 7 ? 1u : 4u) << kMena[i];
-        EXPECT_EQ(Precitaj(kMena[i].c_str()), cakane[i]) << kMena[i];
-    }
-}
-
-TEST_F(Nastavenia, ClosingPlacementIsPulledOntoTheDesktopKeepingItsSize) {
-    // Past the left edge, past the right, on a monitor above and to the left, below the bottom.
-    // Larger than the desktop both ways: left and top first pull it to 0, then bottom and right
-    // push it back out by the excess.
-    const std::pair<RECT, POINT> cases[] = {{{-30, 100, 194, 342}, {0, 100}},
-                                            {{1800, 100, 2024, 342}, {1920 - 224, 100}},
-                                            {{-1500, -300, -1276, -58}, {0, 0}},
-                                            {{500, 1000, 724, 1242}, {500, 1080 - 242}},
+    // At the close: pulled onto the desktop keeping its size (left and top first, then bottom and
+    // right push a window larger than the desktop back out by the excess).
+    // clang-format off
+    const std::pair<RECT, POINT> cases[] = {{{-30, 100, 194, 342}, {0, 100}}, {{1697, 100, 1921, 342}, {1920 - 224, 100}},
+                                            {{-1500, -300, -1276, -58}, {0, 0}}, {{500, 1000, 724, 1242}, {500, 1080 - 242}},
                                             {{-10, -10, 3000, 2000}, {1920 - 3010, 1080 - 2010}}};
+    // clang-format on
     for (const auto& [okno, poloha] : cases) {
         ZapisNastavenia(okno, 1);
         EXPECT_EQ(g_dwWindowPos, ZbalSlova(poloha.x, poloha.y)) << okno.left;
         EXPECT_EQ(g_dwWindowSize, ZbalSlova(okno.right - okno.left, okno.bottom - okno.top));
     }
-}
-
-TEST_F(Nastavenia, MinimisedCloseKeepsTheLoadedPlacement) {
+    // Closed minimised: "WindowShow" 2 and the placement as loaded.
     UlozVsetko();
     ReadRegistry();
     EXPECT_EQ(ZapisNastavenia(RECT{-32000, -32000, -31840, -31969}, 2), 1);
-    EXPECT_EQ(Precitaj("WindowShow"), 2u);
-    EXPECT_EQ(Precitaj("WindowPos"), 100u | (200u << 16));
-    EXPECT_EQ(Precitaj("WindowSize"), 224u | (242u << 16));
+    ulozene_["WindowShow"] = Hodnota(kRegDword, 2);
+    EXPECT_EQ(g_register.hodnoty, ulozene_);
 }
 
 TEST_F(Nastavenia, PlacementOverTwoMonitorsRoundTrips) {
@@ -184,8 +188,8 @@ TEST_F(Nastavenia, PlacementOverTwoMonitorsRoundTrips) {
         if (zatvorene.right > zatvorene.left)
             ZapisNastavenia(zatvorene, 1);
         else
-            UlozDword("WindowPos", ulozene);
-        EXPECT_EQ(Precitaj("WindowPos"), ulozene) << zatvorene.left;
+            g_register.hodnoty["WindowPos"] = Hodnota(kRegDword, ulozene);
+        EXPECT_EQ(g_register.hodnoty["WindowPos"], Hodnota(kRegDword, ulozene)) << zatvorene.left;
         ReadRegistry();
         int x = 0, y = 0;
         RozbalSlova(g_dwWindowPos, &x, &y);
@@ -193,4 +197,46 @@ TEST_F(Nastavenia, PlacementOverTwoMonitorsRoundTrips) {
     }
 }
 
+int Zapis(const char* meno, const Data& data) {
+    g_register.poradie_zapisu.push_back(meno);
+    if (g_register.zapis_zlyha.count(meno) != 0)
+        return 0;
+    g_register.hodnoty[meno] = data;
+    return 1;
+}
+
 } // namespace
+
+// The registry wrappers over the in-memory key; the reads as RegQueryValueExA with a 4-byte
+// buffer: missing or longer data fails, any type is read.
+HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
+    if (g_register.otvorenie_zlyha)
+        return nullptr;
+    g_register.cesta = cesta;
+    if (vytvoreny != nullptr)
+        *vytvoreny = !g_register.existuje;
+    g_register.existuje = true;
+    g_register.otvoreny += 1;
+    return reinterpret_cast<HKEY>(&g_register);
+}
+int registry_WriteDWORD(HKEY, const char* meno, DWORD h) {
+    return Zapis(meno, Hodnota(kRegDword, h));
+}
+int registry_WriteBYTE(HKEY, const char* meno, BYTE h) {
+    return Zapis(meno, Hodnota(kRegBinary, h));
+}
+int registry_ReadDWORD(HKEY, const char* meno, DWORD* ciel) {
+    auto it = g_register.hodnoty.find(meno);
+    if (it == g_register.hodnoty.end() || it->second.second.size() > 4)
+        return 0;
+    *ciel = 0;
+    for (size_t i = 0; i < it->second.second.size(); ++i)
+        *ciel |= static_cast<DWORD>(it->second.second[i]) << (8 * i);
+    return 1;
+}
+int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* ciel) {
+    return registry_ReadDWORD(kluc, meno, ciel);
+}
+int registry_CloseKey(HKEY) {
+    return --g_register.otvoreny, !g_register.zatvorenie_zlyha;
+}

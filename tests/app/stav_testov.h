@@ -4,19 +4,9 @@
 #include "app/stav.h"
 
 inline void ObnovStav() {
-    stupne_sedi = 0;
-    VelkostObjektu = 20;
-    percento_vyplne = 70;
-    volba = 1;
-    sledovanie_kurzora = 0;
+    stupne_sedi = 0, VelkostObjektu = 20, percento_vyplne = 70, volba = 1, sledovanie_kurzora = 0;
     spajanie = 0;
-    g_dwWindowPos = 0;
-    g_dwWindowSize = 0;
-    g_dwWindowShow = 0;
-    PocetObjektov = 0;
-    cislo_objektu = 0;
-    status = 0;
+    g_dwWindowPos = g_dwWindowSize = g_dwWindowShow = 0;
+    PocetObjektov = cislo_objektu = status = g_timer_pocet = g_timer_pocitadlo = 0;
     vypinac_TAB = 1;
-    g_timer_pocet = 0;
-    g_timer_pocitadlo = 0;
 }

@@ -1,37 +1,60 @@
-// Test pixel tables: drawing helpers, a call of the search that collects its records, file reading.
+// Test pixel tables, the search run on them, file reading.
 #pragma once
 
 #include "search/hladanie.h"
 
 #include <array>
-#include <initializer_list>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
 struct Image {
-    int w;
-    int h;
+    int w, h;
     std::vector<COLORREF> px;
 };
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kGrey64 = 0x404040;
 constexpr RECT kNoWindow = {-1000, -1000, -900, -900};
+using V = std::vector<std::array<int, 6>>; // centre x, y, then box left, top, right, bottom
 
-// Centre x, y, then box left, top, right, bottom.
-using Found = std::array<int, 6>;
-using V = std::vector<Found>;
+inline Image Blank(int w, int h, COLORREF c = 0xFFFFFF) {
+    return Image{w, h, std::vector<COLORREF>(static_cast<size_t>(w) * h, c)};
+}
 
-Image Blank(int w, int h, COLORREF c = kWhite);
-void Fill(Image& im, int l, int t, int r, int b, COLORREF c = kGrey64);
-// A w x h white table with boxes (left, top, right, bottom) of grey 64.
-Image Boxes(int w, int h, std::initializer_list<std::array<int, 4>> boxes);
-// '#' is grey 64, anything else white.
-Image FromArt(const std::vector<std::string>& rows);
+// Boxes (left, top, right, bottom, colour: grey 64 if none) drawn in turn over a background.
+inline Image Boxes(int w, int h, std::vector<std::vector<int>> boxes, COLORREF c = 0xFFFFFF) {
+    Image im = Blank(w, h, c);
+    for (const auto& b : boxes)
+        for (int y = b[1]; y <= b[3]; ++y)
+            for (int x = b[0]; x <= b[2]; ++x)
+                im.px[static_cast<size_t>(y) * w + x] = b.size() > 4 ? b[4] : 0x404040;
+    return im;
+}
+
+// Rows split by '|': '#' is grey 64, anything else white.
+inline Image Art(const std::string& art) {
+    const int w = static_cast<int>(art.find('|') == std::string::npos ? art.size() : art.find('|'));
+    Image im = Blank(w, static_cast<int>(art.size() + 1) / (w + 1));
+    for (size_t i = 0; i < art.size(); ++i)
+        if (art[i] == '#')
+            im.px[i / (w + 1) * w + i % (w + 1)] = 0x404040;
+    return im;
+}
+
+inline V Search(const Image& im, unsigned band = 2, int min_size = 1, int fill = 0,
+                RECT window = kNoWindow) {
+    std::vector<POINT> c(1000);
+    std::vector<RECT> b(c.size());
+    const int k = HladajObjekty(im.px.data(), im.w, im.w, im.h, window, band, min_size, fill, 0,
+                                c.data(), b.data(), 1000);
+    V out;
+    for (int i = 0; i < k; ++i)
+        out.push_back({c[i].x, c[i].y, b[i].left, b[i].top, b[i].right, b[i].bottom});
+    return out;
+}
 
 // The whole file, byte for byte; empty when it cannot be read.
-std::string ReadFile(const std::string& path);
-
-// Runs the search with room for kapacita records and returns what it recorded.
-V Search(const Image& im, unsigned band = 2, int min_size = 1, int fill = 0,
-         RECT window = kNoWindow, int kapacita = 1000);
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
