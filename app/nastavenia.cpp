@@ -136,6 +136,20 @@ int ReadRegistry() {
     return vysledok;
 }
 
+int CitajNastaveniaHladania(NastaveniaHladania* nastavenia) {
+    HKEY kluc = registry_OpenKeyReadOnly(kKluc);
+    if (kluc == nullptr)
+        return 0;
+    int vysledok = registry_ReadDWORD(kluc, "StupneSedi", &nastavenia->stupne_sedi);
+    vysledok &= registry_ReadDWORD(kluc, "VelkostObjektu", &nastavenia->VelkostObjektu);
+    vysledok &= registry_ReadDWORD(kluc, "percento_vyplne", &nastavenia->percento_vyplne);
+    vysledok &= registry_ReadDWORD(kluc, "Spajanie", &nastavenia->spajanie);
+    vysledok &= registry_CloseKey(kluc);
+    if (nastavenia->spajanie != 4 && nastavenia->spajanie != 8)
+        nastavenia->spajanie = 0;
+    return vysledok;
+}
+
 int ZapisNastavenia(RECT okno, DWORD zobrazenie) {
     RECT plochy[kNajviacMonitorov];
     RECT pracovne[kNajviacMonitorov];

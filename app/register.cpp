@@ -14,6 +14,13 @@ HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
     return kluc;
 }
 
+HKEY registry_OpenKeyReadOnly(const char* cesta) {
+    HKEY kluc = nullptr;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, cesta, 0, KEY_READ, &kluc) != ERROR_SUCCESS)
+        return nullptr;
+    return kluc;
+}
+
 int registry_WriteDWORD(HKEY kluc, const char* meno, DWORD hodnota) {
     return RegSetValueExA(kluc, meno, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&hodnota),
                           sizeof(hodnota)) == ERROR_SUCCESS;

@@ -9,6 +9,8 @@
 // given, receives 1 for a newly created key and 0 for an existing one. The reads query at most 4
 // bytes of any type into a zeroed 32-bit target and leave it untouched on failure.
 HKEY registry_OpenKey(const char* cesta, int* vytvoreny);
+// Opens an existing key for reading only; null when it is missing or cannot be read.
+HKEY registry_OpenKeyReadOnly(const char* cesta);
 int registry_WriteDWORD(HKEY kluc, const char* meno, DWORD hodnota);
 int registry_WriteBYTE(HKEY kluc, const char* meno, BYTE hodnota);
 int registry_ReadDWORD(HKEY kluc, const char* meno, DWORD* ciel);
@@ -27,6 +29,18 @@ void RozbalSlova(DWORD slovo, int* dolne, int* horne);
 // Loads the settings once at start; the first run only sets the centred placement. 1 when
 // everything could be read (or the key was new), else 0.
 int ReadRegistry();
+
+// The settings one search runs with.
+struct NastaveniaHladania {
+    DWORD stupne_sedi;
+    DWORD VelkostObjektu;
+    DWORD percento_vyplne;
+    DWORD spajanie; // 0 rows, 4 or 8 neighbours
+};
+
+// Reads the saved search settings as ReadRegistry would (a value that cannot be read keeps what
+// *nastavenia holds) without creating or changing the key. 1 when every value was read, else 0.
+int CitajNastaveniaHladania(NastaveniaHladania* nastavenia);
 
 // Stores the placement at close (outer rectangle, showCmd) and writes all eight values.
 int ZapisNastavenia(RECT okno, DWORD zobrazenie);

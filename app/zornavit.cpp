@@ -4,6 +4,7 @@
 
 #include "app/klavesy.h"
 #include "app/okno.h"
+#include "app/prikazovy_riadok.h"
 #include "app/register.h"
 #include "app/stav.h"
 #include "dialogs/dialogy.h"
@@ -184,6 +185,9 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
 }
 
 int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int) {
+    const int davka = DavkoveHladanie();
+    if (davka >= 0)
+        return davka;
     g_hInstance = instancia;
     INITCOMMONCONTROLSEX ovladace = {sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
     if (!InitCommonControlsEx(&ovladace))

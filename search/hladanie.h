@@ -40,9 +40,22 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
 // The search over a copy of the virtual screen, sirka x vyska pixels from screen point pociatok:
 // pixels on none of the monitors never join an object (they are painted over in farby), okno is in
 // screen coordinates, and so are the recorded boxes and centres. As HladajObjekty otherwise.
-int HladajNaObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok, const RECT* monitory,
-                      int pocet_monitorov, RECT okno, unsigned stupen_sedi, int min_velkost,
-                      int percento_vyplne, int spajanie, POINT* stredy, RECT* boxy, int kapacita);
+int HladajNaVirtualnejObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok,
+                                const RECT* monitory, int pocet_monitorov, RECT okno,
+                                unsigned stupen_sedi, int min_velkost, int percento_vyplne,
+                                int spajanie, POINT* stredy, RECT* boxy, int kapacita);
+
+// HladajObjekty over the part of oblast that lies on the copy of the screen rectangle obrazovka
+// (both right and bottom inclusive, screen coordinates; farby holds its rows), nothing left out.
+// Boxes and centres come back in screen coordinates; 0 when the two do not meet.
+int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, unsigned stupen_sedi,
+                   int min_velkost, int percento_vyplne, DWORD spajanie, POINT* stredy, RECT* boxy,
+                   int kapacita);
+
+// The batch search: copies the screen and searches oblast of it into centers and objekty; -1 when
+// the screen cannot be copied or the search's tables cannot be had. Win32 only.
+int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
+                      DWORD spajanie);
 
 // The screen search of the program: copies the virtual screen, leaves the window out, fills centers
 // and objekty. Win32 only.

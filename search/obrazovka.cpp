@@ -39,9 +39,10 @@ void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, c
 
 } // namespace
 
-int HladajNaObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok, const RECT* monitory,
-                      int pocet_monitorov, RECT okno, unsigned stupen_sedi, int min_velkost,
-                      int percento_vyplne, int spajanie, POINT* stredy, RECT* boxy, int kapacita) {
+int HladajNaVirtualnejObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok,
+                                const RECT* monitory, int pocet_monitorov, RECT okno,
+                                unsigned stupen_sedi, int min_velkost, int percento_vyplne,
+                                int spajanie, POINT* stredy, RECT* boxy, int kapacita) {
     ZakryMimoMonitorov(farby, sirka, vyska, pociatok, monitory, pocet_monitorov);
     const RECT v_tabulke = {okno.left - pociatok.x, okno.top - pociatok.y, okno.right - pociatok.x,
                             okno.bottom - pociatok.y};

@@ -219,6 +219,9 @@ HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
     g_register.otvoreny += 1;
     return reinterpret_cast<HKEY>(&g_register);
 }
+HKEY registry_OpenKeyReadOnly(const char* cesta) {
+    return g_register.existuje ? registry_OpenKey(cesta, nullptr) : nullptr;
+}
 int registry_WriteDWORD(HKEY, const char* meno, DWORD h) {
     return Zapis(meno, Hodnota(kRegDword, h));
 }

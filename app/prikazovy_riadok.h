@@ -1,0 +1,40 @@
+// The command line of the batch search: its switches, the checks of their values, the usage text.
+#pragma once
+
+#include <climits>
+#include <string>
+
+#include "app/wintypy.h"
+
+// What the command line asks for.
+const int kRezimOkno = 0;   // no switch of the batch search: the window starts, the rest is ignored
+const int kRezimHladaj = 1; // one search with the settings below, then the end
+const int kRezimPomoc = 2;  // /?: the usage text
+const int kRezimChyba = 3;  // a bad switch or value: the message in chyba
+
+// A setting the command line leaves to the saved one.
+const DWORD kNezadane = 0xFFFFFFFFu;
+
+struct PrikazovyRiadok {
+    int rezim = kRezimOkno;
+    DWORD stupen = kNezadane;   // grey band 0..7
+    DWORD velkost = kNezadane;  // minimum size 0..65535
+    DWORD vypln = kNezadane;    // fill percentage 0..100
+    DWORD spajanie = kNezadane; // grouping of pixels: 0 rows, 4 or 8 neighbours
+    std::string subor = "Stredy.txt";
+    // The part of the screen searched, right and bottom inclusive; the whole screen by default.
+    RECT oblast = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    std::string chyba; // one line, UTF-8
+};
+
+// Reads the arguments after the program's name (UTF-8): switches "/name value" or "/name:value",
+// names in any case. Returns the mode, also stored in prikaz->rezim.
+int RozoberPrikazovyRiadok(int pocet, const char* const* argumenty, PrikazovyRiadok* prikaz);
+
+// The usage text printed for /?, UTF-8 with CR LF line ends.
+extern const char* const kPouzitieDavky;
+
+// The batch search when the command line asks for one: runs it and returns the exit status (0 done,
+// 2 a bad switch or value, 3 no screen copy or no file), with any message on the parent console;
+// -1 when the window is to start. Win32 only.
+int DavkoveHladanie();
