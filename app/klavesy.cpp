@@ -100,7 +100,7 @@ void ZaciatokHladania() {
 }
 
 void VysledokHladania(int pocet) {
-    PocetObjektov = pocet;
+    PocetObjektov = pocet > 0 ? pocet : 0;
     if (PocetObjektov > 0) {
         status = 2;
         if (cislo_objektu == 0)
@@ -115,6 +115,14 @@ void VysledokHladania(int pocet) {
     if (PocetObjektov < cislo_objektu)
         cislo_objektu = PocetObjektov;
     vypinac_TAB = 1;
+    if (pocet < 0)
+        status = 5;
+}
+
+void StredyNezapisane() {
+    // Running out of memory says more than the file that followed from it.
+    if (status != 5)
+        status = 4;
 }
 
 int SkokTAB(POINT* ciel) {

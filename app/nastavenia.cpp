@@ -136,6 +136,12 @@ int ReadRegistry() {
     return vysledok;
 }
 
+int PrvyZapisNastaveni() {
+    const int prvy = nastavenia_ulozene == 0;
+    nastavenia_ulozene = 1;
+    return prvy;
+}
+
 int CitajNastaveniaHladania(NastaveniaHladania* nastavenia) {
     HKEY kluc = registry_OpenKeyReadOnly(kKluc);
     if (kluc == nullptr)

@@ -45,5 +45,9 @@ int CitajNastaveniaHladania(NastaveniaHladania* nastavenia);
 // Stores the placement at close (outer rectangle, showCmd) and writes all eight values.
 int ZapisNastavenia(RECT okno, DWORD zobrazenie);
 
+// 1 the first time it is asked, 0 after: the settings are saved once per run, whether the window
+// closes or the session ends first.
+int PrvyZapisNastaveni();
+
 // Saves the settings and the main window's placement at close. Win32 only.
 int WriteRegistry(HWND okno);

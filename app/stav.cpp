@@ -19,13 +19,15 @@ const int hl_okno_vyska = 259;
 int PocetObjektov = 0;
 int poloziek_dskt_point_pola = 0;
 int poloziek_dskt_rect_pola = 0;
-// Sized by the desktop before WinMain runs; the order of these two lines is the allocation order.
-POINT* centers = AlokaciaDsktPointPola(&poloziek_dskt_point_pola);
-RECT* objekty = AlokaciaDsktRectPola(&poloziek_dskt_rect_pola);
+POINT* centers = nullptr;
+RECT* objekty = nullptr;
+// The results start small before WinMain runs; a search grows them to what it finds.
+[[maybe_unused]] static const int vysledky_pripravene = RezervujVysledky(0);
 int cislo_objektu = 0;
 
 int status = 0;
 int vypinac_TAB = 1;
+int nastavenia_ulozene = 0;
 
 HINSTANCE g_hInstance = nullptr;
 HWND g_hwnd = nullptr;

@@ -28,8 +28,10 @@ extern int poloziek_dskt_rect_pola;   // entries of objekty
 extern int cislo_objektu;             // current object, from 1; 0 = none
 
 // User-interface state.
+// status: 4 = Stredy.txt could not be written, 5 = no memory for the search.
 extern int status;      // 0 hint, 1 searching, 2 count, 3 nothing found
 extern int vypinac_TAB; // 1 = the next TAB goes to the current object without advancing
+extern int nastavenia_ulozene; // 1 once the settings have been saved this run
 
 // Windows handles.
 extern HINSTANCE g_hInstance;

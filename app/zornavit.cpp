@@ -30,8 +30,10 @@ void Hladanie(HWND okno) {
     const int pocet =
         Zornavit(okno, static_cast<int>(stupne_sedi), static_cast<int>(VelkostObjektu),
                  static_cast<int>(percento_vyplne), static_cast<int>(spajanie));
-    PointPoleDoTxt("Stredy.txt", centers, pocet);
+    const int zapisane = PointPoleDoTxtCely("Stredy.txt", centers, pocet > 0 ? pocet : 0);
     VysledokHladania(pocet);
+    if (!zapisane)
+        StredyNezapisane();
     Prekresli(okno);
 }
 
@@ -99,8 +101,7 @@ void OnWM_PAINT_Okna(HWND okno, const RECT& klient) {
     EndPaint(okno, &ps);
 }
 
-void OnWM_CREATE(HWND okno) {
-    SetTimer(okno, kTimer, static_cast<UINT>(g_cas_timera), nullptr);
+void OnWM_CREATE() {
     VolbaPoVytvoreni();
 }
 
@@ -109,9 +110,27 @@ void OnWM_DESTROY(HWND okno) {
     PostQuitMessage(0);
 }
 
+// A still cursor over an unchanging screen costs one pixel read per tick, no paint, and the ticks
+// slow down while it stays so.
 void OnWM_TIMER_Okna(HWND okno, WPARAM casovac) {
-    if (casovac == kTimer && sledovanie_kurzora == 1)
+    if (casovac != kTimer || sledovanie_kurzora != 1)
+        return;
+    const POINT kurzor = PolohaMysiDesktop(okno);
+    RECT okno_obdlznik = {};
+    GetWindowRect(okno, &okno_obdlznik);
+    const int zmena =
+        UdajSaZmenil(kurzor, FarbaMysiDesktop(), PtInRect(&okno_obdlznik, kurzor) ? 1 : 0);
+    if (zmena)
         Prekresli(okno);
+    const int perioda = NovaPeriodaUdaja(zmena);
+    if (perioda != 0)
+        SetTimer(okno, kTimer, static_cast<UINT>(perioda), nullptr);
+}
+
+// WM_CLOSE and the end of the session save, whichever comes first, and only that one.
+void UlozNastavenia(HWND okno) {
+    if (PrvyZapisNastaveni())
+        WriteRegistry(okno);
 }
 
 void OnWM_LBUTTONDOWN(HWND okno) {
@@ -149,6 +168,16 @@ void Chyba(const char* text) {
 
 void OnWM_TIMER(HWND) {}
 
+void CasovacUdaja(HWND okno, DWORD sledovanie) {
+    if (sledovanie == 1) {
+        // Starting afresh counts as a change: the ticks begin fast, whatever came before.
+        NovaPeriodaUdaja(1);
+        SetTimer(okno, kTimer, static_cast<UINT>(g_cas_timera), nullptr);
+    } else {
+        KillTimer(okno, kTimer);
+    }
+}
+
 LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
     RECT klient = {};
     GetClientRect(okno, &klient);
@@ -157,7 +186,7 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
 
     switch (sprava) {
     case WM_CREATE:
-        OnWM_CREATE(okno);
+        OnWM_CREATE();
         break;
     case WM_DESTROY:
         OnWM_DESTROY(okno);
@@ -166,7 +195,12 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
         OnWM_PAINT_Okna(okno, klient);
         break;
     case WM_CLOSE:
-        WriteRegistry(okno);
+        UlozNastavenia(okno);
+        break;
+    case WM_ENDSESSION:
+        // Windows sends no WM_CLOSE when the session ends; wParam 0 means it goes on.
+        if (wParam)
+            UlozNastavenia(okno);
         break;
     case WM_KEYDOWN:
         OnWM_KEYDOWN(okno, wParam, desktop.right - desktop.left);

@@ -101,6 +101,9 @@ int JednoHladanie(const Nastavenia& n, Hladanie hladaj, Casy* casy) {
     int sirka = 0;
     int vyska = 0;
     VelkostDesktopu(&sirka, &vyska);
+    // Room for every object the screen can hold, so that each search runs once.
+    if (!RezervujVysledky(static_cast<int>(NajviacObjektov(sirka, vyska))))
+        return -1;
     const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
     const LARGE_INTEGER t0 = Teraz();
     const COLORREF* farby = SnimkaObrazovky(sirka, vyska);

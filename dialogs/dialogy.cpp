@@ -1,4 +1,5 @@
 // The Settings and About dialogs and the main window's two modes.
+#include "app/okno.h"
 #include "app/stav.h"
 #include "dialogs/dialogy.h"
 #include "draw/kreslenie.h"
@@ -27,14 +28,11 @@ void UvolniPozadie(HBRUSH* pozadie, HBITMAP* obrazok) {
     *obrazok = nullptr;
 }
 
+// The look is the dialog's own: the dialog class is shared with every message box of the process,
+// so nothing is set on it (its drop shadow, a class style, is given up with it).
 void VzhladDialogu(HWND dialog) {
-    SetClassLongPtrA(
-        dialog, GCLP_HCURSOR,
-        reinterpret_cast<LONG_PTR>(LoadCursorA(g_hInstance, MAKEINTRESOURCEA(IDC_HROT))));
-    SetClassLongPtrA(
-        dialog, GCLP_HICONSM,
-        reinterpret_cast<LONG_PTR>(LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_VYSTRAHA))));
-    SetClassLongPtrA(dialog, GCL_STYLE, CS_DROPSHADOW);
+    SendMessageA(dialog, WM_SETICON, ICON_SMALL,
+                 reinterpret_cast<LPARAM>(LoadIconA(g_hInstance, MAKEINTRESOURCEA(IDI_VYSTRAHA))));
     SetWindowLongPtrA(dialog, GWL_STYLE, WS_POPUP);
     SetWindowLongPtrA(dialog, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
 }
@@ -63,6 +61,27 @@ void ZavriDialog(HWND dialog, int vysledok) {
 INT_PTR Pozadie(WPARAM dc, HBRUSH pozadie) {
     SetBkMode(reinterpret_cast<HDC>(dc), TRANSPARENT);
     return reinterpret_cast<INT_PTR>(pozadie);
+}
+
+// A dialog procedure's answer to a message that wants one other than TRUE or FALSE.
+INT_PTR Odpoved(HWND dialog, LONG_PTR vysledok) {
+    SetWindowLongPtrA(dialog, DWLP_MSGRESULT, vysledok);
+    return TRUE;
+}
+
+// The dialog's own cursor over the dialog itself; its buttons keep theirs.
+INT_PTR Kurzor(HWND dialog, WPARAM okno) {
+    if (reinterpret_cast<HWND>(okno) != dialog)
+        return FALSE;
+    SetCursor(LoadCursorA(g_hInstance, MAKEINTRESOURCEA(IDC_HROT)));
+    return Odpoved(dialog, TRUE);
+}
+
+INT_PTR Zmaz(HWND dialog, WPARAM dc, HBRUSH pozadie) {
+    RECT klient;
+    GetClientRect(dialog, &klient);
+    FillRect(reinterpret_cast<HDC>(dc), &klient, pozadie);
+    return Odpoved(dialog, TRUE);
 }
 
 void Maluj(HWND dialog, void (*maliar)(HDC)) {
@@ -139,6 +158,7 @@ void RezimOkna(HWND okno, DWORD sledovanie) {
         SetWindowPos(okno, HWND_NOTOPMOST, 0, 0, hl_okno_sirka, hl_okno_vyska - 17, SWP_NOMOVE);
         SetWindowLongPtrA(okno, GWL_STYLE, WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX);
     }
+    CasovacUdaja(okno, sledovanie);
     // A style change alone leaves the old caption buttons on screen.
     SetWindowPos(okno, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
@@ -155,6 +175,10 @@ INT_PTR CALLBACK ProceduraDialogu2(HWND okno, UINT sprava, WPARAM wParam, LPARAM
     case WM_PAINT:
         Maluj(okno, OnWM_PAINTDLG2);
         return 0;
+    case WM_ERASEBKGND:
+        return Zmaz(okno, wParam, g_pozadieDlg2);
+    case WM_SETCURSOR:
+        return Kurzor(okno, wParam);
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORSTATIC:
         return Pozadie(wParam, g_pozadieDlg2);
@@ -191,6 +215,10 @@ INT_PTR CALLBACK ProceduraDialogu(HWND okno, UINT sprava, WPARAM wParam, LPARAM 
     case WM_PAINT:
         Maluj(okno, OnWM_PAINTDLG);
         return 0;
+    case WM_ERASEBKGND:
+        return Zmaz(okno, wParam, g_pozadieDlg);
+    case WM_SETCURSOR:
+        return Kurzor(okno, wParam);
     case WM_CTLCOLORDLG:
         return Pozadie(wParam, g_pozadieDlg);
     case WM_COMMAND:

@@ -141,6 +141,16 @@ void StatusBox(HDC dc, SIZE* rozmer, int y) {
         Napis(dc, rozmer, "Ni\xe8 sa nena\x9alo", -1, 63, y + 1, RGB(250, 0, 0), -13, 0, 0,
               "Segoe UI");
         break;
+    case 4:
+        Napis(dc, rozmer,
+              "Stredy.txt sa ned\xe1 zap\xed"
+              "sa\x9d",
+              -1, 43, y + 3, RGB(250, 0, 0), -10, 0, 0, "Segoe UI");
+        break;
+    case 5:
+        Napis(dc, rozmer, "M\xe1lo pam\xe4te", -1, 66, y + 1, RGB(250, 0, 0), -13, 0, 0,
+              "Segoe UI");
+        break;
     default:
         break;
     }

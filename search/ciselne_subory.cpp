@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 namespace {
 
@@ -48,6 +49,15 @@ int PointPoleDoTxt(const char* cesta, const POINT* body, int pocet) {
              ok;
     }
     return ZavriPoZapise(subor, ok);
+}
+
+int PointPoleDoTxtCely(const char* cesta, const POINT* body, int pocet) {
+    const std::string docasny = std::string(cesta) + ".tmp";
+    if (PointPoleDoTxt(docasny.c_str(), body, pocet) == 1 &&
+        NahradSubor(docasny.c_str(), cesta) == 1)
+        return 1;
+    std::remove(docasny.c_str());
+    return 0;
 }
 
 int PointPoleCiselDoTXT(const char* cesta, const char* rezim, const POINT* body, int pocet) {

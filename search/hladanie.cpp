@@ -57,12 +57,11 @@ struct Znacka {
     int32_t pocet;
 };
 
-// The runs of one row: their first and last columns and their labels; per 64-column word the bits
-// of their first and last columns and how many of them start and end in the words before. The
+// The runs of one row: their first columns and their labels; per 64-column word the bits of their
+// first and last columns and how many of them start and end in the words before. The
 // words -1 and slov stay empty, so a count may ask for any column from -2 to the width.
 struct BehyRiadku {
     int32_t* zac;
-    int32_t* kon;
     int32_t* zn;
     uint64_t* bz;
     uint64_t* bk;
@@ -95,12 +94,29 @@ struct Objekt {
     long long pocet;
 };
 
+// Words of the masks: one empty word, a mask and an empty word per row, one empty row.
+size_t SlovMasiek(int sirka, int vyska) {
+    const size_t krok = static_cast<size_t>((sirka + 63) / 64 + 1);
+    return krok * (static_cast<size_t>(vyska) + 1) + 1;
+}
+
 void UvolniTabulky(Tabulky& t) {
     std::free(t.pamat);
     std::free(t.rz);
     std::free(t.rk);
     std::free(t.znacky);
     std::free(t.pamatBehov);
+}
+
+size_t ZnaciekPre(int sirka, int vyska) {
+    return static_cast<size_t>(vyska) * static_cast<size_t>((sirka + 1) / 2);
+}
+
+// The two rows' runs and the links, for rows of slov64 mask words.
+size_t PamatBehovPre(int slov64) {
+    size_t behov = static_cast<size_t>(slov64) * 32;
+    size_t slov = static_cast<size_t>(slov64) + 2;
+    return 2 * (2 * slov * 8 + 2 * slov * 4 + 2 * behov * 4) + 2 * behov * 4;
 }
 
 // The labels for the worst case, every run of every row a new one (a chequerboard); pages that
@@ -110,12 +126,11 @@ bool PripravZnacky(Tabulky& t) {
         return true;
     size_t behov = static_cast<size_t>(t.slov) * 32;
     size_t slov = static_cast<size_t>(t.slov) + 2;
-    size_t znaciek = static_cast<size_t>(t.vyska) * static_cast<size_t>((t.sirka + 1) / 2);
+    size_t znaciek = ZnaciekPre(t.sirka, t.vyska);
     if (znaciek > SIZE_MAX / sizeof(Znacka))
         return false; // more than a 32-bit process can address
     t.znacky = static_cast<Znacka*>(std::malloc(znaciek * sizeof(Znacka)));
-    t.pamatBehov =
-        std::calloc(2 * (2 * slov * 8 + 2 * slov * 4 + 3 * behov * 4) + 2 * behov * 4, 1);
+    t.pamatBehov = std::calloc(PamatBehovPre(t.slov), 1);
     if (t.znacky == nullptr || t.pamatBehov == nullptr) {
         std::free(t.znacky);
         std::free(t.pamatBehov);
@@ -135,9 +150,8 @@ bool PripravZnacky(Tabulky& t) {
     }
     for (BehyRiadku& r : t.riadky) {
         r.zac = cisla;
-        r.kon = cisla + behov;
-        r.zn = cisla + 2 * behov;
-        cisla += 3 * behov;
+        r.zn = cisla + behov;
+        cisla += 2 * behov;
     }
     t.spoje = cisla;
     return true;
@@ -155,7 +169,7 @@ Tabulky* PripravTabulky(int sirka, int vyska) {
     t.vyska = vyska;
     t.slov = (sirka + 63) / 64;
     t.krok = t.slov + 1;
-    size_t slov = static_cast<size_t>(t.krok) * (static_cast<size_t>(vyska) + 1) + 1;
+    size_t slov = SlovMasiek(sirka, vyska);
     size_t riadkov = static_cast<size_t>(vyska) + 1;
     t.pamat = static_cast<uint64_t*>(std::calloc(slov, sizeof(uint64_t)));
     t.rz = static_cast<int32_t*>(std::malloc(riadkov * sizeof(int32_t)));
@@ -568,12 +582,22 @@ inline int CitajBehy(const uint64_t* r, int slov, BehyRiadku& b) {
         b.pk[w] = nk;
         for (; zaciatky != 0; zaciatky &= zaciatky - 1)
             b.zac[nz++] = w * 64 + NajnizsiBit(zaciatky);
-        for (; konce != 0; konce &= konce - 1)
-            b.kon[nk++] = w * 64 + NajnizsiBit(konce);
+        nk += PocetBitov(konce);
     }
     b.pz[slov] = nz;
     b.pk[slov] = nk;
     return nz;
+}
+
+// The last column of the run starting at s, from the bits of the run ends: read here rather than
+// listed, it mostly lies in the start's word, and a list's loop would end on a mispredicted branch
+// per word.
+inline int KoniecBehuZ(const uint64_t* konce, int s) {
+    int w = s >> 6;
+    uint64_t m = konce[w] & BityOd(s & 63);
+    while (m == 0)
+        m = konce[++w];
+    return w * 64 + NajnizsiBit(m);
 }
 
 // How many of the bits counted by pred lie in the columns up to x (-2 <= x <= width).
@@ -590,8 +614,11 @@ inline int Koren(Znacka* zn, int z) {
     return z;
 }
 
-// Joins the trees of two labels under the smaller root.
+// Joins the trees of two labels under the smaller root. Neighbouring runs above that took their
+// label from one run (a run split by a hole) need no find.
 inline void Spoj(Znacka* zn, int a, int b) {
+    if (a == b)
+        return;
     a = Koren(zn, a);
     b = Koren(zn, b);
     if (a < b)
@@ -619,7 +646,7 @@ int OznacBehy(Tabulky& t, int roh) {
         int spojov = 0;
         for (int i = 0; i < n; i++) {
             int s = c->zac[i];
-            int e = c->kon[i];
+            int e = KoniecBehuZ(c->bk, s);
             int prvy = PocetPo(p->bk, p->pk, s - roh - 1);
             int posledny = PocetPo(p->bz, p->pz, e + roh) - 1;
             int z = 0;
@@ -750,6 +777,15 @@ HladajFn VyberHladanie() {
 }
 
 } // namespace
+
+long long PamatTabuliek(int sirka, int vyska) {
+    const long long riadkov = static_cast<long long>(vyska) + 1;
+    return static_cast<long long>(SlovMasiek(sirka, vyska) * sizeof(uint64_t)) +
+           2 * riadkov * static_cast<long long>(sizeof(int32_t)) +
+           static_cast<long long>(ZnaciekPre(sirka, vyska)) *
+               static_cast<long long>(sizeof(Znacka)) +
+           static_cast<long long>(PamatBehovPre((sirka + 63) / 64));
+}
 
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
                   unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,

@@ -27,6 +27,29 @@ POINT* AlokaciaDsktPointPola(int* pocet);
 RECT* AlokaciaDsktRectPola(int* pocet);
 double* AlokaciaDsktDoublePola(int* pocet);
 
+// The program's results, centers and objekty, hold at least pocet entries each, and never fewer
+// than the 1024 they start with; poloziek_dskt_point_pola and poloziek_dskt_rect_pola always give
+// their real sizes. 0 when the memory cannot be had: both are then null, their counts 0.
+int RezervujVysledky(int pocet);
+
+// The most objects a sirka x vyska screen can hold: half its pixels (by rows an object has at
+// least two; objects of touching pixels never touch along a side, a chequerboard at most).
+long long NajviacObjektov(int sirka, int vyska);
+
+// The search of a table of vyska rows of sirka colours into centers and objekty, which grow
+// eightfold (the search then runs again) whenever a search fills them, up to NajviacObjektov. The
+// number found, or -1 when the memory for the results or for the search's tables cannot be had.
+int HladajDoVysledkov(const COLORREF* farby, int sirka, int vyska, RECT okno, unsigned stupen_sedi,
+                      int min_velkost, int percento_vyplne, int spajanie);
+
+// Bytes a search of a sirka x vyska screen takes before it finds anything (the screen copy, the
+// search's tables, the starting results), and at most, with the results grown to their limit.
+void PamatHladania(int sirka, int vyska, long long* vopred, long long* najviac);
+
+// Bytes of the search's work tables for a sirka x vyska screen, the touching modes' labels (made
+// by their first search) included.
+long long PamatTabuliek(int sirka, int vyska);
+
 // The search over a pixel table: farby holds vyska rows of krok colours (0x00BBGGRR), of which the
 // first sirka count. Pixels inside okno (right and bottom inclusive) are left out. spajanie groups
 // the grey pixels into objects: 4 by pixels touching along a side, 8 along a side or at a corner,
@@ -37,13 +60,13 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
                   unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
                   POINT* stredy, RECT* boxy, int kapacita);
 
-// The search over a copy of the virtual screen, sirka x vyska pixels from screen point pociatok:
-// pixels on none of the monitors never join an object (they are painted over in farby), okno is in
-// screen coordinates, and so are the recorded boxes and centres. As HladajObjekty otherwise.
+// HladajDoVysledkov over a copy of the virtual screen, sirka x vyska pixels from screen point
+// pociatok: pixels on none of the monitors never join an object (they are painted over in farby),
+// okno is in screen coordinates, and so are the boxes and centres in objekty and centers.
 int HladajNaVirtualnejObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok,
                                 const RECT* monitory, int pocet_monitorov, RECT okno,
                                 unsigned stupen_sedi, int min_velkost, int percento_vyplne,
-                                int spajanie, POINT* stredy, RECT* boxy, int kapacita);
+                                int spajanie);
 
 // HladajObjekty over the part of oblast that lies on the copy of the screen rectangle obrazovka
 // (both right and bottom inclusive, screen coordinates; farby holds its rows), nothing left out.
@@ -58,7 +81,8 @@ int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int pe
                       DWORD spajanie);
 
 // The screen search of the program: copies the virtual screen, leaves the window out, fills centers
-// and objekty. Win32 only.
+// and objekty. The number found, or -1 when the memory for the copy, the search's tables or the
+// results cannot be had. Win32 only.
 int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
 
 // The screen from (x, y) as a pixel table of vyska rows of sirka colours, as GetPixel gives them;
@@ -71,6 +95,11 @@ void initscreen(HWND okno, HDC* buffer, HBRUSH stetec);
 // The centre file: "%d,%d" and CR LF per point, the same bytes on every platform.
 // The writers return 1 when the file could be opened, written and closed, 0 when not.
 int PointPoleDoTxt(const char* cesta, const POINT* body, int pocet);
+// The same file whole or not at all: written to cesta + ".tmp" beside it and put in its place in
+// one step. On failure the old file stays as it was, the temporary one is gone, and 0 comes back.
+int PointPoleDoTxtCely(const char* cesta, const POINT* body, int pocet);
+// Puts the file zdroj in place of ciel in one step, replacing it; 1 on success, 0 when not.
+int NahradSubor(const char* zdroj, const char* ciel);
 
 // The rest of the number-file module; rezim is the fopen mode, line ends are '\n'.
 // "{x,y}, " per point, a line end after every tenth point and one at the end.

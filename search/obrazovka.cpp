@@ -2,6 +2,8 @@
 // in screen coordinates.
 #include "search/hladanie.h"
 
+#include "app/stav.h"
+
 #include <cstddef>
 
 namespace {
@@ -42,17 +44,17 @@ void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, c
 int HladajNaVirtualnejObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok,
                                 const RECT* monitory, int pocet_monitorov, RECT okno,
                                 unsigned stupen_sedi, int min_velkost, int percento_vyplne,
-                                int spajanie, POINT* stredy, RECT* boxy, int kapacita) {
+                                int spajanie) {
     ZakryMimoMonitorov(farby, sirka, vyska, pociatok, monitory, pocet_monitorov);
     const RECT v_tabulke = {okno.left - pociatok.x, okno.top - pociatok.y, okno.right - pociatok.x,
                             okno.bottom - pociatok.y};
-    const int pocet = HladajObjekty(farby, sirka, sirka, vyska, v_tabulke, stupen_sedi, min_velkost,
-                                    percento_vyplne, spajanie, stredy, boxy, kapacita);
+    const int pocet = HladajDoVysledkov(farby, sirka, vyska, v_tabulke, stupen_sedi, min_velkost,
+                                        percento_vyplne, spajanie);
     // The centre is the middle of the box in screen coordinates, truncated toward zero there.
     for (int k = 0; k < pocet; ++k) {
-        RECT& b = boxy[k];
+        RECT& b = objekty[k];
         b = {b.left + pociatok.x, b.top + pociatok.y, b.right + pociatok.x, b.bottom + pociatok.y};
-        stredy[k] = {(b.left + b.right) / 2, (b.top + b.bottom) / 2};
+        centers[k] = {(b.left + b.right) / 2, (b.top + b.bottom) / 2};
     }
     return pocet;
 }

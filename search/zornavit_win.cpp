@@ -2,8 +2,6 @@
 // back buffer.
 #include <windows.h>
 
-#include <algorithm>
-
 #include "app/stav.h"
 #include "search/hladanie.h"
 
@@ -79,14 +77,10 @@ int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, i
     GetWindowRect(okno, &obdlznik);
     COLORREF* farby = SnimkaObrazovky(sirka, vyska, pociatok.x, pociatok.y);
     if (farby == nullptr)
-        return 0;
-    const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
-    const int pocet =
-        HladajNaVirtualnejObrazovke(farby, sirka, vyska, pociatok, monitory, pocet_monitorov,
-                                    obdlznik, static_cast<unsigned>(stupen_sedi), min_velkost,
-                                    percento_vyplne, spajanie, centers, objekty, kapacita);
-    // Work tables that could not be had are a search that found nothing.
-    return pocet < 0 ? 0 : pocet;
+        return -1;
+    return HladajNaVirtualnejObrazovke(farby, sirka, vyska, pociatok, monitory, pocet_monitorov,
+                                       obdlznik, static_cast<unsigned>(stupen_sedi), min_velkost,
+                                       percento_vyplne, spajanie);
 }
 
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec) {
