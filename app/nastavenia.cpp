@@ -4,6 +4,9 @@
 #include "app/stav.h"
 #include "search/hladanie.h"
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 const char* const kKluc = "Software\\Zornavit";
 } // namespace
@@ -17,31 +20,82 @@ DWORD StredovaPoloha(int sirka_desktopu, int vyska_desktopu) {
                      vyska_desktopu / 2 - hl_okno_vyska / 2);
 }
 
-int MimoDesktopu(DWORD poloha, int sirka_desktopu, int vyska_desktopu) {
-    // Both halves unpack unsigned, so the window can only fall off to the right or below.
-    const int x = static_cast<int>(poloha & 0xFFFFu);
-    const int y = static_cast<int>(poloha >> 16);
-    return x >= sirka_desktopu || y >= vyska_desktopu;
+void RozbalSlova(DWORD slovo, int* dolne, int* horne) {
+    *dolne = static_cast<int16_t>(slovo & 0xFFFFu);
+    *horne = static_cast<int16_t>(slovo >> 16);
 }
 
-void PritiahniNaDesktop(RECT* okno, int sirka_desktopu, int vyska_desktopu) {
-    if (okno->left < 0) {
-        okno->right -= okno->left;
-        okno->left = 0;
+namespace {
+
+LONG Prekryv(LONG a0, LONG a1, LONG b0, LONG b1) {
+    return std::max<LONG>(0, std::min(a1, b1) - std::max(a0, b0));
+}
+
+// How far apart two rectangles lie along one axis; 0 when they overlap on it.
+LONG Medzera(LONG a0, LONG a1, LONG b0, LONG b1) {
+    return std::max<LONG>({0, b0 - a1, a0 - b1});
+}
+
+// The area of the window on a monitor; off it, minus the square of the distance between them, so
+// that the nearest monitor wins when the window is on none.
+double Zakrytie(RECT okno, RECT m) {
+    const double plocha = static_cast<double>(Prekryv(okno.left, okno.right, m.left, m.right)) *
+                          Prekryv(okno.top, okno.bottom, m.top, m.bottom);
+    const double dx = Medzera(okno.left, okno.right, m.left, m.right);
+    const double dy = Medzera(okno.top, okno.bottom, m.top, m.bottom);
+    return plocha > 0 ? plocha : -(dx * dx + dy * dy);
+}
+
+// 1 when the main window at the packed position would overlap one of the work areas.
+int NaPracovnejPloche(DWORD poloha, const RECT* pracovne, int pocet) {
+    int x = 0;
+    int y = 0;
+    RozbalSlova(poloha, &x, &y);
+    for (int i = 0; i < pocet; ++i) {
+        const RECT& p = pracovne[i];
+        if (Prekryv(x, x + hl_okno_sirka, p.left, p.right) > 0 &&
+            Prekryv(y, y + hl_okno_vyska, p.top, p.bottom) > 0)
+            return 1;
     }
-    if (okno->top < 0) {
-        okno->bottom -= okno->top;
-        okno->top = 0;
+    return 0;
+}
+
+// The monitor a window rectangle lies mostly on.
+int MonitorOkna(RECT okno, const RECT* plochy, int pocet) {
+    int najlepsi = 0;
+    double najviac = 0;
+    for (int i = 0; i < pocet; ++i) {
+        const double skore = Zakrytie(okno, plochy[i]);
+        if (i == 0 || skore > najviac) {
+            najviac = skore;
+            najlepsi = i;
+        }
     }
-    if (okno->bottom > vyska_desktopu) {
-        okno->top += vyska_desktopu - okno->bottom;
-        okno->bottom = vyska_desktopu;
+    return najlepsi;
+}
+
+// Keeps the window's width and height; an area smaller than the window leaves it past the
+// right and bottom edges.
+void PritiahniNaPlochu(RECT* okno, RECT plocha) {
+    if (okno->left < plocha.left) {
+        okno->right += plocha.left - okno->left;
+        okno->left = plocha.left;
     }
-    if (okno->right > sirka_desktopu) {
-        okno->left += sirka_desktopu - okno->right;
-        okno->right = sirka_desktopu;
+    if (okno->top < plocha.top) {
+        okno->bottom += plocha.top - okno->top;
+        okno->top = plocha.top;
+    }
+    if (okno->bottom > plocha.bottom) {
+        okno->top += plocha.bottom - okno->bottom;
+        okno->bottom = plocha.bottom;
+    }
+    if (okno->right > plocha.right) {
+        okno->left += plocha.right - okno->right;
+        okno->right = plocha.right;
     }
 }
+
+} // namespace
 
 int ReadRegistry() {
     int sirka = 0;
@@ -75,8 +129,10 @@ int ReadRegistry() {
     // A grouping the program does not know groups by rows.
     if (spajanie != 4 && spajanie != 8)
         spajanie = 0;
-    // A screen that shrank since the last run must not leave the window out of reach.
-    if (MimoDesktopu(g_dwWindowPos, sirka, vyska))
+    // Monitors that shrank or went since the last run must not leave the window out of reach.
+    RECT plochy[kNajviacMonitorov];
+    RECT pracovne[kNajviacMonitorov];
+    if (!NaPracovnejPloche(g_dwWindowPos, pracovne, Monitory(plochy, pracovne, kNajviacMonitorov)))
         g_dwWindowPos = stred;
     return vysledok;
 }
@@ -102,10 +158,11 @@ int CitajNastaveniaHladania(NastaveniaHladania* nastavenia) {
 }
 
 int ZapisNastavenia(RECT okno, DWORD zobrazenie) {
-    int sirka = 0;
-    int vyska = 0;
-    VelkostDesktopu(&sirka, &vyska);
-    PritiahniNaDesktop(&okno, sirka, vyska);
+    RECT plochy[kNajviacMonitorov];
+    RECT pracovne[kNajviacMonitorov];
+    const int pocet = Monitory(plochy, pracovne, kNajviacMonitorov);
+    if (pocet > 0)
+        PritiahniNaPlochu(&okno, pracovne[MonitorOkna(okno, plochy, pocet)]);
     g_dwWindowShow = zobrazenie;
     if (zobrazenie == 1) {
         g_dwWindowPos = ZbalSlova(okno.left, okno.top);

@@ -23,11 +23,8 @@ DWORD ZbalSlova(int dolne, int horne);
 // Top-left corner, packed, that centres the main window on a desktop of the given size.
 DWORD StredovaPoloha(int sirka_desktopu, int vyska_desktopu);
 
-// 1 when a window at the packed position would lie wholly outside the desktop.
-int MimoDesktopu(DWORD poloha, int sirka_desktopu, int vyska_desktopu);
-
-// Pulls a window rectangle onto the desktop (0, 0, sirka, vyska), keeping its width and height.
-void PritiahniNaDesktop(RECT* okno, int sirka_desktopu, int vyska_desktopu);
+// The two halves of a packed word, each read as a signed 16-bit number.
+void RozbalSlova(DWORD slovo, int* dolne, int* horne);
 
 // Loads the settings once at start; the first run only sets the centred placement. 1 when
 // everything could be read (or the key was new), else 0.

@@ -159,8 +159,9 @@ int RegistrujTriedu(HINSTANCE instancia) {
 }
 
 HWND VytvorOkno(HINSTANCE instancia, HMENU menu) {
-    const int x = static_cast<int>(g_dwWindowPos & 0xFFFFu);
-    const int y = static_cast<int>(g_dwWindowPos >> 16);
+    int x = 0;
+    int y = 0;
+    RozbalSlova(g_dwWindowPos, &x, &y);
     return CreateWindowExA(WS_EX_CLIENTEDGE, kTrieda, kTitulok, WS_VISIBLE | WS_SYSMENU, x, y,
                            hl_okno_sirka, hl_okno_vyska, nullptr, menu, instancia, nullptr);
 }

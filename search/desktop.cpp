@@ -1,9 +1,15 @@
-// The desktop size off Windows: set by the caller (the finder, the tests), 0 x 0 until then.
+// The desktop size and the monitors off Windows: set by the caller (the finder, the tests), 0 x 0
+// and one monitor of the desktop's size until then.
 #include "search/hladanie.h"
+
+#include <algorithm>
 
 namespace {
 int g_sirkaDesktopu = 0;
 int g_vyskaDesktopu = 0;
+RECT g_plochy[kNajviacMonitorov] = {};
+RECT g_pracovne[kNajviacMonitorov] = {};
+int g_pocetMonitorov = 0;
 } // namespace
 
 void NastavVelkostDesktopu(int sirka, int vyska) {
@@ -14,4 +20,24 @@ void NastavVelkostDesktopu(int sirka, int vyska) {
 void VelkostDesktopu(int* sirka, int* vyska) {
     *sirka = g_sirkaDesktopu;
     *vyska = g_vyskaDesktopu;
+}
+
+void NastavMonitory(const RECT* plochy, const RECT* pracovne, int pocet) {
+    g_pocetMonitorov = std::min(pocet, kNajviacMonitorov);
+    std::copy(plochy, plochy + g_pocetMonitorov, g_plochy);
+    std::copy(pracovne, pracovne + g_pocetMonitorov, g_pracovne);
+}
+
+int Monitory(RECT* plochy, RECT* pracovne, int najviac) {
+    if (g_pocetMonitorov == 0) {
+        const RECT desktop = {0, 0, g_sirkaDesktopu, g_vyskaDesktopu};
+        if (najviac < 1)
+            return 0;
+        plochy[0] = pracovne[0] = desktop;
+        return 1;
+    }
+    const int pocet = std::min(najviac, g_pocetMonitorov);
+    std::copy(g_plochy, g_plochy + pocet, plochy);
+    std::copy(g_pracovne, g_pracovne + pocet, pracovne);
+    return pocet;
 }

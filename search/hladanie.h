@@ -12,6 +12,15 @@ void VelkostDesktopu(int* sirka, int* vyska);
 void NastavVelkostDesktopu(int sirka, int vyska);
 #endif
 
+// The monitors of the virtual screen: their rectangles and work areas in screen pixels (negative
+// left of or above the primary), right and bottom exclusive. Fills at most najviac of each and
+// returns the count. Natively: what NastavMonitory set, or one monitor of the desktop's size.
+const int kNajviacMonitorov = 16;
+int Monitory(RECT* plochy, RECT* pracovne, int najviac);
+#ifndef _WIN32
+void NastavMonitory(const RECT* plochy, const RECT* pracovne, int pocet);
+#endif
+
 // Zero-filled arrays of (H + 5) x (W + 5) entries for the current desktop; the count goes through
 // the pointer. They are never freed.
 POINT* AlokaciaDsktPointPola(int* pocet);
@@ -51,6 +60,14 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
                   unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
                   POINT* stredy, RECT* boxy, int kapacita);
 
+// HladajDoVysledkov over a copy of the virtual screen, sirka x vyska pixels from screen point
+// pociatok: pixels on none of the monitors never join an object (they are painted over in farby),
+// okno is in screen coordinates, and so are the boxes and centres in objekty and centers.
+int HladajNaVirtualnejObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok,
+                                const RECT* monitory, int pocet_monitorov, RECT okno,
+                                unsigned stupen_sedi, int min_velkost, int percento_vyplne,
+                                int spajanie);
+
 // HladajObjekty over the part of oblast that lies on the copy of the screen rectangle obrazovka
 // (both right and bottom inclusive, screen coordinates; farby holds its rows), nothing left out.
 // Boxes and centres come back in screen coordinates; 0 when the two do not meet.
@@ -63,14 +80,14 @@ int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, unsigned 
 int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
                       DWORD spajanie);
 
-// The screen search of the program: copies the desktop, leaves the window out, fills centers and
-// objekty. The number found, or -1 when the memory for the copy, the search's tables or the
+// The screen search of the program: copies the virtual screen, leaves the window out, fills centers
+// and objekty. The number found, or -1 when the memory for the copy, the search's tables or the
 // results cannot be had. Win32 only.
 int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
 
-// The screen from (0, 0) as a pixel table of vyska rows of sirka colours, as GetPixel gives them;
+// The screen from (x, y) as a pixel table of vyska rows of sirka colours, as GetPixel gives them;
 // the table lives until the next call. Null when it cannot be had. Win32 only.
-const COLORREF* SnimkaObrazovky(int sirka, int vyska);
+COLORREF* SnimkaObrazovky(int sirka, int vyska, int x = 0, int y = 0);
 
 // Rebuilds the main window's back buffer, filled with the brush. Win32 only.
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec);

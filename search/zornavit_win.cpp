@@ -1,5 +1,5 @@
-// The screen search of the program (one copy of the desktop into a kept DIB section) and the back
-// buffer.
+// The screen search of the program (one copy of the virtual screen into a kept DIB section) and the
+// back buffer.
 #include <windows.h>
 
 #include "app/stav.h"
@@ -28,12 +28,12 @@ void PripravKopiu(HBITMAP* bitmapa, COLORREF** pixely, SIZE* velkost, int sirka,
     velkost->cy = vyska;
 }
 
-// One BitBlt of the screen from (0, 0) into the section.
-void SkopirujObrazovku(HBITMAP bitmapa, int sirka, int vyska) {
+// One BitBlt of the screen from (x, y) into the section.
+void SkopirujObrazovku(HBITMAP bitmapa, int sirka, int vyska, int x, int y) {
     HDC obrazovka = GetDC(nullptr);
     HDC pamat = CreateCompatibleDC(obrazovka);
     HGDIOBJ stara = SelectObject(pamat, bitmapa);
-    BitBlt(pamat, 0, 0, sirka, vyska, obrazovka, 0, 0, SRCCOPY);
+    BitBlt(pamat, 0, 0, sirka, vyska, obrazovka, x, y, SRCCOPY);
     // GDI may still be writing the section; its bits are read directly next.
     GdiFlush();
     SelectObject(pamat, stara);
@@ -51,7 +51,7 @@ void NaFarbyGetPixel(COLORREF* pixely, size_t pocet) {
 
 } // namespace
 
-const COLORREF* SnimkaObrazovky(int sirka, int vyska) {
+COLORREF* SnimkaObrazovky(int sirka, int vyska, int x, int y) {
     static HBITMAP bitmapa = nullptr;
     static COLORREF* farby = nullptr;
     static SIZE velkost = {};
@@ -60,22 +60,27 @@ const COLORREF* SnimkaObrazovky(int sirka, int vyska) {
     PripravKopiu(&bitmapa, &farby, &velkost, sirka, vyska);
     if (farby == nullptr)
         return nullptr;
-    SkopirujObrazovku(bitmapa, sirka, vyska);
+    SkopirujObrazovku(bitmapa, sirka, vyska, x, y);
     NaFarbyGetPixel(farby, static_cast<size_t>(sirka) * static_cast<size_t>(vyska));
     return farby;
 }
 
 int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
-    int sirka = 0;
-    int vyska = 0;
-    VelkostDesktopu(&sirka, &vyska);
+    const POINT pociatok = {GetSystemMetrics(SM_XVIRTUALSCREEN),
+                            GetSystemMetrics(SM_YVIRTUALSCREEN)};
+    const int sirka = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int vyska = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    RECT monitory[kNajviacMonitorov];
+    RECT pracovne[kNajviacMonitorov];
+    const int pocet_monitorov = Monitory(monitory, pracovne, kNajviacMonitorov);
     RECT obdlznik = {};
     GetWindowRect(okno, &obdlznik);
-    const COLORREF* farby = SnimkaObrazovky(sirka, vyska);
+    COLORREF* farby = SnimkaObrazovky(sirka, vyska, pociatok.x, pociatok.y);
     if (farby == nullptr)
         return -1;
-    return HladajDoVysledkov(farby, sirka, vyska, obdlznik, static_cast<unsigned>(stupen_sedi),
-                             min_velkost, percento_vyplne, spajanie);
+    return HladajNaVirtualnejObrazovke(farby, sirka, vyska, pociatok, monitory, pocet_monitorov,
+                                       obdlznik, static_cast<unsigned>(stupen_sedi), min_velkost,
+                                       percento_vyplne, spajanie);
 }
 
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec) {

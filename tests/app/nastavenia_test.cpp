@@ -4,6 +4,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/register.h"
@@ -68,6 +69,7 @@ class Nastavenia : public testing::Test {
         ObnovStav();
         g_register = Register();
         NastavVelkostDesktopu(1920, 1080);
+        NastavMonitory(nullptr, nullptr, 0);
         for (const Riadok& r : kRiadky) {
             ulozene_[r.meno] = Hodnota(r.typ, r.ulozena);
             mena_.push_back(r.meno);
@@ -144,10 +146,11 @@ TEST_F(Nastavenia, Placement) {
     EXPECT_EQ(StredovaPoloha(101, 101), ZbalSlova(50 - 112, 50 - 129));
     // Saved on a wider screen or a taller one opens centred; partly visible stays.
     UlozVsetko();
-    for (DWORD x : {1920u, 0xFFF0u, 100u, 1919u}) { // unpacked unsigned: 0xFFF0 is no -16
+    for (DWORD x : {1920u, 0xFEF0u, 100u, 1919u, 0xFFF0u}) { // unpacked signed: 0xFFF0 is -16
         g_register.hodnoty["WindowPos"] = Hodnota(kRegDword, ZbalSlova(x, x == 100 ? 1080 : 1079));
         ReadRegistry();
-        EXPECT_EQ(g_dwWindowPos, x == 1919 ? ZbalSlova(1919, 1079) : kStred1920) << x;
+        const bool ostava = x == 1919 || x == 0xFFF0u;
+        EXPECT_EQ(g_dwWindowPos, ostava ? ZbalSlova(x, 1079) : kStred1920) << x;
     }
     // At the close: pulled onto the desktop keeping its size (left and top first, then bottom and
     // right push a window larger than the desktop back out by the excess).
@@ -167,6 +170,34 @@ TEST_F(Nastavenia, Placement) {
     EXPECT_EQ(ZapisNastavenia(RECT{-32000, -32000, -31840, -31969}, 2), 1);
     ulozene_["WindowShow"] = Hodnota(kRegDword, 2);
     EXPECT_EQ(g_register.hodnoty, ulozene_);
+}
+
+TEST_F(Nastavenia, PlacementOverTwoMonitorsRoundTrips) {
+    // A 1280 x 1024 monitor left of the primary, whose work area ends at a taskbar at y 1040.
+    const RECT plochy[] = {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
+    const RECT pracovne[] = {{0, 0, 1920, 1040}, plochy[1]};
+    NastavMonitory(plochy, pracovne, 2);
+    UlozVsetko();
+    // Closed at a rectangle (an empty one: saved by another layout), saved, then opened.
+    const std::tuple<RECT, DWORD, POINT> cases[] = {
+        {{-1000, 100, -776, 342}, 0x0064FC18u, {-1000, 100}},
+        {{-1300, -20, -1076, 222}, ZbalSlova(-1280, 0), {-1280, 0}},
+        {{-150, 100, 74, 342}, ZbalSlova(-224, 100), {-224, 100}}, // mostly on the left monitor
+        {{500, 1000, 724, 1242}, ZbalSlova(500, 798), {500, 798}},
+        {{}, ZbalSlova(-600, 1030), {848, 411}}, // under the left monitor, on none
+        {{}, ZbalSlova(-1504, 100), {848, 411}},
+        {{}, ZbalSlova(-1503, -258), {-1503, -258}}}; // one pixel on the left monitor
+    for (const auto& [zatvorene, ulozene, otvorene] : cases) {
+        if (zatvorene.right > zatvorene.left)
+            ZapisNastavenia(zatvorene, 1);
+        else
+            g_register.hodnoty["WindowPos"] = Hodnota(kRegDword, ulozene);
+        EXPECT_EQ(g_register.hodnoty["WindowPos"], Hodnota(kRegDword, ulozene)) << zatvorene.left;
+        ReadRegistry();
+        int x = 0, y = 0;
+        RozbalSlova(g_dwWindowPos, &x, &y);
+        EXPECT_EQ(std::make_pair(x, y), std::make_pair(otvorene.x, otvorene.y)) << ulozene;
+    }
 }
 
 int Zapis(const char* meno, const Data& data) {
