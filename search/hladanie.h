@@ -60,6 +60,11 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
                   unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
                   POINT* stredy, RECT* boxy, int kapacita);
 
+// Paints the pixels of the copy (sirka x vyska from screen point pociatok) that lie on none of the
+// monitors with a colour that is no grey, row by row; with no monitors listed the copy stays as is.
+void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, const RECT* monitory,
+                        int pocet);
+
 // HladajDoVysledkov over a copy of the virtual screen, sirka x vyska pixels from screen point
 // pociatok: pixels on none of the monitors never join an object (they are painted over in farby),
 // okno is in screen coordinates, and so are the boxes and centres in objekty and centers.

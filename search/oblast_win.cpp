@@ -1,4 +1,5 @@
-// The batch search's screen: one copy of the whole screen, searched within the given rectangle.
+// The batch search's screen: one copy of the whole virtual screen, searched within the given
+// rectangle.
 #include <windows.h>
 
 #include <algorithm>
@@ -8,13 +9,18 @@
 
 int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
                       DWORD spajanie) {
-    int sirka = 0;
-    int vyska = 0;
-    VelkostDesktopu(&sirka, &vyska);
-    const RECT obrazovka = {0, 0, sirka - 1, vyska - 1};
-    const COLORREF* farby = SnimkaObrazovky(sirka, vyska);
+    const POINT pociatok = {GetSystemMetrics(SM_XVIRTUALSCREEN),
+                            GetSystemMetrics(SM_YVIRTUALSCREEN)};
+    const int sirka = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int vyska = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    const RECT obrazovka = {pociatok.x, pociatok.y, pociatok.x + sirka - 1, pociatok.y + vyska - 1};
+    COLORREF* farby = SnimkaObrazovky(sirka, vyska, pociatok.x, pociatok.y);
     if (farby == nullptr)
         return -1;
+    RECT monitory[kNajviacMonitorov];
+    RECT pracovne[kNajviacMonitorov];
+    ZakryMimoMonitorov(farby, sirka, vyska, pociatok, monitory,
+                       Monitory(monitory, pracovne, kNajviacMonitorov));
     // The results grow eightfold while a search fills them, as the window's search grows them.
     const long long strop = std::max(NajviacObjektov(sirka, vyska), 1LL);
     long long kapacita = 0;

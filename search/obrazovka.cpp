@@ -20,8 +20,8 @@ const RECT* MonitorBodu(int x, int y, const RECT* monitory, int pocet) {
     return nullptr;
 }
 
-// Row by row, the stretches that no monitor holds; monitors that could not be listed leave the
-// copy as it is.
+} // namespace
+
 void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, const RECT* monitory,
                         int pocet) {
     if (pocet <= 0)
@@ -38,8 +38,6 @@ void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, c
         }
     }
 }
-
-} // namespace
 
 int HladajNaVirtualnejObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok,
                                 const RECT* monitory, int pocet_monitorov, RECT okno,

@@ -72,6 +72,11 @@ def two_monitors(s):
         app = s.start()
         check_equal(app.probe()["window"][:2], opened, f"opened from {pos}")
         app.close_with("Escape")
+    log("batch: /hladaj over both monitors, nothing left out, the window closed")
+    check_equal(s.wine.run([s.exe, "/hladaj"], cwd=s.workdir).returncode, 0, "/hladaj exit status")
+    with open(os.path.join(s.workdir, "Stredy.txt"), "rb") as f:
+        check_equal(f.read(), b"".join(b"%d,%d\r\n" % c for c in CENTRES[:2] + [(0, 514)] + CENTRES[3:]),
+                    "the batch search's Stredy.txt")
 
 
 if __name__ == "__main__":
