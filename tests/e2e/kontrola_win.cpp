@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
+#include <cwchar>
 #include <functional>
 #include <vector>
 
@@ -176,10 +178,40 @@ void Mys() {
     Over(FarbaMysiDesktop() == RGB(p[0], p[1], p[2]), "the colour under the cursor on the image");
 }
 
+// The DPI settings of the program's manifest as the loader reads them.
+void Manifest(const char* program) {
+    wchar_t cesta[MAX_PATH] = {};
+    MultiByteToWideChar(CP_UTF8, 0, program, -1, cesta, MAX_PATH);
+    ACTCTXW kontext = {};
+    kontext.cbSize = sizeof(kontext);
+    kontext.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+    kontext.lpSource = cesta;
+    kontext.lpResourceName = MAKEINTRESOURCEW(1);
+    HANDLE h = CreateActCtxW(&kontext);
+    Over(h != INVALID_HANDLE_VALUE, "the program's manifest loads");
+    const wchar_t* const nastavenia[][3] = {
+        {L"http://schemas.microsoft.com/SMI/2005/WindowsSettings", L"dpiAware", L"true/pm"},
+        {L"http://schemas.microsoft.com/SMI/2016/WindowsSettings", L"dpiAwareness",
+         L"PerMonitorV2, PerMonitor"}};
+    for (const auto& n : nastavenia) {
+        wchar_t hodnota[64] = {};
+        SIZE_T dlzka = 0;
+        Over(QueryActCtxSettingsW(0, h, n[0], n[1], hodnota, 64, &dlzka) &&
+                 std::wcscmp(hodnota, n[2]) == 0,
+             "a DPI setting of the manifest as the loader reads it");
+    }
+    ReleaseActCtx(h);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
     Primitivy();
+    if (argc > 1 && std::strncmp(argv[1], "manifest=", 9) == 0) {
+        Manifest(argv[1] + 9);
+        ++argv;
+        --argc;
+    }
     VelkostDesktopu(&sirka, &vyska);
     for (int i = 1; i < argc; ++i) {
         char riadok[8];
