@@ -7,11 +7,13 @@
 int pauza(int krok);
 void pauza_reset();
 
-// 1 when the cursor position or the colour under it differs from the last call's (or on the first
-// call), so that the readout needs a repaint: platform-free. Over the program's own window
-// (nad_oknom 1) the colour is its own paint, and a change of it alone would have the readout chase
-// its own digits: only the position counts there.
+// 1 when the cursor position or the colour under it differs from what the readout strip shows (or
+// it has shown nothing yet), so that it needs a repaint: platform-free. Over the program's own
+// window (nad_oknom 1) the colour is its own paint, and a change of it alone would have the readout
+// chase its own digits: only the position counts there.
 int UdajSaZmenil(POINT kurzor, COLORREF farba, int nad_oknom);
+// Records what the readout strip now shows.
+void UdajZobrazeny(POINT kurzor, COLORREF farba);
 // The readout's timer period after a tick with or without a change, when it is to change, else 0:
 // every g_cas_timera ms while things change, ten times slower after half a second without a change
 // (a still screen then costs a tenth), and fast again at the next change. Platform-free.

@@ -37,6 +37,7 @@ void PohybMysiDesktop(HWND okno, HDC* dc) {
     POINT kurzor;
     GetCursorPos(&kurzor);
     const COLORREF farba = FarbaObrazovky(kurzor);
+    UdajZobrazeny(kurzor, farba);
     HDC kam = *dc;
     Okienko(kam, RGB(145, 145, 145), RGB(170, 170, 170), 0, klient.left,
             klient.bottom - VYSKA_PASIKA, klient.right - klient.left, VYSKA_PASIKA);

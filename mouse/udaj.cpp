@@ -7,18 +7,23 @@ namespace {
 // Ticks without a change after which the readout looks less often, and how much less.
 const int kTikovPokoja = 50;
 const int kPomalsie = 10;
+
+// What the strip shows, recorded by its painter: a tick that read the cursor just before it moved
+// again must not leave the strip showing a position the cursor has since left.
+POINT bol = {};
+COLORREF bola = 0;
+int mame = 0;
+
 } // namespace
 
-int UdajSaZmenil(POINT kurzor, COLORREF farba, int nad_oknom) {
-    static POINT bol = {};
-    static COLORREF bola = 0;
-    static int mame = 0;
-    const int zmena =
-        !mame || kurzor.x != bol.x || kurzor.y != bol.y || (farba != bola && !nad_oknom);
+void UdajZobrazeny(POINT kurzor, COLORREF farba) {
     bol = kurzor;
     bola = farba;
     mame = 1;
-    return zmena;
+}
+
+int UdajSaZmenil(POINT kurzor, COLORREF farba, int nad_oknom) {
+    return !mame || kurzor.x != bol.x || kurzor.y != bol.y || (farba != bola && !nad_oknom);
 }
 
 int NovaPeriodaUdaja(int zmena) {
