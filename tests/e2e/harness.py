@@ -265,12 +265,21 @@ class App:
         os.makedirs(workdir, exist_ok=True)
         self.stderr_path = os.path.join(workdir, "wine-stderr.txt")
         self.centre_file = os.path.join(workdir, "Stredy.txt")
-        with open(self.stderr_path, "w") as err:
-            self.proc = subprocess.Popen([WINE, session.exe], cwd=workdir, stdin=subprocess.DEVNULL, stdout=err,
-                                         env=session.wine.env("-all,trace+reg" if trace else "-all"),
-                                         stderr=err, start_new_session=True)
         session.apps.append(self)
-        self.window = wait_for(self._single_window, 60, f"the program's window (messages in {self.stderr_path})")
+        for attempt in (1, 2):
+            with open(self.stderr_path, "w") as err:
+                self.proc = subprocess.Popen([WINE, session.exe], cwd=workdir, stdin=subprocess.DEVNULL, stdout=err,
+                                             env=session.wine.env("-all,trace+reg" if trace else "-all"),
+                                             stderr=err, start_new_session=True)
+            try:
+                self.window = wait_for(self._single_window, 60, f"the program's window (messages in {self.stderr_path})")
+                break
+            except Failure:
+                # A start that meets the wineserver ending (it ends as its last client does) exits
+                # at once with status 1, silently; the program itself never ends so.
+                if attempt == 2 or self.proc.returncode != 1:
+                    raise
+                log("the program ended at its start with status 1: started again")
         wait_steady(self.geometry, 6, 20, "the window to settle")  # creation, then the mode's resize
         self.display.xdotool("windowfocus", "--sync", self.window, timeout=10)
 
