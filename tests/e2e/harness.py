@@ -1,4 +1,4 @@
-"""Drives the real program under wine64 on a private Xvfb: screens, keys, cursor, registry, centre file."""
+"""Drives the real program under wine64 on a private X server: screens, keys, cursor, registry, centre file."""
 
 import argparse
 import contextlib
@@ -19,16 +19,19 @@ VALUE_NAMES = ("WindowPos", "WindowSize", "WindowShow", "StupneSedi", "VelkostOb
 REG_SZ, REG_BINARY, REG_DWORD, REG_QWORD = 1, 3, 4, 11
 WIDTH, HEIGHT = 224, 259  # the window's outer size with tracking on; 17 less with it off
 LOW = HEIGHT - 17
-# The program's Windows faces are missing here; the fallback, the wide DejaVu Sans, would run the
-# face's longest row past the window's edge and grow the dialogs' units.
-FONT_REPLACEMENTS = {"Segoe UI": "DejaVu Sans Condensed", "Tahoma": "DejaVu Sans Condensed",
-                     "MS Sans Serif": "DejaVu Sans Condensed", "Times New Roman": "DejaVu Serif",
-                     "System": "DejaVu Sans"}
+# The Windows faces are missing here; the wide DejaVu Sans fallback would overflow the face's rows.
+FONT_REPLACEMENTS = dict(dict.fromkeys(("Segoe UI", "Tahoma", "MS Sans Serif"), "DejaVu Sans Condensed"),
+                         **{"Times New Roman": "DejaVu Serif", "System": "DejaVu Sans"})
+# Xorg's dummy driver, for monitors that Xvfb would all put at (0, 0).
+XORG_CONF = """Section "ServerFlags" Option "AutoAddDevices" "false" EndSection Section "Monitor" Identifier "m"
+HorizSync 5-500 VertRefresh 5-200 EndSection Section "Device" Identifier "d" Driver "dummy" VideoRam 256000 EndSection
+Section "Screen" Identifier "s" Device "d" Monitor "m" DefaultDepth 24 SubSection "Display" Virtual %d %d EndSubSection
+EndSection"""
 VERBOSE = True
 
 
 class Failure(AssertionError):
-    pass
+    """A check of a test that failed."""
 
 
 def check(condition, what, expected=None, got=None):
@@ -36,12 +39,10 @@ def check(condition, what, expected=None, got=None):
         raise Failure(what + ("" if expected is None and got is None else f": expected {expected!r}, got {got!r}"))
 
 
-def check_equal(got, expected, what):
-    check(got == expected, what, expected, got)
+check_equal = lambda got, expected, what: check(got == expected, what, expected, got)  # noqa: E731
 
 
 def wait_for(probe, timeout, what, interval=0.05):
-    """Polls probe() until it returns something true; returns that value or fails after timeout."""
     end = time.monotonic() + timeout
     while not (value := probe()):
         check(time.monotonic() < end, f"timed out after {timeout} s waiting for {what}")
@@ -50,31 +51,25 @@ def wait_for(probe, timeout, what, interval=0.05):
 
 
 def wait_steady(read, times, timeout, what):
-    """Polls read() until it returns the same value times more times in a row; returns it."""
     seen = []
     wait_for(lambda: seen.append(read()) or seen[-times - 1:] == [seen[-1]] * (times + 1), timeout, what)
     return seen[-1]
 
 
 def log(*parts):
-    if VERBOSE:
-        print(time.strftime("%H:%M:%S"), *parts, flush=True)
+    VERBOSE and print(time.strftime("%H:%M:%S"), *parts, flush=True)
 
 
 def quiet(args, timeout=60, **kw):
     return subprocess.run(args, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, timeout=timeout, **kw)
 
 
-def make_screen(path, size, background, shapes):
-    """A PNG: the background, then each (rgb, (x0, y0, x1, y1)) box, corners inclusive, in order."""
-    d = [a for c, b in shapes for a in ("-fill", "rgb(%d,%d,%d)" % c, "-draw", "rectangle %d,%d %d,%d" % b)]
-    subprocess.run(["convert", "-size", "%dx%d" % size, "xc:rgb(%d,%d,%d)" % background, "+antialias", *d,
-                    "-type", "TrueColor", "PNG24:" + path], check=True, timeout=60)
-    return path
+def rgb(path, crop=None):
+    return subprocess.run(["convert", path, *(["-crop", crop, "+repage"] if crop else []), "-depth", "8", "rgb:-"],
+                          capture_output=True, check=True, timeout=60).stdout
 
 
 def stop_process(proc, grace=5):
-    """Stops a process this harness started, with its process group."""
     for sig in (signal.SIGTERM, signal.SIGKILL):
         with contextlib.suppress(ProcessLookupError, subprocess.TimeoutExpired):
             if proc.poll() is None:
@@ -83,24 +78,32 @@ def stop_process(proc, grace=5):
 
 
 class Display:
-    """A private Xvfb on a display number the server picks itself."""
+    """A private Xvfb, or with monitors (xrandr arguments) Xorg's dummy driver."""
 
-    def __init__(self, width=1920, height=1080):
-        self.width, self.height, self.proc, self.name = width, height, None, None
+    def __init__(self, width=1920, height=1080, monitors=None, folder=None):
+        self.width, self.height, self.monitors, self.folder, self.proc = width, height, monitors, folder, None
 
     def start(self):
         read, write = os.pipe()
-        self.proc = subprocess.Popen(["Xvfb", "-displayfd", str(write), "-screen", "0", f"{self.width}x{self.height}x24",
-                                      "-nolisten", "tcp", "-noreset"], pass_fds=(write,), stdout=subprocess.DEVNULL,
-                                     stderr=subprocess.DEVNULL, start_new_session=True)
+        if self.monitors:
+            conf = os.path.join(self.folder, "xorg.conf")
+            with open(conf, "w") as f:
+                f.write(XORG_CONF % (self.width, self.height))
+            args = ["Xorg", "-config", conf, "-logfile", os.path.join(self.folder, "xorg.log"), "-novtswitch",
+                    "-sharevts"]
+        else:
+            args = ["Xvfb", "-screen", "0", f"{self.width}x{self.height}x24"]
+        self.proc = subprocess.Popen(args + ["-displayfd", str(write), "-nolisten", "tcp", "-noreset"], pass_fds=(write,),
+                                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, start_new_session=True)
         os.close(write)
         with os.fdopen(read) as f:
             self.name = ":" + f.readline().strip()
-        check(self.name != ":", "Xvfb starts")
-        log("Xvfb", self.name, f"{self.width}x{self.height}")
+        check(self.name != ":", f"{args[0]} starts")
+        for xrandr in self.monitors or ():  # wine reads the outputs as the last query left them
+            subprocess.run(["xrandr", *xrandr.split()], env=self.env(), check=True, timeout=30, stdout=subprocess.DEVNULL)
+        log(args[0], self.name, f"{self.width}x{self.height}")
 
-    def env(self):
-        return dict(os.environ, DISPLAY=self.name)
+    env = lambda self: dict(os.environ, DISPLAY=self.name)  # noqa: E731
 
     def xdotool(self, *args, timeout=20):
         r = subprocess.run(["xdotool", *map(str, args)], env=self.env(), capture_output=True, text=True, timeout=timeout)
@@ -116,15 +119,13 @@ class Display:
         check(not verify or r.stderr.strip() == "0", f"the screen shows {image}", "0 pixels unlike", r and r.stderr)
 
     def screenshot(self, path):
-        subprocess.run(["import", "-display", self.name, "-window", "root", path], check=True, timeout=60)
-        return path
+        return subprocess.run(["import", "-display", self.name, "-window", "root", path], check=True, timeout=60) and path
 
-    def _shell(self, command, *args):
-        out = self.xdotool(command, "--shell", *args).split()
+    def _shell(self, *args):
+        out = self.xdotool(args[0], "--shell", *args[1:]).split()
         return {k: int(v) for k, v in (w.split("=", 1) for w in out) if v.lstrip("-").isdigit()}
 
-    def cursor(self):
-        return tuple(self._shell("getmouselocation")[k] for k in "XY")
+    cursor = lambda self: tuple(self._shell("getmouselocation")[k] for k in "XY")  # noqa: E731
 
     def move_cursor(self, x, y):
         if self.cursor() != (x, y):  # under wine, --sync waits long for a move that is not needed
@@ -132,13 +133,11 @@ class Display:
         wait_for(lambda: self.cursor() == (x, y), 5, f"cursor at {(x, y)}")
 
     def click(self, x, y):
-        self.move_cursor(x, y)
-        self.xdotool("click", "1")
+        self.move_cursor(x, y) or self.xdotool("click", "1")
 
     def key(self, *keys):
         for k in keys:
-            self.xdotool("key", k)
-            time.sleep(0.03)
+            self.xdotool("key", k), time.sleep(0.03)
 
     def windows(self, name="^ Objekty$"):
         r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=self.env(),
@@ -151,7 +150,7 @@ class Display:
 
 
 class Wine:
-    """A private WINEPREFIX, made once and then reused by every test of the build."""
+    """A private WINEPREFIX, made once, reused by every test of the build."""
 
     def __init__(self, prefix, display):
         self.prefix, self.display = os.path.abspath(prefix), display
@@ -190,13 +189,16 @@ class Wine:
         r = self.run(["reg", *args], cwd=cwd)
         check(r.returncode == 0, f"reg {' '.join(args)}", "success", r.stdout.strip() + r.stderr.strip())
 
+    def import_reg(self, text):
+        with tempfile.TemporaryDirectory() as tmp:
+            with open(os.path.join(tmp, "i.reg"), "w", encoding="utf-16") as f:
+                f.write("Windows Registry Editor Version 5.00\n\n" + text)
+            self.reg("import", "i.reg", cwd=tmp)
+
     def set_values(self, values):
         """Replaces the program's key by one holding values, name -> (type, bytes); None deletes it."""
         text = "".join(f'"{n}"={reg_data(*v)}\n' for n, v in (values or {}).items())
-        with tempfile.TemporaryDirectory() as tmp:
-            with open(os.path.join(tmp, "i.reg"), "w", encoding="utf-16") as f:
-                f.write(f"Windows Registry Editor Version 5.00\n\n[-{KEY}]\n" + ("" if values is None else f"[{KEY}]\n{text}"))
-            self.reg("import", "i.reg", cwd=tmp)
+        self.import_reg(f"[-{KEY}]\n" + ("" if values is None else f"[{KEY}]\n{text}"))
 
     def values(self):
         """The key's values, name -> (type, bytes), or None; tried thrice (the wineserver may be ending)."""
@@ -204,17 +206,11 @@ class Wine:
             if not any(self.run(["reg", "export", KEY, "e.reg", "/y"], cwd=tmp).returncode == 0 for _ in range(3)):
                 return None
             with open(os.path.join(tmp, "e.reg"), "rb") as f:
-                text = f.read().decode("utf-16")
-        values = {}
-        for name, data in re.findall(r'^"(.*?)"=(.*?)\r?$', re.sub(r"\\\r?\n\s*", "", text), re.M):
-            if data.startswith("dword:"):
-                values[name] = dword(int(data[6:], 16))
-            elif data.startswith('"'):
-                values[name] = (REG_SZ, data[1:-1].encode())
-            else:  # hex: is binary, hex(n): type n
-                kind, hexed = data.split(":", 1)
-                values[name] = (int(kind[4:-1] or "3", 16), bytes.fromhex(hexed.replace(",", "")))
-        return values
+                text = re.sub(r"\\\r?\n\s*", "", f.read().decode("utf-16"))
+        # dword:, "text", hex: (binary) or hex(n): (type n)
+        return {name: dword(int(data[6:], 16)) if data.startswith("dword:") else (REG_SZ, data[1:-1].encode())
+                if data.startswith('"') else (int(data.split(":")[0][4:-1] or "3", 16), bytes.fromhex(
+                    data.split(":")[1].replace(",", ""))) for name, data in re.findall(r'^"(.*?)"=(.*?)\r?$', text, re.M)}
 
 
 def reg_data(kind, data):
@@ -225,16 +221,11 @@ def reg_data(kind, data):
     return ("hex:" if kind == REG_BINARY else "hex(%x):" % kind) + ",".join("%02x" % b for b in data)
 
 
-def dword(value):
-    return (REG_DWORD, (value & 0xFFFFFFFF).to_bytes(4, "little"))
-
-
-def pack(low, high):
-    return (high & 0xFFFF) << 16 | (low & 0xFFFF)
+dword = lambda value: (REG_DWORD, (value & 0xFFFFFFFF).to_bytes(4, "little"))  # noqa: E731
+pack = lambda low, high: (high & 0xFFFF) << 16 | (low & 0xFFFF)  # noqa: E731
 
 
 def saved(x, y, w, h, grey, size, fill, row, tracking, grouping=0):
-    """The values as the program saves them."""
     return dict(zip(VALUE_NAMES, [dword(pack(x, y)), dword(pack(w, h)), dword(1), dword(grey), dword(size),
                                   dword(fill), dword(row), (REG_BINARY, bytes([tracking])), dword(grouping),
                                   dword(1)]))
@@ -258,7 +249,6 @@ def check_mode(app, x, y, tracking):
 
 
 class App:
-    """One run of the program in its own working directory."""
 
     def __init__(self, session, workdir, trace=False):
         self.session, self.workdir, self.display = session, workdir, session.display
@@ -285,12 +275,10 @@ class App:
 
     def _single_window(self):
         check(self.proc.poll() is None, "the program is running", "running", self.proc.returncode)
-        found = self.display.windows()
-        check(len(found) <= 1, "one window named ' Objekty'", 1, len(found))
+        check(len(found := self.display.windows()) <= 1, "one window named ' Objekty'", 1, len(found))
         return found and found[0]
 
-    def geometry(self):
-        return self.display.geometry(self.window)
+    geometry = lambda self: self.display.geometry(self.window)  # noqa: E731
 
     def key(self, *keys):
         check(self.proc.poll() is None, "the program is running before keys are sent")
@@ -311,21 +299,20 @@ class App:
         self.display.move_cursor(x + w - 12, y + h - 12)
         return x + w - 12, y + h - 12
 
-    def tab(self, timeout=20):
-        """Parks the cursor, presses TAB and returns where the program put the cursor."""
+    def tab(self, timeout=20, key="Tab"):
         park = self.park()
-        self.key("Tab")
-        return wait_for(lambda: (lambda c: c != park and c)(self.display.cursor()), timeout, "TAB to move the cursor")
+        self.key(key)
+        return wait_for(lambda: (lambda c: c != park and c)(self.display.cursor()), timeout, f"{key} to move the cursor")
 
     def probe(self, *args):
         """Win32 facts from inside wine: "window" and "client" rectangles, "style", "exstyle", and an
         open dialog's rectangles and controls; with "close", the window is then asked to close."""
-        out = self.session.wine.run([self.session.probe, *args], cwd=self.workdir, timeout=60).stdout
+        out = self.session.wine.run([self.session.probe, "sonda", *args], cwd=self.workdir, timeout=60).stdout
         facts = {}
         for name, *values in (line.split() for line in out.splitlines() if line.strip()):
             facts[name] = int(values[0], 0) if len(values) == 1 else tuple(int(v, 0) for v in values)
         check_equal(facts.get("found"), 1, "the probe finds the main window")
-        return facts
+        return dict(facts, client=facts["window_client"])
 
     def wait_exit(self, timeout=30):
         with contextlib.suppress(subprocess.TimeoutExpired):
@@ -338,20 +325,19 @@ class App:
         self.key(*keys)
         check_equal(self.wait_exit(), 0, "exit code of the program")
 
-    def stop(self):
-        stop_process(self.proc)
+    stop = lambda self: stop_process(self.proc)  # noqa: E731
 
 
 class Session:
-    """Display, wine prefix and the runs of one test; stops everything it started."""
 
-    def __init__(self, exe, build_dir, workdir, probe=None, width=1920, height=1080):
+    def __init__(self, exe, build_dir, workdir, probe=None, width=1920, height=1080, monitors=None):
         self.exe, self.probe = exe and os.path.abspath(exe), probe and os.path.abspath(probe)
-        self.workdir, self.display, self.apps = os.path.abspath(workdir), Display(width, height), []
+        self.workdir, self.apps = os.path.abspath(workdir), []
+        self.display = Display(width, height, monitors, self.workdir)
         self.wine = Wine(os.path.join(build_dir, "e2e-wine"), self.display)
 
     def __enter__(self):
-        # A terminated test still stops its Xvfb, program and wineserver on the way out.
+        # A terminated test still stops its X server, program and wineserver on the way out.
         signal.signal(signal.SIGTERM, lambda *_: sys.exit(128 + signal.SIGTERM))
         check(self.exe is None or os.path.isfile(self.exe), "the program is built", self.exe, "missing")
         shutil.rmtree(self.workdir, ignore_errors=True)
@@ -376,29 +362,31 @@ class Session:
             stop_process(self.display.proc)
 
     def start(self, trace=False, workdir=None):
-        """Starts the program in a fresh working directory (or the one given)."""
         return App(self, workdir or os.path.join(self.workdir, f"run{len(self.apps) + 1}"), trace)
 
     def show(self, name, shapes, background=(30, 90, 150), verify=True):
-        path = make_screen(os.path.join(self.workdir, name + ".png"), (self.display.width, self.display.height),
-                           background, shapes)
+        """Shows the background with each (rgb, (x0, y0, x1, y1)) box, corners inclusive, in order."""
+        path = os.path.join(self.workdir, name + ".png")
+        d = [a for c, b in shapes for a in ("-fill", "rgb(%d,%d,%d)" % c, "-draw", "rectangle %d,%d %d,%d" % b)]
+        subprocess.run(["convert", "-size", f"{self.display.width}x{self.display.height}",
+                        "xc:rgb(%d,%d,%d)" % background, "+antialias", *d, "-type", "TrueColor", "PNG24:" + path],
+                       check=True, timeout=60)
         self.display.show(path, verify)
         return path
 
 
 def main(scenarios, description):
-    """Runs the scenarios named on the command line, name -> (function of the session, display size),
-    one after another on the display (of the first one's size) and wine prefix of one session."""
+    """Runs the scenarios named on the command line, name -> (function of the session, Session
+    keywords), one after another in the session of the first one."""
     parser = argparse.ArgumentParser(description=description)
     for option in ("--exe", "--build-dir", "--probe"):
         parser.add_argument(option, required=True)
-    parser.add_argument("--workdir", help="folder for the files (default under the build)")
     parser.add_argument("scenario", nargs="+", choices=sorted(scenarios))
     args = parser.parse_args()
     name, started = "+".join(args.scenario), time.monotonic()
-    workdir = args.workdir or os.path.join(args.build_dir, "e2e-work", name)
+    workdir = os.path.join(args.build_dir, "e2e-work", name)
     try:
-        with Session(args.exe, args.build_dir, workdir, args.probe, *scenarios[args.scenario[0]][1]) as session:
+        with Session(args.exe, args.build_dir, workdir, args.probe, **scenarios[args.scenario[0]][1]) as session:
             for scenario in args.scenario:
                 log("scenario", scenario)
                 scenarios[scenario][0](session)
