@@ -1,9 +1,7 @@
-// The tests' helper inside wine. "sonda [close]": prints what X cannot show of the main window and
-// its dialogs (rectangles, styles, controls), then may ask the window to close as the taskbar does.
-// "drzi FILE": holds the file open without sharing until standard input ends. Otherwise checks the
-// drawing primitives (the device context left as found, the flags, the code page 1250 widening, no
-// GDI object kept per call), the program's screen copy against the image given (raw RGB rows) and
-// the mouse toolbox.
+// The tests' helper inside wine: "sonda [close]" prints the main window's and dialogs' rectangles,
+// styles and controls (then may close the window as the taskbar does); "drzi FILE" holds the file
+// open without sharing until standard input ends; else it checks the drawing primitives, the
+// program's screen copy against the image given (raw RGB rows) and the mouse toolbox.
 #include <windows.h>
 
 #include <cstdio>
@@ -78,9 +76,7 @@ int Drz(const char* cesta) {
         return 1;
     std::puts("held");
     std::fflush(stdout);
-    while (std::getchar() != EOF) {
-    }
-    return 0;
+    return std::getchar() == EOF ? 0 : 1; // the tests write nothing: their end closes the input
 }
 
 SIZE Text(const char* text, LONG vyska, int tucne = 0, int otoc = 0, int x = 0, int y = 0) {
@@ -137,10 +133,6 @@ void Primitivy() {
                  GetTextColor(dc) == RGB(1, 2, 3),
              "a primitive keeps no GDI object and leaves the device context as found");
     }
-    SIZE s;
-    Napis(dc, &s, "%d", 100, 0, 0, 0, -12, 0, 0, "Tahoma");
-    Over(s.cx == Text("100", -12).cx && s.cy == Text("100", -12).cy && s.cx > 0,
-         "Napis reports the formatted text's extent");
     Over(Text("MMMMMMMM", -20, 1).cx > Text("MMMMMMMM", -20).cx, "bold flag 1 is bold");
     Over(Text("MMMMMMMM", -20, 2).cx == Text("MMMMMMMM", -20).cx, "bold flag 2 is not bold");
     LOGFONTA gui;
