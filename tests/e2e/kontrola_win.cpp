@@ -1,9 +1,9 @@
 // The tests' helper inside wine: "sonda [close]" prints the main window's and dialogs' rectangles,
-// styles and controls (then may close the window as the taskbar does); "drzi FILE" holds the file
-// open without sharing until standard input ends; else it checks the drawing primitives, the
-// program's screen copy against the image given (raw RGB rows) and the mouse toolbox.
+// styles and controls (then may close the window); "drzi FILE" holds the file open without sharing
+// until its input ends; else it checks the drawing primitives, the screen copy and the mouse tools.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <functional>
@@ -109,6 +109,18 @@ const std::function<void()> kPrimitivy[] = {
     [] { SipkaHore(dc, 21, 0, 0); },
 };
 
+// The highest slot of 8 new pens (deleted again): moved on by every GDI object a routine keeps.
+UINT_PTR Vrch() {
+    HPEN pera[8];
+    UINT_PTR vrch = 0;
+    for (HPEN& p : pera)
+        vrch = std::max<UINT_PTR>(vrch, reinterpret_cast<UINT_PTR>(p = CreatePen(PS_SOLID, 1, 0)) &
+                                            0xFFFF);
+    for (HPEN p : pera)
+        DeleteObject(p);
+    return vrch;
+}
+
 void Primitivy() {
     HDC obrazovka = GetDC(nullptr);
     dc = CreateCompatibleDC(obrazovka);
@@ -117,17 +129,11 @@ void Primitivy() {
     SelectObject(dc, GetStockObject(BLACK_PEN));
     SelectObject(dc, GetStockObject(GRAY_BRUSH));
     SetTextColor(dc, RGB(1, 2, 3));
-    // A routine that keeps a GDI object per call leaves its handle's slot taken: the slot of the
-    // next new object then moves on by the number of calls.
     for (const auto& kresli : kPrimitivy) {
-        HPEN pero = CreatePen(PS_SOLID, 1, 0);
-        const UINT_PTR pred = reinterpret_cast<UINT_PTR>(pero);
-        DeleteObject(pero);
+        const UINT_PTR pred = Vrch();
         for (int i = 0; i < 3000; i++)
             kresli();
-        pero = CreatePen(PS_SOLID, 1, 0);
-        Over(((reinterpret_cast<UINT_PTR>(pero) - pred) & 0xFFFF) < 100 && DeleteObject(pero) &&
-                 GetCurrentObject(dc, OBJ_FONT) == GetStockObject(SYSTEM_FONT) &&
+        Over(Vrch() < pred + 100 && GetCurrentObject(dc, OBJ_FONT) == GetStockObject(SYSTEM_FONT) &&
                  GetCurrentObject(dc, OBJ_PEN) == GetStockObject(BLACK_PEN) &&
                  GetCurrentObject(dc, OBJ_BRUSH) == GetStockObject(GRAY_BRUSH) &&
                  GetTextColor(dc) == RGB(1, 2, 3),

@@ -103,9 +103,7 @@ def batch(s, app, args, want, status=2, old=b"1,2\r\n"):
 
 def blocked(s, app, how=None):
     """ENTER that cannot replace Stredy.txt: old bytes, no temporary file, red status, TAB works."""
-    if how == "held":
-        with open(app.centre_file, "wb") as f:
-            f.write(b"old\r\n")
+    if how == "held":  # over the old bytes
         holder = subprocess.Popen([WINE, s.probe, "drzi", "Stredy.txt"], cwd=app.workdir, env=s.wine.env(),
                                   stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
         with holder.stdin:
@@ -128,13 +126,6 @@ def blocked(s, app, how=None):
     check_equal(app.tab(), A, "TAB after a search whose file could not be written")
 
 
-def end_session(s, app, grey):
-    check_equal(s.wine.run(["wineboot", "--end-session"]).returncode, 0, "wineboot --end-session")
-    wait_for(lambda: (s.wine.values() or {}).get("StupneSedi") == dword(grey), 20, "the save")
-    once(s, app)
-    app.stop()
-
-
 OPS = {
     "screen": lambda s, app, name, shapes, verify=True: s.show(name, shapes, verify=verify and (
         not app or app.proc.poll() is not None)),
@@ -150,9 +141,12 @@ OPS = {
         lambda: app.probe()["window"][:2] == (tuple(at) or (x, y)), 20, f"the window at {at or (x, y)}")),
     "click": lambda s, app, dx, dy: s.display.click(app.geometry()[0] + dx, app.geometry()[1] + dy),
     "red": lambda s, app, red: check_equal(red_status(app), red, "red status text"),
+    "end_session": lambda s, app, grey: (check(s.wine.run(["wineboot", "--end-session"]).returncode == 0, "end-session"),
+                                         wait_for(lambda: (s.wine.values() or {}).get("StupneSedi") == dword(grey), 20,
+                                                  "the save"), once(s, app), app.stop()),
     "shell": lambda s, app, command: check(subprocess.run(command, shell=True, cwd=s.workdir).returncode == 0, command),
 }
-OPS.update((f.__name__, f) for f in (no_jump, close, once, settings, end_session, batch, blocked))
+OPS.update((f.__name__, f) for f in (no_jump, close, once, settings, batch, blocked))
 OPS["saved"] = expect_saved
 
 
@@ -184,8 +178,8 @@ SEARCH = [
     ("screen", "a", SCREEN_A), ("shell", "mkdir -p blocked/Stredy.txt"), ("start", False, "blocked"),
     ("keys", "Up Left Left Return"), ("tabs", [A, B, F, G, D]),  # the loaded size 10 admits d
     ("shell", "test -d blocked/Stredy.txt"), ("close", "Escape"),  # a directory of that name stays
-    # The session's end saves, every value once.
-    ("start", True), ("keys", "Right Right"), ("end_session", 2), ("saved", saved(848, 411, WIDTH, LOW, 2, 10, 75, 1, 0)),
+    ("start", True), ("keys", "Right Right"), ("end_session", 2),  # the session's end saves, every value once
+    ("saved", saved(848, 411, WIDTH, LOW, 2, 10, 75, 1, 0)),
 ]
 
 # A panel with two buttons, each inside a 1-px border of another colour; two squares meeting at a
@@ -194,8 +188,8 @@ SEARCH = [
 PANEL, SQUARES, BUTTONS = [(349, 299)], [(614, 214), (644, 244)], [(289, 289), (409, 289)]
 GROUPING = [
     ("screen", "grouping", [(GREY, (200, 200, 499, 399)), (BG, (250, 250, 329, 329)), (GREY, (251, 251, 328, 328)),
-                            (BG, (370, 250, 449, 329)), (GREY, (371, 251, 448, 328)),
-                            (GREY, (600, 200, 629, 229)), (GREY, (630, 230, 659, 259))]),
+                            (BG, (370, 250, 449, 329)), (GREY, (371, 251, 448, 328)), (GREY, (600, 200, 629, 229)),
+                            (GREY, (630, 230, 659, 259))]),
     ("store", {}), ("start",), ("find", PANEL + SQUARES), ("settings", 512, 1), ("find", PANEL + SQUARES + BUTTONS),
     ("settings", 513, 2), ("find", PANEL + SQUARES + BUTTONS), ("settings", 513, 1), ("find", PANEL + BUTTONS),
     ("close", "Escape"), ("saved", dict(Spajanie=8)), ("start",), ("find", PANEL + BUTTONS), ("close", "Escape"),
@@ -267,8 +261,8 @@ def red_status(app):
 
 
 # Stredy.txt held open, then its folder immutable (its files still writable); freed, ENTER writes it.
-HELD = [("screen", "two", SCREEN_A[:2]), ("store", {}), ("start",), ("blocked", "held"), ("blocked", "immutable"),
-        ("find", [A, B]), ("red", False), ("close", "Escape")]
+HELD = [("screen", "two", SCREEN_A[:2]), ("store", {}), ("start",), ("shell", r"printf 'old\r\n' > run1/Stredy.txt"),
+        ("blocked", "held"), ("blocked", "immutable"), ("find", [A, B]), ("red", False), ("close", "Escape")]
 # The batch search: the saved settings used without creating the key; the switches reaching the
 # search (their forms and messages are the parser's unit tests) -> the centres in the file, or exit
 # status 2 and a part of the message; status 3 for Stredy.txt a directory, left as it was.
@@ -311,8 +305,7 @@ def seen(s, name):
     return found
 
 
-def outlined(s, name, count):
-    return wait_for(lambda: (lambda f: len(f) == count and f)(seen(s, name)), 3, name, interval=0)
+outlined = lambda s, name, count: wait_for(lambda: (lambda f: len(f) == count and f)(seen(s, name)), 3, name, 0)  # noqa
 
 
 def overlay(s):
@@ -434,9 +427,9 @@ def dialog_gone(s, app, name, title):
     wait_for(lambda: name not in app.probe() and not s.display.windows(title), 20, f"the {name} dialog to go")
 
 
-def dialog_picture(s, facts, name, test, what):
-    share = len((pic := picture(s, facts[name + "_client"], 0.2)).passing(test, (2, 2, pic.width - 3, pic.height - 3)))
-    check(share > pic.width * pic.height // 2, f"the {name} dialog {what}", "over half", share)
+def dialog_picture(s, rect, test, what, part=2):
+    share = len((pic := picture(s, rect, 0.2)).passing(test, (2, 2, pic.width - 3, pic.height - 3)))
+    check(share > pic.width * pic.height // part, what, f"over 1/{part}", share)
 
 
 def rows_and_status(s, app):
@@ -482,7 +475,8 @@ def rows_and_status(s, app):
 def face_settings(s, app, checked, button, tracking):
     facts = menu(s, app, 0, "settings")
     check_equal(facts["settings_checked"], checked, "the box shows the tracking switch")
-    dialog_picture(s, facts, "settings", lambda p: p[0] > 190 and 150 < p[1] < 220 and p[2] < 140, "is gold")
+    for rect, part in ((facts["settings_client"], 2), (facts["settings_512"], 3)):  # a radio button's background too
+        dialog_picture(s, rect, lambda p: p[0] > 190 and 150 < p[1] < 220 and p[2] < 140, "the Settings dialog gold", part)
     s.display.click(*middle(facts["settings_501"]))
     wait_for(lambda: app.probe().get("settings_checked") == 1 - checked, 10, "the box to change")
     s.display.click(*middle(facts[f"settings_{button}"]))
@@ -535,7 +529,7 @@ def face(s):
     before = picture(s)
     for way in ("click", "Escape"):
         facts = menu(s, app, 1, "about")
-        dialog_picture(s, facts, "about", lambda p: max(p) < 60, "is dark")
+        dialog_picture(s, facts["about_client"], lambda p: max(p) < 60, "the About dialog dark")
         s.display.click(facts["about_client"][0] + 60, facts["about_client"][1] + 40) if way == "click" else app.key(way)
         dialog_gone(s, app, "about", "^ O programe$")
         check(picture(s).data == before.data, f"the main window whole after the About box closed by {way}")
