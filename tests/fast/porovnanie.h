@@ -23,12 +23,11 @@ inline const uint8_t* g_bajty = nullptr;
 inline size_t g_zostava = 0;
 
 inline int N(int od, int po) {
-    if (g_bajty == nullptr)
-        return std::uniform_int_distribution<int>(od, po)(g);
     unsigned v = 0;
-    for (unsigned rozsah = static_cast<unsigned>(po - od); rozsah > 0; rozsah >>= 8)
+    for (unsigned rozsah = static_cast<unsigned>(po - od); g_bajty && rozsah > 0; rozsah >>= 8)
         v = v << 8 | (g_zostava > 0 ? (--g_zostava, *g_bajty++) : 0);
-    return od + static_cast<int>(v % (static_cast<unsigned>(po - od) + 1));
+    return g_bajty ? od + static_cast<int>(v % (static_cast<unsigned>(po - od) + 1))
+                   : std::uniform_int_distribution<int>(od, po)(g);
 }
 
 inline COLORREF Seda(unsigned pasmo) {
@@ -45,23 +44,18 @@ inline COLORREF Farba(unsigned pasmo) {
     return N(0, 9) < 6 ? seda : ine[N(0, 3)];
 }
 
-// Shapes in a w x h box with stroke a: pixel (i, j) of the box is drawn when true.
-using Tvar = bool (*)(int i, int j, int w, int h, int a);
+// Shapes in a w x h box with stroke a: box, frame, ellipse, triangle, U, n, combs down and up,
+// diagonal, rows with gaps, noise, points.
 // clang-format off
-inline const Tvar kTvary[] = {
-    [](int, int, int, int, int) { return true; },                                                  // box
-    [](int i, int j, int w, int h, int a) { return i < a || j < a || i >= w - a || j >= h - a; },  // frame
-    [](int i, int j, int w, int h, int) { i = 2 * i - w + 1, j = 2 * j - h + 1; return i * i * h * h + j * j * w * w <= w * w * h * h; },
-    [](int i, int j, int, int, int) { return i <= j; },                                            // triangle
-    [](int i, int j, int w, int h, int a) { return i < a || i >= w - a || j >= h - a; },           // U
-    [](int i, int j, int w, int, int a) { return i < a || i >= w - a || j < a; },                  // n
-    [](int i, int j, int, int, int a) { return j == 0 || i % (a + 2) < a; },                       // comb
-    [](int i, int j, int, int h, int a) { return j == h - 1 || i % (a + 2) < a; },                 // comb up
-    [](int i, int j, int, int, int) { return i == j || i == j + 1; },                              // diagonal
-    [](int, int j, int, int, int a) { return j % (a + 2) != 0 && N(0, 6) != 0; },                  // rows with gaps
-    [](int, int, int, int, int a) { return N(0, 3) < a; },                                         // noise
-    [](int, int, int, int, int) { return N(0, 40) == 0; },                                         // points
-};
+inline bool Tvar(int t, int i, int j, int w, int h, int a) {
+    const int x = 2 * i - w + 1, y = 2 * j - h + 1;
+    const bool tvary[] = {true, i < a || j < a || i >= w - a || j >= h - a,
+                          x * x * h * h + y * y * w * w <= w * w * h * h, i <= j,
+                          i < a || i >= w - a || j >= h - a, i < a || i >= w - a || j < a,
+                          j == 0 || i % (a + 2) < a, j == h - 1 || i % (a + 2) < a, i == j || i == j + 1};
+    return t < 9 ? tvary[t] : t == 9 ? j % (a + 2) != 0 && N(0, 6) != 0 : t == 10 ? N(0, 3) < a
+                                                                                  : N(0, 40) == 0;
+}
 // clang-format on
 
 // Noise of density sum tenths over white and black, or shapes over a background. The stride's
@@ -77,13 +71,12 @@ inline Obrazovka NahodnaObrazovka(int sirka, int vyska, unsigned pasmo, int sum)
                     x >= sirka || N(1, 10) <= sum ? Seda(pasmo) : N(0, 1) * 0xFFFFFFu;
     for (int t = sum > 0 ? 0 : N(0, 2 + sirka * vyska / 120); t > 0; t--) {
         const int x0 = N(-8, sirka + 2), y0 = N(-8, vyska + 2), w = N(1, 24), h = N(1, 24),
-                  a = N(1, 3);
-        const Tvar tvar = kTvary[N(0, 11)];
+                  a = N(1, 3), tvar = N(0, 11);
         const COLORREF farba = Farba(pasmo);
         const bool pestra = N(0, 6) == 0; // each pixel its own grey of the band
         for (int j = std::max(0, -y0); j < h && y0 + j < vyska; j++)
             for (int i = std::max(0, -x0); i < w && x0 + i < sirka; i++)
-                if (tvar(i, j, w, h, a))
+                if (Tvar(tvar, i, j, w, h, a))
                     o.farby[(y0 + j) * o.krok + x0 + i] = pestra ? Seda(pasmo) : farba;
     }
     return o;
@@ -102,22 +95,6 @@ inline RECT NahodneOkno(const Obrazovka& o, bool slova) {
                          {x, INT_MIN, INT_MAX, y}};
     return okna[slova ? 1 : std::max(0, N(-1, 5))];
 }
-
-// Screens of each kind: seeds, how many, the largest width and height, the smallest side, noise
-// density in tenths (0: shapes), windows and widths about the 64-pixel words of the rows' masks.
-struct Druh {
-    unsigned semeno, pocet;
-    int sirka, vyska, najmenej, sumOd, sumDo;
-    bool slova;
-};
-// clang-format off
-inline const Druh kDruhy[] = {
-    {0, 3000, 48, 48, 1, 0, 0, false},
-    {100000, 100, 260, 200, 60, 0, 0, false},
-    {200000, 100, 100, 80, 1, 1, 9, false},
-    {300000, 300, 0, 12, 12, 0, 9, true},
-};
-// clang-format on
 
 // In every grouping (by rows, and by pixels touching along a side or also at a corner) both
 // searches give the same count and entries, and neither writes past the capacity.
@@ -144,15 +121,20 @@ inline unsigned NahodnePasmo() {
     return N(0, 9) < 8 ? N(0, 7) : N(0, 1) ? N(8, 40) : 0xFFFFFFF8u + N(0, 7);
 }
 
-// One screen of kind d with its settings, searched under two windows (the tables reused at the
-// same size); false at the first difference.
-inline bool ZhodaNaNahodnej(const Druh& d) {
+// Screens of each kind (seeds, how many, the largest width and height, the smallest side, noise
+// density in tenths, 0: shapes; widths and windows about the 64-pixel words of the rows' masks),
+// each with its settings, searched under two windows (the tables reused at the same size).
+inline const int kDruhy[][8] = {{0, 3000, 48, 48, 1, 0, 0, 0},
+                                {100000, 100, 260, 200, 60, 0, 0, 0},
+                                {200000, 100, 100, 80, 1, 1, 9, 0},
+                                {300000, 300, 0, 12, 12, 0, 9, 1}};
+inline bool ZhodaNaNahodnej(const int* d) {
     const int sirky[] = {63, 64, 65, 127, 128, 129, 192};
-    const int sirka = d.slova ? sirky[N(0, 6)] : N(d.najmenej, d.sirka);
+    const int sirka = d[7] ? sirky[N(0, 6)] : N(d[4], d[2]);
     const unsigned pasmo = NahodnePasmo();
-    const int velkost = N(0, d.sumDo ? 4 : 15), percento = N(0, 100),
+    const int velkost = N(0, d[6] ? 4 : 15), percento = N(0, 100),
               kapacita = N(0, 5) ? 1000 : N(0, 3);
-    const Obrazovka o = NahodnaObrazovka(sirka, N(d.najmenej, d.vyska), pasmo, N(d.sumOd, d.sumDo));
-    return Zhoda(o, NahodneOkno(o, d.slova), pasmo, velkost, percento, kapacita) &&
-           Zhoda(o, NahodneOkno(o, d.slova), pasmo, velkost, percento, kapacita);
+    const Obrazovka o = NahodnaObrazovka(sirka, N(d[4], d[3]), pasmo, N(d[5], d[6]));
+    return Zhoda(o, NahodneOkno(o, d[7]), pasmo, velkost, percento, kapacita) &&
+           Zhoda(o, NahodneOkno(o, d[7]), pasmo, velkost, percento, kapacita);
 }
