@@ -98,8 +98,8 @@ TEST_F(Cli, OptionsReachTheSearch) {
         {"--grey 2 --min-size 3 --fill 50 --connectivity 4 " + b, "3,3 2,2,4,4\n9,3 8,2,10,4\n"},
         {"--grey 2 --min-size 2 --fill 50 --connectivity=8 " + dg, "1,1 0,0,3,3\n"},
         {"--grey 2 --min-size 2 --fill 50 --connectivity rows " + dg, "0,0 0,0,1,1\n2,2 2,2,3,3\n"},
-        {"--min-size 1 --fill 100 " + Png(Blank(16384, 2, 0), "wide.png", kBit), "8191,0 0,0,16383,1\n"},
-        {"--min-size 1 --fill 100 " + Png(Blank(2, 16384, 0), "high.png", kBit), "0,8191 0,0,1,16383\n"},
+        {"--min-size 1 --fill 100 " + Png(Boxes(16384, 2, {}, 0), "wide.png", kBit), "8191,0 0,0,16383,1\n"},
+        {"--min-size 1 --fill 100 " + Png(Boxes(2, 16384, {}, 0), "high.png", kBit), "0,8191 0,0,1,16383\n"},
     };
     // clang-format on
     for (const auto& [args, out] : cases)
@@ -157,8 +157,8 @@ TEST_F(Cli, BadInputIsRefusedAndNothingIsWritten) {
         std::ofstream(dir_ + meno, std::ios::binary) << obsah;
     std::filesystem::create_directory(dir_ + "dir.png");
     std::filesystem::create_directory(dir_ + "taken");
-    Png(Blank(16385, 1, 0), "wide.png", kBit);
-    Png(Blank(1, 16385, 0), "high.png", kBit);
+    Png(Boxes(16385, 1, {}, 0), "wide.png", kBit);
+    Png(Boxes(1, 16385, {}, 0), "high.png", kBit);
     // clang-format off
     std::vector<std::pair<std::string, std::string>> cases = {
         {"in.png --out", "needs a value"}, {"in.png in.png", "more than one image"}, {"--json", "no image"},

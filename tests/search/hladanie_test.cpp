@@ -1,17 +1,21 @@
-// The search subsystem: the search's worked examples, edge cases and decisions, the number files
-// byte for byte, the result arrays.
+// The search subsystem: the search's worked examples, edge cases and decisions, the results grown
+// with what is found, the number files and the centre file byte for byte, the arrays.
+#include "app/klavesy.h"
+#include "app/stav.h"
 #include "obraz.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <unistd.h>
 
-namespace {
+namespace fs = std::filesystem;
 
 // Band 1 and, inside a band-2 square, one pixel of another colour.
-Image Greys(int odd) {
+static Image Greys(int odd) {
     return Boxes(50, 50, {{30, 30, 39, 39}, {10, 10, 19, 19, 0x3F3F3F}, {35, 35, 35, 35, odd}});
 }
 
@@ -84,25 +88,54 @@ TEST(Search, ExamplesAndEdgeCases) {
         EXPECT_EQ(Search(c.im, c.band, c.min_size, c.fill, c.window), c.want) << c.what;
 }
 
-// Entries past the count are left alone; a stride longer than the width; bad tables.
+// Entries past the count are left alone; a stride longer than the width; bad tables in every
+// grouping.
 TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
     POINT c[4] = {{11, 12}, {13, 14}, {-5, -5}};
     RECT b[4] = {{1, 2, 3, 4}};
     const Image im =
         Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
     const COLORREF* px = im.px.data();
-    EXPECT_EQ(HladajObjekty(Blank(30, 30).px.data(), 30, 30, 30, kNoWindow, 2, 1, 0, 0, c, b, 2),
-              0);
+    EXPECT_EQ(
+        HladajObjekty(Boxes(30, 30, {}).px.data(), 30, 30, 30, kNoWindow, 2, 1, 0, 0, c, b, 2), 0);
     EXPECT_TRUE(c[0].x == 11 && b[0].bottom == 4);
     EXPECT_EQ(HladajObjekty(px, 100, 100, 20, kNoWindow, 2, 1, 0, 0, c, b, 2), 2);
     EXPECT_TRUE(c[1].x == 26 && c[2].x == -5);
     EXPECT_EQ(HladajObjekty(px, 100, 100, 20, kNoWindow, 2, 1, 0, 0, c, b, 0), 0);
-    EXPECT_EQ(HladajObjekty(px, 100, 40, 20, kNoWindow, 2, 1, 0, 0, c, b, 4), 2);
-    EXPECT_EQ(b[1].right, 31);
-    for (int sp : {0, 4, 8}) { // in every grouping
-        EXPECT_EQ(HladajObjekty(px, 39, 40, 20, kNoWindow, 2, 1, 0, sp, c, b, 4), -1);
-        EXPECT_EQ(HladajObjekty(nullptr, 40, 40, 20, kNoWindow, 2, 1, 0, sp, c, b, 4), -1);
-        EXPECT_EQ(HladajObjekty(px, 100, 0, 20, kNoWindow, 2, 1, 0, sp, c, b, 4), 0);
+    EXPECT_EQ(HladajObjekty(px, 100, 40, 20, kNoWindow, 2, 1, 0, 0, c, b, 4) * 100 + b[1].right,
+              231);
+    for (int sp : {0, 4, 8})
+        EXPECT_EQ(
+            std::vector<int>({HladajObjekty(px, 39, 40, 20, kNoWindow, 2, 1, 0, sp, c, b, 4),
+                              HladajObjekty(nullptr, 40, 40, 20, kNoWindow, 2, 1, 0, sp, c, b, 4),
+                              HladajObjekty(px, 100, 0, 20, kNoWindow, 2, 1, 0, sp, c, b, 4)}),
+            std::vector<int>({-1, -1, 0}));
+}
+
+TEST(Search, ResultsGrowWithWhatIsFoundAndReportFailures) {
+    // 1200 objects of 2 x 2: more than the results start with, far fewer than the table's pixels.
+    Image im = Boxes(1200, 300, {});
+    for (int x = 0; x < 4800; x += 4)
+        for (int i : {0, 1, 1200, 1201})
+            im.px[x / 1200 * 4 * 1200 + x % 1200 + i] = 0x404040;
+    ASSERT_EQ(HladajDoVysledkov(im.px.data(), 1200, 300, kNoWindow, 2, 1, 0, 0), 1200);
+    EXPECT_TRUE(poloziek_dskt_point_pola >= 1200 && poloziek_dskt_rect_pola <= 8 * 1200);
+    EXPECT_EQ(centers[1199].x * 100 + objekty[1199].bottom, 119613);
+    // Found, whether the file was written: status, count, TAB.
+    for (auto [pocet, zapisane, cakane] : {std::tuple{3, 0, 4}, {-1, 1, 5}, {-1, 0, 5}}) {
+        VysledokHladania(pocet);
+        if (!zapisane)
+            StredyNezapisane();
+        POINT ciel;
+        EXPECT_EQ(std::vector<int>({status, PocetObjektov, SkokTAB(&ciel)}),
+                  std::vector<int>({cakane, pocet > 0 ? pocet : 0, pocet > 0}));
+    }
+    // 8K and three 4K monitors, the touching modes' labels included; at most: a screen of nothing
+    // but the smallest objects. 32-bit reservations stay well inside 2 GB.
+    for (auto [w, h] : {std::pair{7680, 4320}, std::pair{11520, 2160}}) {
+        long long vopred = 0, najviac = 0;
+        PamatHladania(w, h, &vopred, &najviac);
+        EXPECT_TRUE(vopred >= 4LL * w * h && vopred < 640LL << 20 && najviac < 1LL << 30) << w;
     }
 }
 
@@ -129,14 +162,12 @@ TEST(NumberFiles, WritersLayOutTheirBytes) {
         EXPECT_EQ(std::make_pair(true, ReadFile(P(i))), pripady[i]) << i;
     DWORD spat[4] = {9, 9, 9, 9};
     EXPECT_EQ(CislaFariebZ_BIN(P(7).c_str(), spat, 4) * 10 +
-                  CislaFariebZ_BIN(P(7).c_str(), spat + 3, 1),
+                  CislaFariebZ_BIN(P(7).c_str(), spat + 3, 1) +
+                  CislaFariebZ_BIN(P(8).c_str(), spat, 4),
               21);
     EXPECT_EQ(std::vector<DWORD>(spat, spat + 4), (std::vector<DWORD>{6, 0xFFFFFF, 9, 6}));
-    EXPECT_EQ(CislaFariebZ_BIN(P(8).c_str(), spat, 4), 0);
     // A whole file into an array with 10 spare slots; a trailing partial value is not counted.
-    std::FILE* f = std::fopen(P(8).c_str(), "wb");
-    std::fwrite("\5\0\0\0\0\0\0\x80\7\0\0\0\1", 1, 13, f);
-    std::fclose(f);
+    std::ofstream(P(8), std::ios::binary) << std::string("\5\0\0\0\0\0\0\x80\7\0\0\0\1", 13);
     int n = -1;
     const int* pole = CislaZoSuboruDoPola(P(8).c_str(), "rb", &n);
     ASSERT_NE(pole, nullptr);
@@ -150,17 +181,32 @@ TEST(NumberFiles, WritersLayOutTheirBytes) {
     EXPECT_EQ(PointPoleDoTxt((p + "d/Stredy.txt").c_str(), c, 1) +
                   PointPoleDoTxt("/dev/full", c, 1) + CislaFariebDoBIN("/dev/full", "wb", farby, 2),
               0);
-}
-
-TEST(Allocators, ZeroFilledForTheCurrentDesktopWithAMargin) {
-    int n[3] = {};
+    // The desktop-sized arrays: zero-filled, for the current desktop with a margin.
+    int m[3] = {};
     NastavVelkostDesktopu(640, 480);
-    const POINT* body = AlokaciaDsktPointPola(&n[0]);
+    const POINT* body = AlokaciaDsktPointPola(&m[0]);
     NastavVelkostDesktopu(800, 600);
-    const RECT* boxy = AlokaciaDsktRectPola(&n[1]);
-    const double* cisla = AlokaciaDsktDoublePola(&n[2]);
-    EXPECT_EQ(std::vector<int>(n, n + 3), (std::vector<int>{645 * 485, 805 * 605, 805 * 605}));
-    EXPECT_TRUE(body[n[0] - 1].y == 0 && boxy[n[1] - 1].bottom == 0 && cisla[n[2] - 1] == 0.0);
+    const RECT* boxy = AlokaciaDsktRectPola(&m[1]);
+    const double* cisla = AlokaciaDsktDoublePola(&m[2]);
+    EXPECT_EQ(std::vector<int>(m, m + 3), (std::vector<int>{645 * 485, 805 * 605, 805 * 605}));
+    EXPECT_TRUE(body[m[0] - 1].y == 0 && boxy[m[1] - 1].bottom == 0 && cisla[m[2] - 1] == 0.0);
 }
 
-} // namespace
+TEST(CentreFile, WholeOrNotAtAll) {
+    // The file replaced, a missing folder, a directory in the file's place that nothing replaces.
+    const fs::path koren = fs::path(testing::TempDir()) / "stredy_cely";
+    const POINT body[] = {{24, 34}, {-1, 7}};
+    for (auto [priecinok, vysledok, obsah] :
+         {std::tuple{"ok", 1, "24,34\r\n-1,7\r\n"}, {"missing/folder", 0, ""}, {"held", 0, ""}}) {
+        const fs::path subor = koren / priecinok / "Stredy.txt";
+        fs::remove_all(koren);
+        fs::create_directories(vysledok ? subor.parent_path() : koren / "held/Stredy.txt/x");
+        std::ofstream(koren / "ok/Stredy.txt") << "old";
+        EXPECT_EQ(PointPoleDoTxtCely(subor.string().c_str(), body, 2), vysledok) << priecinok;
+        EXPECT_FALSE(fs::exists(subor.string() + ".tmp")) << priecinok;
+        EXPECT_EQ(ReadFile(fs::is_regular_file(subor) ? subor : koren / "none"), obsah)
+            << priecinok;
+        EXPECT_EQ(fs::exists(koren / "held/Stredy.txt/x"), !vysledok) << priecinok;
+    }
+    fs::remove_all(koren);
+}
