@@ -14,36 +14,31 @@ namespace {
 
 // The image as a PNG of a libpng format: grey ones take the red channel, alpha varies, linear
 // (16-bit) samples get a low byte of 0xFF (a reader rounding instead of keeping the high byte
-// shows), colour-mapped ones a palette (of 2 entries: 1 bit per pixel, 16: 4 bits).
+// shows), colour-mapped ones a palette of their colours (2 of them: 1 bit per pixel).
 bool ZapisPng(const std::string& cesta, const Image& im, png_uint_32 format) {
     png_image obraz = {};
-    obraz.version = PNG_IMAGE_VERSION;
-    obraz.width = im.w, obraz.height = im.h, obraz.format = format;
+    obraz.version = PNG_IMAGE_VERSION, obraz.width = im.w, obraz.height = im.h,
+    obraz.format = format;
+    const bool mapa = format & PNG_FORMAT_FLAG_COLORMAP, linearne = format & PNG_FORMAT_FLAG_LINEAR;
+    const int n = PNG_IMAGE_SAMPLE_CHANNELS(format), alfa = format & PNG_FORMAT_FLAG_ALPHA ? 1 : 0;
     std::vector<COLORREF> paleta;
-    std::vector<png_uint_16> vzorky, mapa;
+    std::vector<png_uint_16> vzorky, farby; // of the pixels (or their indices), of the palette
     for (int i = 0; i < im.w * im.h; i++) {
-        COLORREF c = im.px[i];
-        const bool nova = std::find(paleta.begin(), paleta.end(), c) == paleta.end();
-        if (format & PNG_FORMAT_FLAG_COLORMAP) {
-            vzorky.push_back(std::find(paleta.begin(), paleta.end(), c) - paleta.begin());
-            if (!nova)
-                continue;
+        const size_t k = std::find(paleta.begin(), paleta.end(), im.px[i]) - paleta.begin();
+        if (mapa)
+            vzorky.push_back(k);
+        for (int j = 0; j < n && !(mapa && k < paleta.size()); j++) {
+            const png_uint_16 v = j < n - alfa ? im.px[i] >> 8 * j & 0xFF : i % 251;
+            (mapa ? farby : vzorky).push_back(linearne ? v << 8 | 0xFF : v);
         }
-        paleta.push_back(c);
-        const png_uint_16 s[] = {png_uint_16(c & 0xFF), png_uint_16(c >> 8 & 0xFF),
-                                 png_uint_16(c >> 16 & 0xFF), png_uint_16(i % 251)};
-        for (int k = 0; k < 4; k++)
-            if (k == 0 || (k < 3 && (format & PNG_FORMAT_FLAG_COLOR)) ||
-                (k == 3 && (format & PNG_FORMAT_FLAG_ALPHA)))
-                (format & PNG_FORMAT_FLAG_COLORMAP ? mapa : vzorky)
-                    .push_back(format & PNG_FORMAT_FLAG_LINEAR ? s[k] << 8 | 0xFF : s[k]);
+        if (k == paleta.size())
+            paleta.push_back(im.px[i]);
     }
-    std::vector<png_byte> bajty(vzorky.begin(), vzorky.end()), mapa8(mapa.begin(), mapa.end());
-    obraz.colormap_entries = static_cast<png_uint_32>(mapa.empty() ? 0 : paleta.size());
+    std::vector<png_byte> bajty(vzorky.begin(), vzorky.end()), mapa8(farby.begin(), farby.end());
+    obraz.colormap_entries = mapa ? paleta.size() : 0;
     return png_image_write_to_file(&obraz, cesta.c_str(), 0,
-                                   format & PNG_FORMAT_FLAG_LINEAR ? (void*)vzorky.data()
-                                                                   : bajty.data(),
-                                   0, mapa8.data()) != 0;
+                                   linearne ? (void*)vzorky.data() : bajty.data(), 0,
+                                   mapa8.data()) != 0;
 }
 
 const png_uint_32 kBit = PNG_FORMAT_GRAY | PNG_FORMAT_FLAG_COLORMAP; // 1 bit for 2 colours
@@ -81,16 +76,12 @@ TEST_F(Cli, OptionsReachTheSearch) {
     const std::string both = "54,24 50,20,59,29\n24,34 20,30,29,39\n";
     // Buttons with a border in a panel of their grey; two squares meeting at a corner.
     const std::string b = Png(Art("#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|"
-                                  "#.....#.....#|#############"), "b.png");
-    const std::string dg = Png(Art("##..|##..|..##|..##"), "dg.png");
-    const std::pair<std::string, std::string> cases[] = {
+                                  "#.....#.....#|#############"), "b.png"), dg = Png(Art("##..|##..|..##|..##"), "dg.png");
+    std::ofstream(dir_ + "S.txt") << "old";
+    std::vector<std::pair<std::string, std::string>> cases = {
         {Png(d, "d.png"), "14,14 5,5,24,24\n"},
-        {Png(d, "d1.png", kBit), "14,14 5,5,24,24\n"},
-        {"--grey 2 --min-size 1 --fill 75 " + u, "2,1 0,0,5,3\n"},
-        {"--grey=2 --min-size=1 --fill=76 " + u, ""},
-        {"--grey 2 --min-size 5 " + sq, both},
-        {"--grey 1 --min-size 5 " + sq, "74,64 70,60,79,69\n"},
-        {"--grey 2 --min-size 11 " + sq, ""},
+        {"--grey 2 --min-size 1 --fill 75 " + u, "2,1 0,0,5,3\n"}, {"--grey=2 --min-size=1 --fill=76 " + u, ""},
+        {"--grey 2 --min-size 5 " + sq, both}, {"--grey 1 --min-size 5 " + sq, "74,64 70,60,79,69\n"},
         {"--grey 2 --min-size 5 --exclude 25,-100,40,1000 " + sq, "54,24 50,20,59,29\n22,34 20,30,24,39\n"},
         {"--grey 2 --exclude=-2147483648,-2147483648,2147483647,2147483647 " + sq, ""},
         {"--grey 2 --min-size 5 --exclude 30,0,20,99 " + sq, both}, // left beyond right: nothing left out
@@ -100,47 +91,34 @@ TEST_F(Cli, OptionsReachTheSearch) {
         {"--grey 2 --min-size 2 --fill 50 --connectivity rows " + dg, "0,0 0,0,1,1\n2,2 2,2,3,3\n"},
         {"--min-size 1 --fill 100 " + Png(Boxes(16384, 2, {}, 0), "wide.png", kBit), "8191,0 0,0,16383,1\n"},
         {"--min-size 1 --fill 100 " + Png(Boxes(2, 16384, {}, 0), "high.png", kBit), "0,8191 0,0,1,16383\n"},
-    };
+        {"--grey 2 --min-size 5 --json --out Stredy.txt " + sq,
+         "[\n  {\"x\": 54, \"y\": 24, \"left\": 50, \"top\": 20, \"right\": 59, \"bottom\": 29},\n"
+         "  {\"x\": 24, \"y\": 34, \"left\": 20, \"top\": 30, \"right\": 29, \"bottom\": 39}\n]\n"},
+        {"--grey 5 --json --out=S.txt " + sq, "[]\n"}}; // an empty centre file replaces the old one
     // clang-format on
-    for (const auto& [args, out] : cases)
-        EXPECT_EQ(Cmd(args), (std::array<std::string, 3>{"0", out, ""})) << args;
-    const auto help = Cmd("--help");
-    EXPECT_EQ(help[0] + help[2], "0");
-    EXPECT_NE(help[1].find("usage: zornavit-cli"), std::string::npos);
-}
-
-TEST_F(Cli, JsonAndCentreFile) {
-    EXPECT_EQ(
-        Cmd("--grey 2 --min-size 5 --json --out Stredy.txt " + Png(kSquares))[1],
-        "[\n  {\"x\": 54, \"y\": 24, \"left\": 50, \"top\": 20, \"right\": 59, \"bottom\": 29},\n"
-        "  {\"x\": 24, \"y\": 34, \"left\": 20, \"top\": 30, \"right\": 29, \"bottom\": 39}\n]\n");
-    EXPECT_EQ(ReadFile(dir_ + "Stredy.txt"), "54,24\r\n24,34\r\n");
-    struct stat st;
-    ASSERT_EQ(stat((dir_ + "Stredy.txt").c_str(), &st), 0);
-    EXPECT_NE(st.st_mode & S_IRGRP, 0u) << "the centre file keeps the usual rights";
-    // Nothing found: an empty array, an empty centre file replacing the old one.
-    EXPECT_EQ(Cmd("--grey 5 --json --out=Stredy.txt in.png"),
-              (std::array<std::string, 3>{"0", "[]\n", ""}));
-    EXPECT_EQ(ReadFile(dir_ + "Stredy.txt"), "");
-    EXPECT_EQ(Files(), 2); // Stredy.txt, in.png
-}
-
-// Grey forms hold the red channel only: they get pure greys, the others colours and an off-grey.
-TEST_F(Cli, EveryPngFormGivesTheSameResult) {
+    // Every PNG form gives the same result. Grey forms hold the red channel only: they get pure
+    // greys, the others colours and an off-grey.
     std::vector<std::vector<int>> boxy = {{3, 4, 20, 30}, {30, 10, 60, 40, 0x5F5F5F}};
     const Image grey = Boxes(64, 48, boxy, 0xC8C8C8);
     boxy.insert(boxy.end(), {{40, 20, 45, 25, 0}, {10, 35, 25, 45, 0x414040}});
     const Image rgb = Boxes(64, 48, boxy, 0xD8E9EC);
-    const png_uint_32 forms[] = {
-        PNG_FORMAT_RGB,  PNG_FORMAT_LINEAR_RGB, PNG_FORMAT_RGBA, PNG_FORMAT_RGBA_COLORMAP,
-        PNG_FORMAT_GRAY, PNG_FORMAT_LINEAR_Y,   PNG_FORMAT_GA,   PNG_FORMAT_RGB_COLORMAP};
-    for (png_uint_32 v : forms) {
-        const std::string p =
-            Png(v & PNG_FORMAT_FLAG_COLOR ? rgb : grey, std::to_string(v) + ".png", v);
-        EXPECT_EQ(Cmd("--grey 2 --min-size 3 --fill 50 " + p)[1],
-                  "11,17 3,4,20,30\n45,25 30,10,60,40\n")
-            << p;
-    }
+    for (png_uint_32 v : std::initializer_list<png_uint_32>{
+             PNG_FORMAT_RGB, PNG_FORMAT_LINEAR_RGB, PNG_FORMAT_RGBA, PNG_FORMAT_RGBA_COLORMAP,
+             PNG_FORMAT_GRAY, PNG_FORMAT_LINEAR_Y, PNG_FORMAT_GA, PNG_FORMAT_RGB_COLORMAP})
+        cases.push_back(
+            {"--grey 2 --min-size 3 --fill 50 " +
+                 Png(v & PNG_FORMAT_FLAG_COLOR ? rgb : grey, std::to_string(v) + ".png", v),
+             "11,17 3,4,20,30\n45,25 30,10,60,40\n"});
+    for (const auto& [args, out] : cases)
+        EXPECT_EQ(Cmd(args), (std::array<std::string, 3>{"0", out, ""})) << args;
+    EXPECT_EQ(ReadFile(dir_ + "Stredy.txt") + ReadFile(dir_ + "S.txt"), "54,24\r\n24,34\r\n");
+    struct stat st;
+    ASSERT_EQ(stat((dir_ + "Stredy.txt").c_str(), &st), 0);
+    EXPECT_NE(st.st_mode & S_IRGRP, 0u) << "the centre file keeps the usual rights";
+    EXPECT_EQ(Files(), 17) << "a temporary file left behind";
+    const auto help = Cmd("--help");
+    EXPECT_EQ(help[0] + help[2], "0");
+    EXPECT_NE(help[1].find("usage: zornavit-cli"), std::string::npos);
 }
 
 // Status 2, one line on standard error naming the problem, nothing on standard output, no file.
