@@ -11,22 +11,15 @@
 
 namespace {
 
-// The values LEFT and RIGHT change on rows 1 to 4: grey, size, fill, object.
-std::array<long, 4> Riadky() {
-    return {stupne_sedi, VelkostObjektu, percento_vyplne, cislo_objektu};
-}
-
 class Klavesy : public testing::Test {
   protected:
     void SetUp() override { ObnovStav(); }
-
     // Places n centres (10 * k, 20 * k) for objects k = 1..n and records a search finding them.
     static void Najdene(int n) {
         for (int k = 1; k <= n; ++k)
             centers[k - 1] = POINT{10 * k, 20 * k};
         VysledokHladania(n);
     }
-
     // The x of the centres n TABs (or SHIFT+TABs) jump to.
     static std::vector<int> Skoky(int n, int (*skok)(POINT*) = SkokTAB) {
         std::vector<int> x;
@@ -36,45 +29,45 @@ class Klavesy : public testing::Test {
     }
 };
 
-// One key on one row, with three objects found: the row's value before and after, the others kept.
-struct Krok {
+// One key on one row (grey, size, fill, object) with three objects found: pairs of the row's
+// value before and after, the other rows kept. RIGHT on a desktop this wide, or LEFT (0).
+// The size ladder: 1..10 by 1, to 50 by 5, to 200 by 10, to 500 by 20, to 1000 by 50, then by 100
+// while below the desktop's width less 100; off-ladder values move by the same thresholds.
+const struct {
     DWORD riadok;
-    long od;
-    int sirka; // 0: LEFT; else RIGHT on a desktop this wide
-    long po;
+    int sirka;
+    std::vector<long> od_po;
+} kKroky[] = {
+    // clang-format off
+    {1, 1920, {6, 7, 7, 7}}, {1, 0, {1, 0, 0, 0}},
+    {2, 1920, {9, 10, 10, 15, 45, 50, 50, 60, 190, 200, 200, 220, 480, 500, 500, 550, 950, 1000, 1000, 1100,
+               1819, 1919, 1820, 1820, 0, 0, 12, 17}},
+    {2, 640, {500, 550, 550, 550}},
+    {2, 0, {10, 9, 15, 10, 12, 7, 50, 45, 60, 50, 200, 190, 220, 200, 500, 480, 550, 500, 1000, 950, 1100, 1000,
+            1, 1, 0, 0, 55, 50}},
+    {3, 1920, {95, 100, 100, 100, 97, 102, 102, 102}}, {3, 0, {10, 5, 5, 5}},
+    {4, 1920, {1, 2, 3, 3}}, {4, 0, {1, 1, 2, 1}},
+    // clang-format on
 };
-// clang-format off
-const Krok kKroky[] = {
-    {1, 6, 1920, 7}, {1, 7, 1920, 7}, {1, 1, 0, 0}, {1, 0, 0, 0}, // grey 0..7
-    // The size ladder: 1..10 by 1, to 50 by 5, to 200 by 10, to 500 by 20, to 1000 by 50, then by
-    // 100 while below the desktop's width less 100; off-ladder values move by the same thresholds.
-    {2, 9, 1920, 10}, {2, 10, 1920, 15}, {2, 45, 1920, 50}, {2, 50, 1920, 60}, {2, 190, 1920, 200},
-    {2, 200, 1920, 220}, {2, 480, 1920, 500}, {2, 500, 1920, 550}, {2, 950, 1920, 1000},
-    {2, 1000, 1920, 1100}, {2, 1819, 1920, 1919}, {2, 1820, 1920, 1820}, {2, 500, 640, 550},
-    {2, 550, 640, 550}, {2, 0, 1920, 0}, {2, 12, 1920, 17},
-    {2, 10, 0, 9}, {2, 15, 0, 10}, {2, 12, 0, 7}, {2, 50, 0, 45}, {2, 60, 0, 50}, {2, 200, 0, 190},
-    {2, 220, 0, 200}, {2, 500, 0, 480}, {2, 550, 0, 500}, {2, 1000, 0, 950}, {2, 1100, 0, 1000},
-    {2, 1, 0, 1}, {2, 0, 0, 0}, {2, 55, 0, 50},
-    {3, 95, 1920, 100}, {3, 100, 1920, 100}, {3, 97, 1920, 102}, {3, 102, 1920, 102}, // fill 5..100
-    {3, 10, 0, 5}, {3, 5, 0, 5},
-    {4, 1, 0, 1}, {4, 1, 1920, 2}, {4, 3, 1920, 3}, {4, 2, 0, 1}, // object 1..3 of 3
-};
-// clang-format on
 
 TEST_F(Klavesy, LeftAndRightOnEachRow) {
-    for (const Krok& k : kKroky) {
-        ObnovStav();
-        PocetObjektov = 3;
-        volba = k.riadok;
-        DWORD cislo = 0;
-        DWORD* const hodnoty[] = {&stupne_sedi, &VelkostObjektu, &percento_vyplne, &cislo};
-        *hodnoty[k.riadok - 1] = static_cast<DWORD>(k.od);
-        cislo_objektu = static_cast<int>(cislo);
-        std::array<long, 4> cakane = Riadky();
-        cakane[k.riadok - 1] = k.po;
-        k.sirka != 0 ? KlavesVpravo(k.sirka) : KlavesVlavo();
-        EXPECT_EQ(Riadky(), cakane) << "row " << k.riadok << " from " << k.od << " " << k.sirka;
-    }
+    for (const auto& k : kKroky)
+        for (size_t i = 0; i < k.od_po.size(); i += 2) {
+            ObnovStav();
+            PocetObjektov = 3, volba = k.riadok;
+            DWORD cislo = 0, *const hodnoty[] = {&stupne_sedi, &VelkostObjektu, &percento_vyplne,
+                                                 &cislo};
+            *hodnoty[k.riadok - 1] = static_cast<DWORD>(k.od_po[i]);
+            cislo_objektu = static_cast<int>(cislo);
+            std::array<long, 4> cakane = {stupne_sedi, VelkostObjektu, percento_vyplne,
+                                          cislo_objektu};
+            cakane[k.riadok - 1] = k.od_po[i + 1];
+            k.sirka != 0 ? KlavesVpravo(k.sirka) : KlavesVlavo();
+            EXPECT_EQ(
+                (std::array<long, 4>{stupne_sedi, VelkostObjektu, percento_vyplne, cislo_objektu}),
+                cakane)
+                << "row " << k.riadok << " from " << k.od_po[i] << " " << k.sirka;
+        }
 }
 
 // Three rows without results, four with; a row loaded out of range goes back to the first.
@@ -83,8 +76,7 @@ TEST_F(Klavesy, UpAndDownWrapOverTheRowsOffered) {
     const int kroky[][4] = {{0, 1, 1, 3}, {0, 3, 0, 1}, {2, 3, 0, 4},
                             {2, 4, 0, 1}, {2, 1, 1, 4}, {0, 9, 0, 1}};
     for (const auto& k : kroky) {
-        PocetObjektov = k[0];
-        volba = k[1];
+        PocetObjektov = k[0], volba = k[1];
         k[2] ? KlavesHore() : KlavesDole();
         EXPECT_EQ(volba, DWORD(k[3])) << k[1] << (k[2] ? " up" : " down") << " with " << k[0];
     }
@@ -98,12 +90,10 @@ TEST_F(Klavesy, SearchResultBookkeeping) {
     EXPECT_EQ(status, 1);
     Najdene(4);
     EXPECT_EQ(stav(), (std::array<long, 5>{2, 4, 1, 1, 1}));
-    cislo_objektu = 4;
-    PocetObjektov = 6;
+    cislo_objektu = 4, PocetObjektov = 6;
     Najdene(3); // a choice beyond the new count is cut to it
     EXPECT_EQ(cislo_objektu, 3);
-    volba = 4;
-    vypinac_TAB = 0;
+    volba = 4, vypinac_TAB = 0;
     VysledokHladania(0);
     EXPECT_EQ(stav(), (std::array<long, 5>{3, 0, 0, 2, 1}));
     KlikDoOkna();
@@ -116,43 +106,32 @@ TEST_F(Klavesy, SearchResultBookkeeping) {
     }
 }
 
-TEST_F(Klavesy, TabVisitsTheCentresInOrderAndWraps) {
-    EXPECT_EQ(Skoky(1), std::vector<int>{}); // nothing found yet
+// Nothing before a search; first to the current object, then on with a wrap; one switch for TAB
+// and SHIFT+TAB; on the object row both stay on the chosen object.
+TEST_F(Klavesy, TabAndShiftTabVisitTheCentresInOrderAndWrap) {
+    EXPECT_EQ(Skoky(1).size() + Skoky(1, SkokSpat).size(), 0u);
     EXPECT_EQ(vypinac_TAB, 1);
     Najdene(3);
     EXPECT_EQ(Skoky(5), (std::vector<int>{10, 20, 30, 10, 20}));
+    EXPECT_EQ(Skoky(4, SkokSpat), (std::vector<int>{10, 30, 20, 10}));
     // A later search that keeps object 3 (of 4) goes there first, without advancing.
     cislo_objektu = 3;
     Najdene(4);
     EXPECT_EQ(Skoky(2), (std::vector<int>{30, 40}));
-    // On the object row TAB goes to the chosen object.
     volba = 4;
     KlavesVlavo();
-    EXPECT_EQ(Skoky(3), (std::vector<int>{30, 30, 30}));
-}
-
-TEST_F(Klavesy, ShiftTabGoesBackAndWrapsByTheSameRules) {
-    // Nothing before a search; first to the current object, then back with a wrap; one switch for
-    // TAB and SHIFT+TAB; row 4 stays on the chosen object.
-    EXPECT_EQ(Skoky(1, SkokSpat), std::vector<int>{});
-    Najdene(3);
-    EXPECT_EQ(Skoky(4, SkokSpat), (std::vector<int>{10, 30, 20, 10}));
-    EXPECT_EQ(Skoky(1), std::vector<int>{20});
-    EXPECT_EQ(Skoky(1, SkokSpat), std::vector<int>{10});
-    volba = 4;
-    EXPECT_EQ(Skoky(2, SkokSpat), (std::vector<int>{10, 10}));
+    EXPECT_EQ(Skoky(2), (std::vector<int>{30, 30}));
+    EXPECT_EQ(Skoky(2, SkokSpat), (std::vector<int>{30, 30}));
 }
 
 // A running sum of steps against a target; a zero step is always true; reset clears the target
 // only when the sum has not passed it.
 TEST_F(Klavesy, PauseCounter) {
-    const int kroky[] = {3, 3, -6, 4, 0};
     std::vector<int> vysledky;
-    for (int k : kroky)
+    for (int k : {3, 3, -6, 4, 0})
         vysledky.push_back(pauza(k) * 100 + g_timer_pocet);
     EXPECT_EQ(vysledky, (std::vector<int>{3, 6, 100, 4, 104}));
-    g_timer_pocitadlo = 10;
-    g_timer_pocet = 12;
+    g_timer_pocitadlo = 10, g_timer_pocet = 12;
     pauza_reset();
     EXPECT_EQ(pauza(10), 1);
     pauza_reset();
