@@ -1,26 +1,14 @@
 #!/usr/bin/env python3
 """Checks the pictures of res/generator: formats, tones, transparency, the cursors' two resources and
 repeatability. (Their numbers, sizes and hot spots as built into the program are read back under wine.)
-
-Usage: obrazky_test.py GENERATOR OUTPUT_DIRECTORY
-"""
-import os
-import struct
-import subprocess
-import sys
+Usage: obrazky_test.py GENERATOR OUTPUT_DIRECTORY"""
+import os, struct, subprocess, sys
 
 GENERATOR, OUT = sys.argv[1], sys.argv[2]
 failures = []
-
-
-def check(condition, what):
-    if not condition:
-        failures.append(what)
-
-
-def read(name, directory=OUT):
-    with open(os.path.join(directory, name), 'rb') as f:
-        return f.read()
+check = lambda condition, what: condition or failures.append(what)
+read = lambda name, d=OUT: open(os.path.join(d, name), 'rb').read()
+alphas = lambda body, size: body[40 + 3:40 + 4 * size * size:4]
 
 
 def entries(data):
@@ -28,10 +16,6 @@ def entries(data):
     _, kind, count = struct.unpack_from('<HHH', data, 0)
     found = [struct.unpack_from('<BBBBHHII', data, 6 + 16 * i) for i in range(count)]
     return kind, [(e, data[e[7]:e[7] + e[6]]) for e in found]
-
-
-def alphas(body, size):
-    return body[40 + 3:40 + 4 * size * size:4]
 
 
 for directory in (OUT, OUT + '-znova'):
@@ -46,13 +30,11 @@ for name, (w, h, ppm, low, high) in {'pozadie.bmp': (1021, 783, 2835, (206,) * 3
     data = read(name)
     head = struct.unpack_from('<2s8xIIiiHHIIiiI', data, 0)
     check(head[:8] + head[9:] == (b'BM', 54, 40, w, h, 1, 24, 0, ppm, ppm, 0) and len(data) == 54 + head[8], name)
-    stride = (w * 3 + 3) & ~3
-    rows = [data[54 + y * stride:54 + y * stride + 3 * w] for y in range(h)]
+    rows = [data[54 + y * ((w * 3 + 3) & ~3):][:3 * w] for y in range(h)]
     for c in range(3):  # stored b, g, r
         tones = [min(min(r[2 - c::3]) for r in rows), max(max(r[2 - c::3]) for r in rows)]
         check(low[c] <= tones[0] < tones[1] <= high[c], f'{name} channel {c} tones {tones}')
-row = read('pozadie.bmp')[54:54 + 1021 * 3]
-check(all(row[i] == row[i + 1] == row[i + 2] for i in range(0, len(row), 3)), 'the main background is grey')
+        check(name != 'pozadie.bmp' or rows[0][c::3] == rows[0][0::3], 'the main background is grey')
 
 # Icons: 32-bit images of the listed sizes, partly transparent; the largest sphere a PNG.
 for name, sizes in {'kocka.ico': (256, 128, 64, 48, 40, 32, 24, 20, 16),
@@ -61,15 +43,14 @@ for name, sizes in {'kocka.ico': (256, 128, 64, 48, 40, 32, 24, 20, 16),
     kind, images = entries(read(name))
     check((kind, tuple(e[0] or 256 for e, _ in images)) == (1, sizes), name + ' sizes')
     for e, body in images:
-        size = e[0] or 256
+        size, mask = e[0] or 256, ((e[0] or 256) + 31) // 32 * 4 * (e[0] or 256)
         check((e[1] or 256, e[4], e[5]) == (size, 1, 32), f'{name} {size} entry')
         if name == 'gula.ico' and size == 256:
             check(body[:8] == b'\x89PNG\r\n\x1a\n' and body[16:26] == struct.pack('>II', 256, 256) + b'\x08\x06',
                   'the 256 sphere is an 8-bit RGBA PNG')
-            continue
-        mask = ((size + 31) // 32) * 4 * size
-        check(struct.unpack_from('<IiiHH', body, 0) + (len(body),) == (40, size, 2 * size, 1, 32, 40 + 4 * size * size + mask)
-              and 0 in alphas(body, size) and max(alphas(body, size)) >= 200, f'{name} {size} image')
+        else:
+            check(struct.unpack_from('<IiiHH', body, 0) + (len(body),) == (40, size, 2 * size, 1, 32, 40 + 4 * size * size + mask)
+                  and 0 in alphas(body, size) and max(alphas(body, size)) >= 200, f'{name} {size} image')
 
 # Cursors: hot spot (scaled from 32 pixels), the range of the strongest alpha (the arrowhead is half
 # transparent), and the image and group resources made of the .cur file, the arrowhead at 3 sizes.
@@ -80,10 +61,9 @@ for name, (hx, hy, lo, hi, numbers) in {'sipka': (1, 1, 255, 255, {32: 1}), 'ibe
     check(kind == 2 and [e[0] for e, _ in images] == list(numbers) and group[:6] == struct.pack('<HHH', 0, 2, len(numbers)), name)
     for i, (e, body) in enumerate(images):
         s, x, y = e[0], (hx * e[0] + 16) // 32, (hy * e[0] + 16) // 32
-        a = alphas(body, s)
+        a, image = alphas(body, s), read(name + ('' if s == 32 else str(s)) + '.kurzor')
         check((e[1], e[4], e[5]) == (s, x, y) and struct.unpack_from('<IiiHH', body, 0) == (40, s, 2 * s, 1, 32)
               and a[(s - 1 - y) * s + x] > 0 and lo <= max(a) <= hi, f'{name}.cur {s}')
-        image = read(name + ('' if s == 32 else str(s)) + '.kurzor')
         check(image == struct.pack('<HH', x, y) + body and group[6 + 14 * i:20 + 14 * i] ==
               struct.pack('<HHHHIH', s, 2 * s, 1, 32, len(image), numbers[s]), f'{name} {s} resources')
 
