@@ -11,8 +11,6 @@
 #include "search/hladanie.h"
 #include "stav_testov.h"
 
-namespace {
-
 const DWORD kRegSz = 1, kRegBinary = 3, kRegDword = 4, kStred1920 = 848u | (411u << 16);
 using Data = std::pair<DWORD, std::string>; // type, bytes
 
@@ -25,7 +23,7 @@ struct Register {
     int otvoreny = 0; // open handles not yet closed
 } g_register;
 
-Data Hodnota(DWORD typ, DWORD h) {
+static Data Hodnota(DWORD typ, DWORD h) {
     return {typ, std::string(reinterpret_cast<const char*>(&h), typ == kRegBinary ? 1 : 4)};
 }
 
@@ -49,7 +47,7 @@ const Riadok kRiadky[] = {
 // clang-format on
 
 // Every row's variable, or the value the row's column holds.
-std::vector<DWORD> Premenne(DWORD Riadok::*stlpec = nullptr) {
+static std::vector<DWORD> Premenne(DWORD Riadok::*stlpec = nullptr) {
     std::vector<DWORD> v;
     for (const Riadok& r : kRiadky)
         v.push_back(stlpec ? r.*stlpec : *r.premenna);
@@ -176,18 +174,12 @@ TEST_F(Nastavenia, PlacementRoundTrips) {
     }
 }
 
-int Zapis(const char* meno, const Data& data) {
-    g_register.poradie_zapisu.push_back(meno);
-    if (g_register.zapis_zlyha == meno)
-        return 0;
-    g_register.hodnoty[meno] = data;
-    return 1;
-}
-
-} // namespace
-
 // The registry wrappers over the in-memory key; the reads as RegQueryValueExA with a 4-byte
 // buffer: missing or longer data fails, any type is read.
+static int Zapis(const char* meno, DWORD typ, DWORD h) {
+    g_register.poradie_zapisu.push_back(meno);
+    return g_register.zapis_zlyha != meno && (g_register.hodnoty[meno] = Hodnota(typ, h), true);
+}
 HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
     if (g_register.otvorenie_zlyha)
         return nullptr;
@@ -200,18 +192,15 @@ HKEY registry_OpenKeyReadOnly(const char* cesta) {
     return g_register.existuje ? registry_OpenKey(cesta, nullptr) : nullptr;
 }
 int registry_WriteDWORD(HKEY, const char* meno, DWORD h) {
-    return Zapis(meno, Hodnota(kRegDword, h));
+    return Zapis(meno, kRegDword, h);
 }
 int registry_WriteBYTE(HKEY, const char* meno, BYTE h) {
-    return Zapis(meno, Hodnota(kRegBinary, h));
+    return Zapis(meno, kRegBinary, h);
 }
 int registry_ReadDWORD(HKEY, const char* meno, DWORD* ciel) {
-    auto it = g_register.hodnoty.find(meno);
-    if (it == g_register.hodnoty.end() || it->second.second.size() > 4)
-        return 0;
-    *ciel = 0;
-    std::memcpy(ciel, it->second.second.data(), it->second.second.size()); // little-endian
-    return 1;
+    const auto it = g_register.hodnoty.find(meno);
+    const size_t n = it == g_register.hodnoty.end() ? 5 : it->second.second.size();
+    return n <= 4 && (*ciel = 0, std::memcpy(ciel, it->second.second.data(), n)); // little-endian
 }
 int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* ciel) {
     return registry_ReadDWORD(kluc, meno, ciel);
