@@ -44,44 +44,37 @@ class Klavesy : public testing::Test {
     }
 };
 
-// One key on one row (grey, size, fill, object) with three objects found: pairs of the row's
-// value before and after, the other rows kept. RIGHT on a desktop this wide, or LEFT (0).
+// One key on one row (grey, size, fill, object) with three objects found: RIGHT on a desktop this
+// wide, or LEFT (0); then pairs of the row's value before and after, the other rows kept.
 // The size ladder: 1..10 by 1, to 50 by 5, to 200 by 10, to 500 by 20, to 1000 by 50, then by 100
 // while below the desktop's width less 100; off-ladder values move by the same thresholds.
-const struct {
-    DWORD riadok;
-    int sirka;
-    std::vector<long> od_po;
-} kKroky[] = {
-    // clang-format off
-    {1, 1920, {6, 7, 7, 7}}, {1, 0, {1, 0, 0, 0}},
-    {2, 1920, {9, 10, 10, 15, 45, 50, 50, 60, 190, 200, 200, 220, 480, 500, 500, 550, 950, 1000, 1000, 1100,
-               1819, 1919, 1820, 1820, 0, 0, 12, 17}},
-    {2, 640, {500, 550, 550, 550}},
-    {2, 0, {10, 9, 15, 10, 12, 7, 50, 45, 60, 50, 200, 190, 220, 200, 500, 480, 550, 500, 1000, 950, 1100, 1000,
-            1, 1, 0, 0, 55, 50}},
-    {3, 1920, {95, 100, 100, 100, 97, 102, 102, 102}}, {3, 0, {10, 5, 5, 5}},
-    {4, 1920, {1, 2, 3, 3}}, {4, 0, {1, 1, 2, 1}},
-    // clang-format on
-};
+// clang-format off
+const std::vector<long> kKroky[] = {
+    {1, 1920, 6, 7, 7, 7}, {1, 0, 1, 0, 0, 0},
+    {2, 1920, 9, 10, 10, 15, 45, 50, 50, 60, 190, 200, 200, 220, 480, 500, 500, 550, 950, 1000, 1000, 1100,
+     1819, 1919, 1820, 1820, 0, 0, 12, 17},
+    {2, 640, 500, 550, 550, 550},
+    {2, 0, 10, 9, 15, 10, 12, 7, 50, 45, 60, 50, 200, 190, 220, 200, 500, 480, 550, 500, 1000, 950, 1100, 1000,
+     1, 1, 0, 0, 55, 50},
+    {3, 1920, 95, 100, 100, 100, 97, 102, 102, 102}, {3, 0, 10, 5, 5, 5}, {4, 1920, 1, 2, 3, 3}, {4, 0, 1, 1, 2, 1}};
+// clang-format on
 
 TEST_F(Klavesy, LeftAndRightOnEachRow) {
     for (const auto& k : kKroky)
-        for (size_t i = 0; i < k.od_po.size(); i += 2) {
+        for (size_t i = 2; i < k.size(); i += 2) {
             ObnovStav();
-            PocetObjektov = 3, volba = k.riadok;
-            DWORD cislo = 0, *const hodnoty[] = {&stupne_sedi, &VelkostObjektu, &percento_vyplne,
-                                                 &cislo};
-            *hodnoty[k.riadok - 1] = static_cast<DWORD>(k.od_po[i]);
+            PocetObjektov = 3, volba = k[0];
+            DWORD cislo = 0, *const r[] = {&stupne_sedi, &VelkostObjektu, &percento_vyplne, &cislo};
+            *r[k[0] - 1] = static_cast<DWORD>(k[i]);
             cislo_objektu = static_cast<int>(cislo);
             std::array<long, 4> cakane = {stupne_sedi, VelkostObjektu, percento_vyplne,
                                           cislo_objektu};
-            cakane[k.riadok - 1] = k.od_po[i + 1];
-            k.sirka != 0 ? KlavesVpravo(k.sirka) : KlavesVlavo();
+            cakane[k[0] - 1] = k[i + 1];
+            k[1] != 0 ? KlavesVpravo(k[1]) : KlavesVlavo();
             EXPECT_EQ(
                 (std::array<long, 4>{stupne_sedi, VelkostObjektu, percento_vyplne, cislo_objektu}),
                 cakane)
-                << "row " << k.riadok << " from " << k.od_po[i] << " " << k.sirka;
+                << "row " << k[0] << " from " << k[i] << " " << k[1];
         }
 }
 

@@ -37,24 +37,17 @@ TEST(Search, ExamplesAndEdgeCases) {
     };
     const Case cases[] = {
         {"U at three quarters", u, 1, 75, {{2, 1, 0, 0, 5, 3}}}, {"U below its fill", u, 1, 76, {}},
-        {"n shape", Art("#######|##...##|##...##"), 1, 0, {{3, 1, 0, 0, 6, 2}}},
-        {"square at its size", sq, 10, 100, s}, {"square below the size", sq, 11, 0, {}}, {"too low", Boxes(30, 30, {{0, 0, 20, 3}}), 5, 0, {}},
+        {"square at its size", sq, 10, 100, s}, {"square below the size", sq, 11, 0, {}},
         {"window cuts the square", sq, 5, 70, {{22, 34, 20, 30, 24, 39}}, {25, 0, 40, 99}},
         {"window's right column", sq, 1, 0, {{27, 34, 25, 30, 29, 39}}, {0, 0, 24, 99}},
-        {"window's bottom row", sq, 1, 0, {{24, 37, 20, 36, 29, 39}}, {0, 0, 99, 35}},
-        {"window over everything", sq, 1, 0, {}, {-50, -50, 500, 500}}, {"empty window", sq, 1, 0, s, {30, 0, 20, 99}},
+        {"window's bottom row", sq, 1, 0, {{24, 37, 20, 36, 29, 39}}, {0, 0, 99, 35}}, {"empty window", sq, 1, 0, s, {30, 0, 20, 99}},
         {"order of seeds", Boxes(100, 100, {{20, 30, 29, 39}, {50, 20, 59, 29}, {65, 30, 74, 39}}), 5, 70,
          {{54, 24, 50, 20, 59, 29}, s[0], {69, 34, 65, 30, 74, 39}}},
-        {"one-row line never seeds", Boxes(50, 20, {{5, 10, 40, 10}}), 0, 0, {}},
-        {"one-column line", column, 1, 100, {{0, 20, 0, 10, 0, 30}}}, {"one-column line below the size", column, 2, 0, {}},
+        {"one-row line never seeds", Boxes(50, 20, {{5, 10, 40, 10}}), 0, 0, {}}, {"one-column line", column, 1, 100, {{0, 20, 0, 10, 0, 30}}},
         {"band 1", Greys(0x404040), 5, 70, {{14, 14, 10, 10, 19, 19}}, kNoWindow, 1},
-        {"off-grey pixel left out", Greys(0x414040), 5, 99, {{34, 34, 30, 30, 39, 39}}},
         {"off-grey pixel costs the full fill", Greys(0x414040), 5, 100, {}}, {"a top byte is no grey", Greys(0x1404040), 5, 100, {}},
-        {"setting 8 is band 0", bands, 1, 0, {{4, 4, 2, 2, 6, 6}}, kNoWindow, 8},
-        {"largest setting is band 7", bands, 1, 0, {{22, 22, 20, 20, 24, 24}}, kNoWindow, 0xFFFFFFFFu},
-        {"band 4 starts at 128", bands, 1, 0, {{14, 14, 0, 0, 29, 29}}, kNoWindow, 4},
+        {"setting 8 is band 0", bands, 1, 0, {{4, 4, 2, 2, 6, 6}}, kNoWindow, 8}, {"band 4 starts at 128", bands, 1, 0, {{14, 14, 0, 0, 29, 29}}, kNoWindow, 4},
         {"gap closes the object", Art("###....|###....|.......|....###|....###|###...."), 1, 0, {{1, 0, 0, 0, 2, 1}, {5, 3, 4, 3, 6, 4}}},
-        {"runs beside the range wait", Art("##....|##..##|##..##|....##"), 1, 0, {{0, 1, 0, 0, 1, 2}, {4, 2, 4, 1, 5, 3}}},
         {"diagonal touch", Art("##....|##....|..##..|..##.."), 1, 0, {{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}},
         // (1, 0) is within the box, not within the row's range.
         {"closing against the row's range", Art(".#|#.|##"), 1, 0, {{0, 1, 0, 1, 1, 2}}},
@@ -62,15 +55,13 @@ TEST(Search, ExamplesAndEdgeCases) {
         {"closing pass stops", Art("#######|##...##|...#...|...#..."), 1, 0, {{3, 1, 3, 0, 3, 3}, {3, 0, 0, 0, 6, 1}}},
         {"retry at a gap", Art("#....#####|.....#####|..........|###.......|###......."), 1, 100, {{7, 0, 5, 0, 9, 1}, {1, 3, 0, 3, 2, 4}}},
         // The closing pass takes (1, 0), in front of the seed (5, 0); the square below keeps its 9.
-        {"skip count, 100 %", skip, 1, 100, {{1, 5, 0, 4, 2, 6}}}, {"skip count, 67 %", skip, 1, 67, {{1, 5, 0, 4, 2, 6}}},
-        {"skip count, 66 %", skip, 1, 66, {{2, 1, 0, 0, 5, 2}, {1, 5, 0, 4, 2, 6}}},
+        {"skip count, 100 %", skip, 1, 100, {{1, 5, 0, 4, 2, 6}}}, {"skip count, 66 %", skip, 1, 66, {{2, 1, 0, 0, 5, 2}, {1, 5, 0, 4, 2, 6}}},
         // (1, 0) leaves with the first seed (3, 0) before the second object's closing pass.
         {"runs in front of the seed", Art(".#.##|#.#.#|###.#"), 1, 0, {{3, 1, 3, 0, 4, 2}, {1, 1, 0, 1, 2, 2}}},
         // (3, 0) joins across the gap of row 1 only in the closing pass and moves the top: 12 of 21.
         {"late row above the top", late, 1, 57, {{3, 1, 0, 0, 6, 2}}}, {"late row in a 3-row box", late, 1, 58, {}},
-        {"late run sets its own range", Art(".....#.|##...##|#######"), 1, 0, {{3, 1, 0, 0, 6, 2}}},
         // Row 1's left run joins going down, not going back up: 13 of 30 pixels counted.
-        {"runs the closing pass misses", unreached, 1, 43, {{4, 1, 0, 0, 9, 2}}}, {"... at 44 %", unreached, 1, 44, {}},
+        {"runs the closing pass misses", unreached, 1, 43, {{4, 1, 0, 0, 9, 2}}},
         {"blob cut short is found twice", Art("##########|#........#|.....#...."), 0, 0, {{5, 1, 5, 0, 5, 2}, {4, 0, 0, 0, 9, 1}}},
     };
     // clang-format on
