@@ -1,8 +1,11 @@
-// The search subsystem: the search's worked examples, edge cases and decisions, the results grown
-// with what is found, the number files and the centre file byte for byte, the arrays.
+// The search subsystem: the search's worked examples, edge cases and decisions; the fast search
+// against the plain one on seeded random screens of every kind and on screens that tell the
+// groupings apart; the results grown with what is found, the number files and the centre file byte
+// for byte, the arrays.
 #include "app/klavesy.h"
 #include "app/stav.h"
 #include "obraz.h"
+#include "tests/fast/porovnanie.h"
 
 #include <gtest/gtest.h>
 
@@ -93,6 +96,44 @@ TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
             std::vector<int>({-1, -1, 0}));
 }
 
+TEST(RychleHladanie, AgreesWithThePlainSearchOnEveryKindOfScreen) {
+    for (const int* d : kDruhy)
+        for (int semeno = d[0]; semeno < d[0] + d[1]; semeno++) {
+            g.seed(semeno);
+            ASSERT_TRUE(ZhodaNaNahodnej(d)) << "seed " << semeno;
+        }
+}
+
+// A diagonal chain, squares meeting at a corner, buttons with a 1-px border in a panel of their
+// grey, a hollow frame around a block, a shape whose first pixel lies a row above the other's:
+// the boxes found by rows, 4 and 8.
+TEST(RychleHladanie, GroupingsTellObjectsApart) {
+    const struct {
+        int minVelkost, percento;
+        std::string obraz, boxy[3];
+    } pripady[] = {
+        // clang-format off
+        {1, 0, "#....|.#...|..#..|...#.|....#", {"", "0,0,0,0 1,1,1,1 2,2,2,2 3,3,3,3 4,4,4,4 ", "0,0,4,4 "}},
+        {2, 50, "##..|##..|..##|..##", {"0,0,1,1 2,2,3,3 ", "0,0,1,1 2,2,3,3 ", "0,0,3,3 "}},
+        {3, 50, "#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|#.....#.....#|"
+                "#############", {"0,0,12,6 ", "2,2,4,4 8,2,10,4 ", "2,2,4,4 8,2,10,4 "}},
+        {2, 60, "########|#......#|#.####.#|#.####.#|#......#|########", {"0,0,7,5 ", "2,2,5,3 ", "2,2,5,3 "}},
+        {2, 0, ".....##|##...##|##.###.|..##...", {"2,0,6,3 0,1,1,2 ", "2,0,6,3 0,1,1,2 ", "0,0,6,3 "}},
+        // clang-format on
+    };
+    for (const auto& p : pripady) {
+        const Image im = Art(p.obraz);
+        for (int i = 0; i < 3; i++) {
+            std::string boxy;
+            for (const auto& r : Search(im, 2, p.minVelkost, p.percento, kNoWindow, i * 4))
+                for (int k = 2; k < 6; k++)
+                    boxy += std::to_string(r[k]) + (k < 5 ? "," : " ");
+            EXPECT_EQ(boxy, p.boxy[i]) << p.obraz << " " << i * 4;
+        }
+        EXPECT_TRUE(Zhoda({im.w, im.h, im.w, im.px}, kNoWindow, 2, p.minVelkost, p.percento, 100));
+    }
+}
+
 TEST(Search, ResultsGrowWithWhatIsFoundAndReportFailures) {
     // 1200 objects of 2 x 2: more than the results start with, far fewer than the table's pixels.
     Image im = Boxes(1200, 300, {});
@@ -175,7 +216,7 @@ TEST(NumberFiles, WritersLayOutTheirBytes) {
 
 TEST(CentreFile, WholeOrNotAtAll) {
     // The file replaced, a missing folder, a directory in the file's place that nothing replaces.
-    const fs::path koren = fs::path(testing::TempDir()) / "stredy_cely";
+    const fs::path koren = fs::path(testing::TempDir()) / (std::to_string(getpid()) + "-stredy");
     const POINT body[] = {{24, 34}, {-1, 7}};
     for (auto [priecinok, vysledok, obsah] :
          {std::tuple{"ok", 1, "24,34\r\n-1,7\r\n"}, {"missing/folder", 0, ""}, {"held", 0, ""}}) {
