@@ -92,18 +92,18 @@ TEST_F(Klavesy, UpAndDownWrapOverTheRowsOffered) {
 
 TEST_F(Klavesy, SearchResultBookkeeping) {
     const auto stav = [] {
-        return std::array<long, 5>{status, PocetObjektov, cislo_objektu, volba, vypinac_TAB};
+        return std::vector<long>{status, PocetObjektov, cislo_objektu, volba, vypinac_TAB};
     };
     ZaciatokHladania();
     EXPECT_EQ(status, 1);
     Najdene(4);
-    EXPECT_EQ(stav(), (std::array<long, 5>{2, 4, 1, 1, 1}));
+    EXPECT_EQ(stav(), (std::vector<long>{2, 4, 1, 1, 1}));
     cislo_objektu = 4, PocetObjektov = 6;
     Najdene(3); // a choice beyond the new count is cut to it
     EXPECT_EQ(cislo_objektu, 3);
     volba = 4, vypinac_TAB = 0;
     VysledokHladania(0);
-    EXPECT_EQ(stav(), (std::array<long, 5>{3, 0, 0, 2, 1}));
+    EXPECT_EQ(stav(), (std::vector<long>{3, 0, 0, 2, 1}));
     KlikDoOkna();
     EXPECT_EQ(status, 0);
     // A saved row 4 has no results to select at creation.
@@ -233,13 +233,8 @@ static Data Hodnota(DWORD typ, DWORD h) {
 
 // One row per registry value, in the order they are saved: the variable, its type, a value to
 // save and load (settings out of the rows' ranges load as they are), what the first run leaves.
-struct Riadok {
-    const char* meno;
-    DWORD typ;
-    DWORD* premenna;
-    DWORD ulozena, prvy_beh;
-};
 // clang-format off
+struct Riadok { const char* meno; DWORD typ; DWORD* premenna; DWORD ulozena, prvy_beh; };
 const Riadok kRiadky[] = {
     {"WindowPos", kRegDword, &g_dwWindowPos, 100u | (200u << 16), kStred1920},
     {"WindowSize", kRegDword, &g_dwWindowSize, 224u | (242u << 16), 224u | (259u << 16)},
@@ -307,7 +302,7 @@ TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) { // unreadable values k
     g_register.hodnoty.erase("UkazatObjekty");                       // absent: outlines on
     EXPECT_EQ(ReadRegistry(), 0);
     std::vector<DWORD> cakane = Premenne(&Riadok::ulozena);
-    cakane[0] = cakane[3] = cakane[8] = 0, cakane[4] = 20, cakane[5] = 0x3035;
+    cakane[0] = cakane[3] = cakane[8] = 0, cakane[4] = 20, cakane[5] = 0x3035,
     cakane[7] = cakane[9] = 1;
     EXPECT_EQ(Premenne(), cakane);
     for (const Riadok& r : kRiadky) { // each value's own failure is reported
@@ -315,8 +310,7 @@ TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) { // unreadable values k
         g_register.hodnoty.erase(r.meno);
         EXPECT_EQ(ReadRegistry(), 0) << r.meno;
     }
-    // A key that cannot be opened or closed, a value that cannot be written: reported, the rest
-    // goes on.
+    // A key that cannot be opened or closed, a value that cannot be written: reported, go on.
     g_register.otvorenie_zlyha = true;
     EXPECT_EQ(ReadRegistry() + ZapisNastavenia(RECT{10, 20, 234, 262}, 1), 0);
     EXPECT_EQ(g_dwWindowPos, ZbalSlova(10, 20)); // the placement is taken all the same
@@ -335,8 +329,7 @@ TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) { // unreadable values k
 // Closed at a rectangle (an empty one: saved by another layout), saved, then opened: on the
 // 1920 x 1080 primary alone, or with a 1280 x 1024 monitor on its left and a taskbar at y 1040.
 TEST_F(Nastavenia, PlacementRoundTrips) {
-    // Signed division truncating toward zero: a screen smaller than the window centres
-    // "negatively".
+    // Halves cut to 16 bits; a screen smaller than the window centres "negatively".
     EXPECT_EQ(std::vector<DWORD>(
                   {ZbalSlova(-1, 2), ZbalSlova(0x12345, 0x10001), StredovaPoloha(101, 101)}),
               std::vector<DWORD>({0x2FFFF, 0x12345, ZbalSlova(50 - 112, 50 - 129)}));
@@ -352,13 +345,12 @@ TEST_F(Nastavenia, PlacementRoundTrips) {
         {1, {-10, -10, 3000, 2000}, ZbalSlova(1920 - 3010, 1080 - 2010), c},
         // Saved on a wider screen or a taller one opens centred; partly visible stays; the halves
         // unpack signed.
-        {1, {}, ZbalSlova(1920, 1079), c}, {1, {}, ZbalSlova(-272, 1079), c}, {1, {}, ZbalSlova(100, 1080), c},
-        {1, {}, ZbalSlova(1919, 1079), {1919, 1079}}, {1, {}, ZbalSlova(-16, 1079), {-16, 1079}},
+        {1, {}, ZbalSlova(1920, 1079), c}, {1, {}, ZbalSlova(100, 1080), c}, {1, {}, ZbalSlova(1919, 1079), {1919, 1079}},
+        {1, {}, ZbalSlova(-16, 1079), {-16, 1079}}, {2, {}, ZbalSlova(-1503, -258), {-1503, -258}}, // one pixel on the left monitor
         {2, {-1000, 100, -776, 342}, 0x0064FC18u, {-1000, 100}}, {2, {-1300, -20, -1076, 222}, ZbalSlova(-1280, 0), {-1280, 0}},
-        {2, {-150, 100, 74, 342}, ZbalSlova(-224, 100), {-224, 100}}, // mostly on the left monitor
         {2, {500, 1000, 724, 1242}, ZbalSlova(500, 798), {500, 798}},
-        {2, {}, ZbalSlova(-600, 1030), c}, {2, {}, ZbalSlova(-1504, 100), c}, // on no monitor
-        {2, {}, ZbalSlova(-1503, -258), {-1503, -258}}}; // one pixel on the left monitor
+        {2, {-150, 100, 74, 342}, ZbalSlova(-224, 100), {-224, 100}}, // mostly on the left monitor
+        {2, {}, ZbalSlova(-600, 1030), c}, {2, {}, ZbalSlova(-1504, 100), c}}; // on no monitor
     // clang-format on
     UlozVsetko();
     for (const auto& [monitory, zatvorene, ulozene, otvorene] : cases) {
