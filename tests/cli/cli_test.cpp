@@ -1,5 +1,5 @@
 // Tests of zornavit-cli: options reaching the search through PNG files, every PNG form, bad input.
-#include "../search/obraz.h"
+#include "tests/fast/porovnanie.h"
 
 #include <gtest/gtest.h>
 #include <png.h>
@@ -15,24 +15,24 @@ namespace {
 // The image as a PNG of a libpng format: grey ones take the red channel, alpha varies, linear
 // (16-bit) samples get a low byte of 0xFF (a reader rounding instead of keeping the high byte
 // shows), colour-mapped ones a palette of their colours (2 of them: 1 bit per pixel).
-bool ZapisPng(const std::string& cesta, const Image& im, png_uint_32 format) {
+bool ZapisPng(const std::string& cesta, const Obrazovka& im, png_uint_32 format) {
     png_image obraz = {};
-    obraz.version = PNG_IMAGE_VERSION, obraz.width = im.w, obraz.height = im.h,
+    obraz.version = PNG_IMAGE_VERSION, obraz.width = im.sirka, obraz.height = im.vyska,
     obraz.format = format;
     const bool mapa = format & PNG_FORMAT_FLAG_COLORMAP, linearne = format & PNG_FORMAT_FLAG_LINEAR;
     const int n = PNG_IMAGE_SAMPLE_CHANNELS(format), alfa = format & PNG_FORMAT_FLAG_ALPHA ? 1 : 0;
     std::vector<COLORREF> paleta;
     std::vector<png_uint_16> vzorky, farby; // of the pixels (or their indices), of the palette
-    for (int i = 0; i < im.w * im.h; i++) {
-        const size_t k = std::find(paleta.begin(), paleta.end(), im.px[i]) - paleta.begin();
+    for (int i = 0; i < im.sirka * im.vyska; i++) {
+        const size_t k = std::find(paleta.begin(), paleta.end(), im.farby[i]) - paleta.begin();
         if (mapa)
             vzorky.push_back(k);
         for (int j = 0; j < n && !(mapa && k < paleta.size()); j++) {
-            const png_uint_16 v = j < n - alfa ? im.px[i] >> 8 * j & 0xFF : i % 251;
+            const png_uint_16 v = j < n - alfa ? im.farby[i] >> 8 * j & 0xFF : i % 251;
             (mapa ? farby : vzorky).push_back(linearne ? v << 8 | 0xFF : v);
         }
         if (k == paleta.size())
-            paleta.push_back(im.px[i]);
+            paleta.push_back(im.farby[i]);
     }
     std::vector<png_byte> bajty(vzorky.begin(), vzorky.end()), mapa8(farby.begin(), farby.end());
     obraz.colormap_entries = mapa ? paleta.size() : 0;
@@ -44,7 +44,7 @@ bool ZapisPng(const std::string& cesta, const Image& im, png_uint_32 format) {
 const png_uint_32 kBit = PNG_FORMAT_GRAY | PNG_FORMAT_FLAG_COLORMAP; // 1 bit for 2 colours
 
 // Two squares of band 2 and one of band 1.
-const Image kSquares =
+const Obrazovka kSquares =
     Boxes(100, 100, {{20, 30, 29, 39}, {50, 20, 59, 29}, {70, 60, 79, 69, 0x3F3F3F}});
 
 // Each test runs the finder in a scratch directory of its own; its outputs land in "out" and "err".
@@ -52,7 +52,7 @@ class Cli : public testing::Test {
   protected:
     void SetUp() override { dir_ = std::string(mkdtemp(dir_.data())) + "/"; } // throws on failure
     void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string Png(const Image& im, const std::string& name = "in.png", png_uint_32 v = 2) {
+    std::string Png(const Obrazovka& im, const std::string& name = "in.png", png_uint_32 v = 2) {
         return ZapisPng(dir_ + name, im, v) ? name : "unwritten"; // RGB unless told
     }
     std::array<std::string, 3> Cmd(const std::string& args) const { // status, stdout, stderr
@@ -68,7 +68,7 @@ class Cli : public testing::Test {
 TEST_F(Cli, OptionsReachTheSearch) {
     // clang-format off
     const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png"), sq = Png(kSquares, "sq.png");
-    const Image d = Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}); // band 0 at the defaults
+    const Obrazovka d = Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}); // band 0 at the defaults
     const std::string both = "54,24 50,20,59,29\n24,34 20,30,29,39\n";
     // Buttons with a border in a panel of their grey; two squares meeting at a corner.
     const std::string b = Png(Art("#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|"
@@ -95,9 +95,9 @@ TEST_F(Cli, OptionsReachTheSearch) {
     // Every PNG form gives the same result. Grey forms hold the red channel only: they get pure
     // greys, the others colours and an off-grey.
     std::vector<std::vector<int>> boxy = {{3, 4, 20, 30}, {30, 10, 60, 40, 0x5F5F5F}};
-    const Image grey = Boxes(64, 48, boxy, 0xC8C8C8);
+    const Obrazovka grey = Boxes(64, 48, boxy, 0xC8C8C8);
     boxy.insert(boxy.end(), {{40, 20, 45, 25, 0}, {10, 35, 25, 45, 0x414040}});
-    const Image rgb = Boxes(64, 48, boxy, 0xD8E9EC);
+    const Obrazovka rgb = Boxes(64, 48, boxy, 0xD8E9EC);
     for (png_uint_32 v : std::initializer_list<png_uint_32>{
              PNG_FORMAT_RGB, PNG_FORMAT_LINEAR_RGB, PNG_FORMAT_RGBA, PNG_FORMAT_RGBA_COLORMAP,
              PNG_FORMAT_GRAY, PNG_FORMAT_LINEAR_Y, PNG_FORMAT_GA, PNG_FORMAT_RGB_COLORMAP})

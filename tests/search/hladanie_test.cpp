@@ -4,7 +4,6 @@
 // for byte, the arrays.
 #include "app/klavesy.h"
 #include "app/stav.h"
-#include "obraz.h"
 #include "tests/fast/porovnanie.h"
 
 #include <gtest/gtest.h>
@@ -19,7 +18,7 @@ namespace fs = std::filesystem;
 
 struct Case {
     const char* what;
-    Image im;
+    Obrazovka im;
     int min_size, fill;
     V want;
     RECT window = kNoWindow;
@@ -28,11 +27,11 @@ struct Case {
 
 TEST(Search, ExamplesAndEdgeCases) {
     // clang-format off
-    const Image u = Art("##..##|##..##|##..##|######"), sq = Boxes(100, 100, {{20, 30, 29, 39}});
-    const Image column = Boxes(50, 40, {{0, 10, 0, 30}});
-    const Image skip = Art(".#...#|#..###|######|......|###...|###...|###...");
-    const Image late = Art("...#...|##...##|#######"), unreached = Art("##########|##......##|........#.");
-    const Image bands = Boxes(30, 30, {{2, 2, 6, 6, 0x050505}, {20, 20, 24, 24, 0xFFFFFF}}, 0x808080);
+    const Obrazovka u = Art("##..##|##..##|##..##|######"), sq = Boxes(100, 100, {{20, 30, 29, 39}});
+    const Obrazovka column = Boxes(50, 40, {{0, 10, 0, 30}});
+    const Obrazovka skip = Art(".#...#|#..###|######|......|###...|###...|###...");
+    const Obrazovka late = Art("...#...|##...##|#######"), unreached = Art("##########|##......##|........#.");
+    const Obrazovka bands = Boxes(30, 30, {{2, 2, 6, 6, 0x050505}, {20, 20, 24, 24, 0xFFFFFF}}, 0x808080);
     const V s = {{24, 34, 20, 30, 29, 39}};
     // Band 1 and, inside a band-2 square, one pixel of another colour.
     const auto Greys = [](int odd) {
@@ -77,11 +76,12 @@ TEST(Search, ExamplesAndEdgeCases) {
 TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
     POINT c[4] = {{11, 12}, {13, 14}, {-5, -5}};
     RECT b[4] = {{1, 2, 3, 4}};
-    const Image im =
+    const Obrazovka im =
         Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
-    const COLORREF* px = im.px.data();
+    const COLORREF* px = im.farby.data();
     EXPECT_EQ(
-        HladajObjekty(Boxes(30, 30, {}).px.data(), 30, 30, 30, kNoWindow, 2, 1, 0, 0, c, b, 2), 0);
+        HladajObjekty(Boxes(30, 30, {}).farby.data(), 30, 30, 30, kNoWindow, 2, 1, 0, 0, c, b, 2),
+        0);
     EXPECT_TRUE(c[0].x == 11 && b[0].bottom == 4);
     EXPECT_EQ(HladajObjekty(px, 100, 100, 20, kNoWindow, 2, 1, 0, 0, c, b, 2), 2);
     EXPECT_TRUE(c[1].x == 26 && c[2].x == -5);
@@ -122,7 +122,7 @@ TEST(RychleHladanie, GroupingsTellObjectsApart) {
         // clang-format on
     };
     for (const auto& p : pripady) {
-        const Image im = Art(p.obraz);
+        const Obrazovka im = Art(p.obraz);
         for (int i = 0; i < 3; i++) {
             std::string boxy;
             for (const auto& r : Search(im, 2, p.minVelkost, p.percento, kNoWindow, i * 4))
@@ -130,17 +130,17 @@ TEST(RychleHladanie, GroupingsTellObjectsApart) {
                     boxy += std::to_string(r[k]) + (k < 5 ? "," : " ");
             EXPECT_EQ(boxy, p.boxy[i]) << p.obraz << " " << i * 4;
         }
-        EXPECT_TRUE(Zhoda({im.w, im.h, im.w, im.px}, kNoWindow, 2, p.minVelkost, p.percento, 100));
+        EXPECT_TRUE(Zhoda(im, kNoWindow, 2, p.minVelkost, p.percento, 100));
     }
 }
 
 TEST(Search, ResultsGrowWithWhatIsFoundAndReportFailures) {
     // 1200 objects of 2 x 2: more than the results start with, far fewer than the table's pixels.
-    Image im = Boxes(1200, 300, {});
+    Obrazovka im = Boxes(1200, 300, {});
     for (int x = 0; x < 4800; x += 4)
         for (int i : {0, 1, 1200, 1201})
-            im.px[x / 1200 * 4 * 1200 + x % 1200 + i] = 0x404040;
-    ASSERT_EQ(HladajDoVysledkov(im.px.data(), 1200, 300, kNoWindow, 2, 1, 0, 0), 1200);
+            im.farby[x / 1200 * 4 * 1200 + x % 1200 + i] = 0x404040;
+    ASSERT_EQ(HladajDoVysledkov(im.farby.data(), 1200, 300, kNoWindow, 2, 1, 0, 0), 1200);
     EXPECT_TRUE(poloziek_dskt_point_pola >= 1200 && poloziek_dskt_rect_pola <= 8 * 1200);
     EXPECT_EQ(centers[1199].x * 100 + objekty[1199].bottom, 119613);
     // Found, whether the file was written: status, count, TAB.
