@@ -11,11 +11,9 @@ read = lambda name, d=OUT: open(os.path.join(d, name), 'rb').read()
 alphas = lambda body, size: body[40 + 3:40 + 4 * size * size:4]
 
 
-def entries(data):
-    """The kind (1 icon, 2 cursor) and the directory entries, each with its image."""
-    _, kind, count = struct.unpack_from('<HHH', data, 0)
-    found = [struct.unpack_from('<BBBBHHII', data, 6 + 16 * i) for i in range(count)]
-    return kind, [(e, data[e[7]:e[7] + e[6]]) for e in found]
+# The kind (1 icon, 2 cursor) and the directory entries, each with its image.
+entries = lambda data: (data[2], [(e, data[e[7]:e[7] + e[6]]) for e in (
+    struct.unpack_from('<BBBBHHII', data, 6 + 16 * i) for i in range(data[4]))])
 
 
 for directory in (OUT, OUT + '-znova'):
@@ -43,14 +41,11 @@ for name, sizes in {'kocka.ico': (256, 128, 64, 48, 40, 32, 24, 20, 16),
     kind, images = entries(read(name))
     check((kind, tuple(e[0] or 256 for e, _ in images)) == (1, sizes), name + ' sizes')
     for e, body in images:
-        size, mask = e[0] or 256, ((e[0] or 256) + 31) // 32 * 4 * (e[0] or 256)
-        check((e[1] or 256, e[4], e[5]) == (size, 1, 32), f'{name} {size} entry')
-        if name == 'gula.ico' and size == 256:
-            check(body[:8] == b'\x89PNG\r\n\x1a\n' and body[16:26] == struct.pack('>II', 256, 256) + b'\x08\x06',
-                  'the 256 sphere is an 8-bit RGBA PNG')
-        else:
-            check(struct.unpack_from('<IiiHH', body, 0) + (len(body),) == (40, size, 2 * size, 1, 32, 40 + 4 * size * size + mask)
-                  and 0 in alphas(body, size) and max(alphas(body, size)) >= 200, f'{name} {size} image')
+        s = e[0] or 256
+        png = body[:8] == b'\x89PNG\r\n\x1a\n' and body[16:26] == struct.pack('>IIBB', s, s, 8, 6)  # 8-bit RGBA
+        check((e[1] or 256, e[4], e[5]) == (s, 1, 32) and (png if name == 'gula.ico' and s == 256 else struct.unpack_from(
+            '<IiiHH', body, 0) + (len(body),) == (40, s, 2 * s, 1, 32, 40 + 4 * s * s + (s + 31) // 32 * 4 * s)
+            and 0 in alphas(body, s) and max(alphas(body, s)) >= 200), f'{name} {s} image')
 
 # Cursors: hot spot (scaled from 32 pixels), the range of the strongest alpha (the arrowhead is half
 # transparent), and the image and group resources made of the .cur file, the arrowhead at 3 sizes.
