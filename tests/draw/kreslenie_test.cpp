@@ -17,17 +17,11 @@ TEST(Kreslenie, ArrowVertices) {
     // direction, side, anchor x, y; vertices: tail, base, head corner, tip, other head corner, base
     // clang-format off
     const std::vector<int> sipky[] = {
-        {SIPKA_VPRAVO, 21, 138, 164, 141, 174, 148, 174, 148, 178, 154, 174, 148, 170, 148, 174},
-        {SIPKA_VLAVO, 21, 92, 164, 109, 174, 102, 174, 102, 178, 95, 174, 102, 170, 102, 174},
-        {SIPKA_HORE, 21, 115, 141, 125, 158, 125, 151, 129, 151, 125, 144, 121, 151, 125, 151},
-        {SIPKA_DOLE, 21, 115, 164, 125, 167, 125, 174, 129, 174, 125, 180, 121, 174, 125, 174},
-        {SIPKA_VPRAVO, 21, -10, -30, -6, -20, 1, -20, 1, -16, 7, -20, 1, -24, 1, -20},
-        {SIPKA_VLAVO, 21, -24, 0, -6, 10, -13, 10, -13, 14, -19, 10, -13, 6, -13, 10},
-        {SIPKA_DOLE, 21, 0, -10, 10, -6, 10, 1, 14, 1, 10, 7, 6, 1, 10, 1},
-        {SIPKA_HORE, 21, 0, -24, 10, -6, 10, -13, 14, -13, 10, -19, 6, -13, 10, -13},
-        {SIPKA_VPRAVO, 21, 0, -21, 3, -11, 10, -11, 10, -7, 16, -11, 10, -15, 10, -11},
-        {SIPKA_HORE, 20, -20, 0, -10, 16, -10, 9, -6, 9, -10, 2, -14, 9, -10, 9},
-    };
+        {SIPKA_VPRAVO, 21, 138, 164, 141, 174, 148, 174, 148, 178, 154, 174, 148, 170, 148, 174}, {SIPKA_VLAVO, 21, 92, 164, 109, 174, 102, 174, 102, 178, 95, 174, 102, 170, 102, 174},
+        {SIPKA_HORE, 21, 115, 141, 125, 158, 125, 151, 129, 151, 125, 144, 121, 151, 125, 151}, {SIPKA_DOLE, 21, 115, 164, 125, 167, 125, 174, 129, 174, 125, 180, 121, 174, 125, 174},
+        {SIPKA_VPRAVO, 21, -10, -30, -6, -20, 1, -20, 1, -16, 7, -20, 1, -24, 1, -20}, {SIPKA_VLAVO, 21, -24, 0, -6, 10, -13, 10, -13, 14, -19, 10, -13, 6, -13, 10},
+        {SIPKA_DOLE, 21, 0, -10, 10, -6, 10, 1, 14, 1, 10, 7, 6, 1, 10, 1}, {SIPKA_HORE, 21, 0, -24, 10, -6, 10, -13, 14, -13, 10, -19, 6, -13, 10, -13},
+        {SIPKA_VPRAVO, 21, 0, -21, 3, -11, 10, -11, 10, -7, 16, -11, 10, -15, 10, -11}, {SIPKA_HORE, 20, -20, 0, -10, 16, -10, 9, -6, 9, -10, 2, -14, 9, -10, 9}};
     // clang-format on
     for (const auto& a : sipky) {
         POINT v[6];
@@ -65,13 +59,13 @@ TEST(Kreslenie, TextsPassTheFormatterAndAreCutAt99Characters) {
     const auto Napis = [](int dlzka, const char* buffer) { // the length and the text in the buffer
         return std::to_string(dlzka) + " " + buffer;
     };
+    // clang-format off
     const std::pair<std::string, std::string> pripady[] = {
-        {Napis(FormatujNapis(b, "%%", -1), b), "1 %"},
-        {Napis(FormatujNapisDouble(b, "%.2f", 2.5), b), "4 2.50"},
+        {Napis(FormatujNapis(b, "%%", -1), b), "1 %"}, {Napis(FormatujNapisDouble(b, "%.2f", 2.5), b), "4 2.50"},
         {Napis(FormatujNapis(b, std::string(150, 'a').c_str(), -1), b), "99 " + a97 + "aa"},
-        {Napis(FormatujNapis(b, (a97 + "%d").c_str(), 12), b), "99 " + a97 + "12"},
-        {Napis(FormatujNapis(b, (a97 + "%d").c_str(), 123), b), "99 " + a97 + "12"},
+        {Napis(FormatujNapis(b, (a97 + "%d").c_str(), 12), b), "99 " + a97 + "12"}, {Napis(FormatujNapis(b, (a97 + "%d").c_str(), 123), b), "99 " + a97 + "12"},
         {Napis(FormatujNapisDouble(b, "%f", 1e120), b).substr(0, 3), "99 "}};
+    // clang-format on
     for (const auto& [mame, chceme] : pripady)
         EXPECT_EQ(mame, chceme);
     EXPECT_EQ(std::strlen(b), 99u);
@@ -91,21 +85,21 @@ TEST(Kreslenie, Cp1250AgreesWithIconv) {
     iconv_close(prevod);
 }
 
+// Two monitors. The boxes' area grown by 64, cut to the screen; a 20 x 10 label above the
+// outline's corner, below the box at the screen's top, pulled in at the edges.
 TEST(Kreslenie, OutlineAreaAndNumberLabels) {
-    // Two monitors. The boxes' area grown by 64, cut to the screen; a 20 x 10 label above the
-    // outline's corner, below the box at the screen's top, pulled in at the edges.
     const RECT obrazovka = {-1920, 0, 1920, 1080};
     const RECT b[] = {
         {100, 100, 139, 129}, {-1920, 5, -1900, 30}, {1910, 500, 1919, 509}, {0, 0, 1919, 1079}};
-    const std::array<int, 6> oblasti[] = {
+    const std::vector<int> oblasti[] = {
         {1, 3, -1920, 0, 1920, 574}, {4, 4, -64, 0, 1920, 1080}, {1, 0, -1920, 0, -1920, 0}};
     for (const auto& o : oblasti) {
         const RECT r = OblastObrysov(b, o[0], o[1], 64, obrazovka);
-        EXPECT_EQ((std::array<int, 6>{o[0], o[1], r.left, r.top, r.right, r.bottom}), o);
+        EXPECT_EQ((std::vector<int>{o[0], o[1], r.left, r.top, r.right, r.bottom}), o);
     }
-    const std::array<int, 2> stitky[] = {{99, 89}, {-1920, 32}, {1900, 489}, {-1, 1070}};
+    const int stitky[][2] = {{99, 89}, {-1920, 32}, {1900, 489}, {-1, 1070}};
     for (int i = 0; i < 4; ++i) {
         const POINT p = PolohaCisla(b[i], SIZE{20, 10}, obrazovka);
-        EXPECT_EQ((std::array<int, 2>{p.x, p.y}), stitky[i]) << i;
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(stitky[i][0], stitky[i][1])) << i;
     }
 }

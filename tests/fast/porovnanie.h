@@ -142,23 +142,21 @@ inline RECT NahodneOkno(const Obrazovka& o, bool slova) {
 }
 
 // In every grouping (by rows, and by pixels touching along a side or also at a corner) both
-// searches give the same count and entries, and neither writes past the capacity.
+// searches give the same count and entries, and leave the entries past those as they were.
 inline bool Zhoda(const Obrazovka& o, RECT r, unsigned pasmo, int velkost, int percento,
                   int kapacita, std::vector<int> spajania = {0, 4, 8}) {
-    for (int sp : spajania) {
-        std::vector<POINT> s[2] = {std::vector<POINT>(kapacita + 3, POINT{0x5A5A5A5A, -7}), {}};
-        std::vector<RECT> b[2] = {std::vector<RECT>(kapacita + 3, RECT{-3, 3, -3, 3}), {}};
-        s[1] = s[0], b[1] = b[0];
-        if (HladajObjektyDoslovne(o.farby.data(), o.krok, o.sirka, o.vyska, r, pasmo, velkost,
-                                  percento, sp, s[0].data(), b[0].data(), kapacita) !=
-                HladajObjekty(o.farby.data(), o.krok, o.sirka, o.vyska, r, pasmo, velkost, percento,
-                              sp, s[1].data(), b[1].data(), kapacita) ||
-            memcmp(s[0].data(), s[1].data(), s[0].size() * sizeof(POINT)) != 0 ||
-            memcmp(b[0].data(), b[1].data(), b[0].size() * sizeof(RECT)) != 0 ||
-            s[1][kapacita].x != 0x5A5A5A5A)
-            return false;
-    }
-    return true;
+    const auto hladaj = [&](decltype(&HladajObjekty) f, int sp) {
+        std::vector<POINT> s(kapacita + 3, POINT{0x5A5A5A5A, -7});
+        std::vector<RECT> b(kapacita + 3, RECT{-3, 3, -3, 3});
+        const int k = f(o.farby.data(), o.krok, o.sirka, o.vyska, r, pasmo, velkost, percento, sp,
+                        s.data(), b.data(), kapacita);
+        return std::to_string(k) +
+               std::string(reinterpret_cast<char*>(s.data()), s.size() * sizeof(POINT)) +
+               std::string(reinterpret_cast<char*>(b.data()), b.size() * sizeof(RECT));
+    };
+    return std::all_of(spajania.begin(), spajania.end(), [&](int sp) {
+        return hladaj(HladajObjektyDoslovne, sp) == hladaj(HladajObjekty, sp);
+    });
 }
 
 // A band setting: mostly 0 to 7, sometimes above (taken modulo 8).

@@ -15,17 +15,9 @@
 
 namespace fs = std::filesystem;
 
-struct Case {
-    const char* what;
-    Obrazovka im;
-    int min_size, fill;
-    V want;
-    RECT window = kNoWindow;
-    unsigned band = 2;
-};
-
 TEST(Search, ExamplesAndEdgeCases) {
     // clang-format off
+    struct Case { const char* what; Obrazovka im; int min_size, fill; V want; RECT window = kNoWindow; unsigned band = 2; };
     const Obrazovka u = Art("##..##|##..##|##..##|######"), sq = Boxes(100, 100, {{20, 30, 29, 39}});
     const Obrazovka column = Boxes(50, 40, {{0, 10, 0, 30}});
     const Obrazovka skip = Art(".#...#|#..###|######|......|###...|###...|###...");
