@@ -1,6 +1,6 @@
 // The app's platform-free parts, driven without a window: the key table and the search
 // bookkeeping, the settings and window placement over an in-memory registry, the batch search's
-// command line and area; the mouse toolbox's pause counter.
+// command line; the mouse toolbox's pause counter.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -59,7 +59,7 @@ const std::vector<long> kKroky[] = {
     {3, 1920, 95, 100, 100, 100, 97, 102, 102, 102}, {3, 0, 10, 5, 5, 5}, {4, 1920, 1, 2, 3, 3}, {4, 0, 1, 1, 2, 1}};
 // clang-format on
 
-TEST_F(Klavesy, LeftAndRightOnEachRow) {
+TEST_F(Klavesy, KeysOnEachRow) {
     for (const auto& k : kKroky)
         for (size_t i = 2; i < k.size(); i += 2) {
             ObnovStav();
@@ -76,11 +76,8 @@ TEST_F(Klavesy, LeftAndRightOnEachRow) {
                 cakane)
                 << "row " << k[0] << " from " << k[i] << " " << k[1];
         }
-}
-
-// Three rows without results, four with; a row loaded out of range goes back to the first.
-TEST_F(Klavesy, UpAndDownWrapOverTheRowsOffered) {
-    // objects found, row before, UP (1) or DOWN (0), row after
+    // UP and DOWN: three rows without results, four with; a row loaded out of range goes back to
+    // the first. Objects found, row before, UP (1) or DOWN (0), row after.
     const int kroky[][4] = {{0, 1, 1, 3}, {0, 3, 0, 1}, {2, 3, 0, 4},
                             {2, 4, 0, 1}, {2, 1, 1, 4}, {0, 9, 0, 1}};
     for (const auto& k : kroky) {
@@ -114,9 +111,9 @@ TEST_F(Klavesy, SearchResultBookkeeping) {
     }
 }
 
-// Nothing before a search; first to the current object, then on with a wrap; one switch for TAB
-// and SHIFT+TAB; on the object row both stay on the chosen object.
-TEST_F(Klavesy, TabAndShiftTabVisitTheCentresInOrderAndWrap) {
+// TAB and SHIFT+TAB: nothing before a search; first to the current object, then on with a wrap;
+// one switch for both; on the object row both stay on the chosen object.
+TEST_F(Klavesy, TabVisitsTheCentresInOrderAndWraps) {
     EXPECT_EQ(Skoky(1).size() + Skoky(1, SkokSpat).size(), 0u);
     EXPECT_EQ(vypinac_TAB, 1);
     Najdene(3);
@@ -197,22 +194,6 @@ TEST(PrikazovyRiadok, Table) {
         EXPECT_EQ(Zhrnutie(argumenty).substr(0, cakane[0] == 'z' ? std::strlen(cakane) : 999),
                   cakane)
             << argumenty;
-}
-
-// A screen from (-100, -50) to (99, 49) with a 10 x 10 grey square at x -31..-22, y -5..4: the area
-// is cut from the copy, the results in screen coordinates, the centre's halves truncated toward 0.
-TEST(PrikazovyRiadok, AreaIsCutFromTheCopyAndKeepsScreenCoordinates) {
-    std::vector<COLORREF> farby(200 * 100, 0xFFFFFFu);
-    for (int i = 0; i < 100; ++i)
-        farby[(45 + i / 10) * 200 + 69 + i % 10] = 0x141414u;
-    const RECT obrazovka = {-100, -50, 99, 49};
-    POINT s = {};
-    RECT b = {};
-    EXPECT_EQ(HladajVOblasti(farby.data(), obrazovka, {-500, -9, -200, 9}, 0, 3, 70, 0, &s, &b, 1) +
-                  HladajVOblasti(farby.data(), obrazovka, {-27, -9, 9, 9}, 0, 3, 70, 0, &s, &b, 1),
-              1);
-    EXPECT_EQ(std::vector<LONG>({b.left, b.top, b.right, b.bottom, s.x, s.y}),
-              std::vector<LONG>({-27, -5, -22, 4, -24, 0}));
 }
 
 const DWORD kRegSz = 1, kRegBinary = 3, kRegDword = 4, kStred1920 = 848u | (411u << 16);

@@ -1,6 +1,6 @@
 // The search subsystem: the search's worked examples, edge cases and decisions; the fast search
 // against the plain one on seeded random screens of every kind; the results grown with what is
-// found, the number files and the centre file byte for byte, the arrays.
+// found, the number files byte for byte, the arrays.
 #include "app/klavesy.h"
 #include "app/stav.h"
 #include "tests/fast/porovnanie.h"
@@ -9,11 +9,8 @@
 
 #include <climits>
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <unistd.h>
-
-namespace fs = std::filesystem;
 
 TEST(Search, ExamplesAndEdgeCases) {
     // clang-format off
@@ -173,23 +170,4 @@ TEST(NumberFiles, WritersLayOutTheirBytes) {
     const double* cisla = AlokaciaDsktDoublePola(&m[2]);
     EXPECT_EQ(std::vector<int>(m, m + 3), (std::vector<int>{645 * 485, 805 * 605, 805 * 605}));
     EXPECT_TRUE(body[m[0] - 1].y == 0 && boxy[m[1] - 1].bottom == 0 && cisla[m[2] - 1] == 0.0);
-}
-
-TEST(CentreFile, WholeOrNotAtAll) {
-    // The file replaced, a missing folder, a directory in the file's place that nothing replaces.
-    const fs::path koren = fs::path(testing::TempDir()) / (std::to_string(getpid()) + "-stredy");
-    const POINT body[] = {{24, 34}, {-1, 7}};
-    for (auto [priecinok, vysledok, obsah] :
-         {std::tuple{"ok", 1, "24,34\r\n-1,7\r\n"}, {"missing/folder", 0, ""}, {"held", 0, ""}}) {
-        const fs::path subor = koren / priecinok / "Stredy.txt";
-        fs::remove_all(koren);
-        fs::create_directories(vysledok ? subor.parent_path() : koren / "held/Stredy.txt/x");
-        std::ofstream(koren / "ok/Stredy.txt") << "old";
-        EXPECT_EQ(PointPoleDoTxtCely(subor.string().c_str(), body, 2), vysledok) << priecinok;
-        EXPECT_FALSE(fs::exists(subor.string() + ".tmp")) << priecinok;
-        EXPECT_EQ(ReadFile(fs::is_regular_file(subor) ? subor : koren / "none"), obsah)
-            << priecinok;
-        EXPECT_EQ(fs::exists(koren / "held/Stredy.txt/x"), !vysledok) << priecinok;
-    }
-    fs::remove_all(koren);
 }
