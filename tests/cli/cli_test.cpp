@@ -4,9 +4,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <sys/wait.h>
 
 namespace {

@@ -5,7 +5,6 @@
 
 #include <iconv.h>
 
-#include <array>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -13,7 +12,7 @@
 // The face's four keys of side 21, then negative anchors: single precision, truncated toward zero
 // (-10 + 3.85 = -6.15 gives -6, -6 - 13.3 gives -19). The left arrow is no mirror of the right
 // one: 3 and 5 pixels from the key's edges against 3 and 4.
-TEST(Kreslenie, ArrowVertices) {
+TEST(Kreslenie, ArrowsLayoutAndScaling) {
     // direction, side, anchor x, y; vertices: tail, base, head corner, tip, other head corner, base
     // clang-format off
     const std::vector<int> sipky[] = {
@@ -31,11 +30,8 @@ TEST(Kreslenie, ArrowVertices) {
             xy.insert(xy.end(), {p.x, p.y});
         EXPECT_EQ(xy, a);
     }
-}
-
-// The rows for 16- and 11-pixel lines; 5 * 1.60000002 in single precision stays 8 where a factor
-// below 1.6 gives 7; negative positions truncate toward zero; the grey strip wraps to a byte.
-TEST(Kreslenie, LayoutAndScaling) {
+    // The rows for 16- and 11-pixel lines; 5 * 1.60000002 in single precision stays 8 where a
+    // factor below 1.6 gives 7; negative positions truncate toward zero; the grey strip wraps.
     const std::vector<int> mame = {
         DalsiRiadok(12, 16),        DalsiRiadok(62, 16),       RiadokVelkosti(87, 16),
         StatusPoObjektoch(102, 11), StatusBezObjektov(62, 16), DalsiRiadok(0, 5),

@@ -7,9 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstdio>
-#include <fstream>
 #include <unistd.h>
 
 TEST(Search, ExamplesAndEdgeCases) {
