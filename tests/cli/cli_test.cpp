@@ -14,8 +14,7 @@ namespace {
 // shows), colour-mapped ones a palette of their colours (2 of them: 1 bit per pixel).
 bool ZapisPng(const std::string& cesta, const Obrazovka& im, png_uint_32 format) {
     png_image obraz = {};
-    obraz.version = PNG_IMAGE_VERSION, obraz.width = im.sirka, obraz.height = im.vyska,
-    obraz.format = format;
+    obraz.version = PNG_IMAGE_VERSION, obraz.width = im.sirka, obraz.height = im.vyska;
     const bool mapa = format & PNG_FORMAT_FLAG_COLORMAP, linearne = format & PNG_FORMAT_FLAG_LINEAR;
     const int n = PNG_IMAGE_SAMPLE_CHANNELS(format), alfa = format & PNG_FORMAT_FLAG_ALPHA ? 1 : 0;
     std::vector<COLORREF> paleta;
@@ -32,7 +31,7 @@ bool ZapisPng(const std::string& cesta, const Obrazovka& im, png_uint_32 format)
             paleta.push_back(im.farby[i]);
     }
     std::vector<png_byte> bajty(vzorky.begin(), vzorky.end()), mapa8(farby.begin(), farby.end());
-    obraz.colormap_entries = mapa ? paleta.size() : 0;
+    obraz.format = format, obraz.colormap_entries = mapa ? paleta.size() : 0;
     return png_image_write_to_file(&obraz, cesta.c_str(), 0,
                                    linearne ? (void*)vzorky.data() : bajty.data(), 0,
                                    mapa8.data()) != 0;

@@ -9,7 +9,6 @@
 #include <array>
 #include <climits>
 #include <cstdint>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <random>
