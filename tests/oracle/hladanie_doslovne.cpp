@@ -36,8 +36,8 @@ Objekt DoprednyPrechod(const std::vector<POINT>& p, std::vector<Rozsah>& rozsahy
         const int s = p[i].x - dlzka + 1, e = p[i].x, y = p[i].y;
         const int d = i + 1 < n ? p[i + 1].y - y : 2; // the list's end: a gap of rows
         if (rezim == HLADANIE)
-            ref = semeno = {s, e}, semeno_y = y, semeno_i = i, semeno_n = dlzka;
-        rezim = rezim == HLADANIE ? RIADOK_SEMENA : rezim;
+            ref = semeno = {s, e}, semeno_y = y, semeno_i = i, semeno_n = dlzka,
+            rezim = RIADOK_SEMENA;
         dlzka = 0;
         if (rezim == RIADOK_SEMENA && d > 1)
             rezim = HLADANIE;
@@ -55,8 +55,7 @@ Objekt DoprednyPrechod(const std::vector<POINT>& p, std::vector<Rozsah>& rozsahy
             znova = d >= 1 && !pripojeny;
             rezim = d > 1 || znova ? HLADANIE : rezim;
         }
-        if (d == 1 && rezim != HLADANIE)
-            rezim = RAST;
+        rezim = d == 1 && rezim != HLADANIE ? RAST : rezim;
         if (d < 1)
             continue;
         v.stav = pripojeny ? OTVORENY : v.stav == OTVORENY ? UZAVRETY : v.stav;

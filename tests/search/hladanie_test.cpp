@@ -65,21 +65,20 @@ TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
     const Obrazovka im =
         Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
     const COLORREF* px = im.farby.data();
-    EXPECT_EQ(
-        HladajObjekty(Boxes(30, 30, {}).farby.data(), 30, 30, 30, kNoWindow, 2, 1, 0, 0, c, b, 2),
-        0);
+    const auto H = [&](const COLORREF* f, int krok, int sirka, int vyska, int sp, int kapacita) {
+        return HladajObjekty(f, krok, sirka, vyska, kNoWindow, 2, 1, 0, sp, c, b, kapacita);
+    };
+    EXPECT_EQ(H(Boxes(30, 30, {}).farby.data(), 30, 30, 30, 0, 2), 0);
     EXPECT_TRUE(c[0].x == 11 && b[0].bottom == 4);
-    EXPECT_EQ(HladajObjekty(px, 100, 100, 20, kNoWindow, 2, 1, 0, 0, c, b, 2), 2);
+    EXPECT_EQ(H(px, 100, 100, 20, 0, 2), 2);
     EXPECT_TRUE(c[1].x == 26 && c[2].x == -5);
-    EXPECT_EQ(HladajObjekty(px, 100, 100, 20, kNoWindow, 2, 1, 0, 0, c, b, 0), 0);
-    EXPECT_EQ(HladajObjekty(px, 100, 40, 20, kNoWindow, 2, 1, 0, 0, c, b, 4) * 100 + b[1].right,
-              231);
+    EXPECT_EQ(H(px, 100, 100, 20, 0, 0), 0);
+    EXPECT_EQ(H(px, 100, 40, 20, 0, 4), 2);
+    EXPECT_EQ(b[1].right, 31);
     for (int sp : {0, 4, 8})
-        EXPECT_EQ(
-            std::vector<int>({HladajObjekty(px, 39, 40, 20, kNoWindow, 2, 1, 0, sp, c, b, 4),
-                              HladajObjekty(nullptr, 40, 40, 20, kNoWindow, 2, 1, 0, sp, c, b, 4),
-                              HladajObjekty(px, 100, 0, 20, kNoWindow, 2, 1, 0, sp, c, b, 4)}),
-            std::vector<int>({-1, -1, 0}));
+        EXPECT_EQ(std::vector<int>({H(px, 39, 40, 20, sp, 4), H(nullptr, 40, 40, 20, sp, 4),
+                                    H(px, 100, 0, 20, sp, 4)}),
+                  std::vector<int>({-1, -1, 0}));
 }
 
 TEST(RychleHladanie, AgreesWithThePlainSearchOnEveryKindOfScreen) {
