@@ -1,6 +1,5 @@
-// The app's platform-free parts, driven without a window: the key table and the search
-// bookkeeping, the settings and window placement over an in-memory registry, the batch search's
-// command line; the mouse toolbox's pause counter.
+// The app's platform-free parts without a window: keys, search bookkeeping, settings and placement
+// over an in-memory registry, the batch command line; the mouse toolbox's pause counter.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -109,8 +108,8 @@ TEST_F(Klavesy, SearchResultBookkeeping) {
     }
 }
 
-// TAB and SHIFT+TAB: nothing before a search; first to the current object, then on with a wrap;
-// one switch for both; on the object row both stay on the chosen object.
+// TAB and SHIFT+TAB: nothing before a search; the current object first, then on with a wrap; one
+// switch for both; on the object row both stay on the chosen object.
 TEST_F(Klavesy, TabVisitsTheCentresInOrderAndWraps) {
     EXPECT_EQ(Skoky(1).size() + Skoky(1, SkokSpat).size(), 0u);
     EXPECT_EQ(vypinac_TAB, 1);
@@ -127,8 +126,7 @@ TEST_F(Klavesy, TabVisitsTheCentresInOrderAndWraps) {
     EXPECT_EQ(Skoky(2, SkokSpat), (std::vector<int>{30, 30}));
 }
 
-// A running sum of steps against a target; a zero step is always true; reset clears the target
-// only when the sum has not passed it.
+// A sum of steps against a target; a zero step is true; reset keeps a target the sum passed.
 TEST_F(Klavesy, PauseCounter) {
     std::vector<int> vysledky;
     for (int k : {3, 3, -6, 4, 0})
@@ -345,8 +343,7 @@ TEST_F(Nastavenia, PlacementRoundTrips) {
     }
 }
 
-// The registry wrappers over the in-memory key; the reads as RegQueryValueExA with a 4-byte
-// buffer: missing or longer data fails, any type is read.
+// The registry wrappers over the in-memory key; reads of any type, 4 bytes at most, as Win32's.
 static int Zapis(const char* meno, DWORD typ, DWORD h) {
     g_register.poradie_zapisu.push_back(meno);
     return g_register.zapis_zlyha != meno && (g_register.hodnoty[meno] = Hodnota(typ, h), true);

@@ -67,8 +67,7 @@ TEST(Kreslenie, TextsPassTheFormatterAndAreCutAt99Characters) {
     EXPECT_TRUE(std::strlen(b) == 99 && b[NAPIS_BUFFER] == 'Z'); // nothing written past the buffer
 }
 
-// Every assigned byte as the C library's converter has it; the unassigned ones stay the control
-// characters of the same number.
+// Every assigned byte as the C library's converter has it; unassigned ones stay as control codes.
 TEST(Kreslenie, Cp1250AgreesWithIconv) {
     iconv_t prevod = iconv_open("UTF-16LE", "CP1250");
     for (int c = 0; c <= 0xFF; c++) {

@@ -1,5 +1,5 @@
-// Test pixel tables and the search run on them; random screens of every kind, searched by the
-// fast search and the plain one, which must agree; file reading.
+// Test pixel tables, the search on them, file reading; random screens the two searches must agree
+// on.
 #pragma once
 
 #include "search/hladanie.h"
@@ -78,8 +78,7 @@ inline COLORREF Seda(unsigned pasmo) {
     return (32u * (pasmo % 8u) + static_cast<unsigned>(N(0, 31))) * 0x010101u;
 }
 
-// A shape's colour: mostly a grey of the band, else another band's, a near-grey, a grey with a top
-// byte, anything.
+// A shape's colour: mostly a band grey, else another band's, a near-grey, one with a top byte, any.
 inline COLORREF Farba(unsigned pasmo) {
     const COLORREF seda = Seda(pasmo),
                    ine[] = {Seda(pasmo + static_cast<unsigned>(N(1, 7))), seda ^ (1u << N(0, 23)),
@@ -88,8 +87,8 @@ inline COLORREF Farba(unsigned pasmo) {
     return N(0, 9) < 6 ? seda : ine[N(0, 3)];
 }
 
-// Shapes in a w x h box with stroke a: box, frame, ellipse, triangle, U, n, combs down and up,
-// diagonal, rows with gaps, noise, points.
+// In a w x h box, stroke a: box, frame, ellipse, triangle, U, n, combs, diagonal, gaps, noise,
+// dots.
 // clang-format off
 inline bool Tvar(int t, int i, int j, int w, int h, int a) {
     const int x = 2 * i - w + 1, y = 2 * j - h + 1;
@@ -102,8 +101,7 @@ inline bool Tvar(int t, int i, int j, int w, int h, int a) {
 }
 // clang-format on
 
-// Noise of density sum tenths over white and black, or shapes over a background. The stride's
-// spare columns are band grey, so a search reading past the width shows.
+// Noise of sum tenths over white and black, or shapes on a background; band grey past the width.
 inline Obrazovka NahodnaObrazovka(int sirka, int vyska, unsigned pasmo, int sum) {
     const COLORREF pozadia[] = {0xFFFFFF, 0xF0F0F0, 0, 0x336699, 0xFFFFFFFF, Seda(pasmo)};
     Obrazovka o = {sirka, vyska, sirka + (N(0, 1) ? N(1, 5) : 0), {}};
@@ -126,8 +124,7 @@ inline Obrazovka NahodnaObrazovka(int sirka, int vyska, unsigned pasmo, int sum)
     return o;
 }
 
-// Far away, inside, over everything, empty (left > right) or out to the extremes; at the word
-// boundaries its columns lie around multiples of 64.
+// Far away, inside, over all, empty (left > right), to the extremes; at word edges: around 64s.
 inline RECT NahodneOkno(const Obrazovka& o, bool slova) {
     const int hrany[] = {-1, 0, 62, 63, 64, 65, 127, 128};
     const int x = slova ? hrany[N(0, 7)] : N(-5, o.sirka + 5), y = N(-5, o.vyska + 5);

@@ -1,6 +1,5 @@
-// The search subsystem: the search's worked examples, edge cases and decisions; the fast search
-// against the plain one on seeded random screens of every kind; the results grown with what is
-// found, the number files byte for byte, the arrays.
+// The search's worked examples, edge cases and decisions; the fast search against the plain one on
+// random screens of every kind; the results grown with what is found; the number files; the arrays.
 #include "app/klavesy.h"
 #include "app/stav.h"
 #include "tests/fast/porovnanie.h"
@@ -57,8 +56,7 @@ TEST(Search, ExamplesAndEdgeCases) {
         EXPECT_EQ(Search(c.im, c.band, c.min_size, c.fill, c.window), c.want) << c.what;
 }
 
-// Entries past the count are left alone; a stride longer than the width; bad tables in every
-// grouping.
+// Entries past the count left alone; a stride longer than the width; bad tables in every grouping.
 TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
     POINT c[4] = {{11, 12}, {13, 14}, {-5, -5}};
     RECT b[4] = {{1, 2, 3, 4}};
