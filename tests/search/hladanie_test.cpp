@@ -93,7 +93,7 @@ TEST(Search, ResultsGrowWithWhatIsFoundAndReportFailures) {
     for (int x = 0; x < 4800; x += 4)
         for (int i : {0, 1, 1200, 1201})
             im.farby[x / 1200 * 4 * 1200 + x % 1200 + i] = 0x404040;
-    ASSERT_EQ(HladajDoVysledkov(im.farby.data(), 1200, 300, kNoWindow, 2, 1, 0, 0), 1200);
+    ASSERT_EQ(HladajDoVysledkov(im.farby.data(), 1200, 1200, 300, kNoWindow, 2, 1, 0, 0), 1200);
     EXPECT_TRUE(poloziek_dskt_point_pola >= 1200 && poloziek_dskt_rect_pola <= 8 * 1200);
     EXPECT_EQ(centers[1199].x * 100 + objekty[1199].bottom, 119613);
     // Found, whether the file was written: status, count, TAB.
