@@ -254,8 +254,7 @@ TEST_F(Nastavenia, FirstRunLoadsAndSavesEveryValue) {
     EXPECT_EQ(ReadRegistry(), 1);
     EXPECT_EQ(Premenne(), Premenne(&Riadok::ulozena));
     // Each once, in order, with its type; only the low byte of the switch.
-    g_register = Register();
-    sledovanie_kurzora = 0x101;
+    g_register = Register(), sledovanie_kurzora = 0x101;
     EXPECT_EQ(ZapisNastavenia(RECT{100, 200, 324, 442}, 1), 1);
     EXPECT_EQ(g_register.poradie_zapisu, mena_);
     EXPECT_EQ(g_register.hodnoty, ulozene_);
@@ -294,8 +293,7 @@ TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) {
     UlozVsetko();
     EXPECT_EQ(ReadRegistry() + ZapisNastavenia(RECT{0, 0, 224, 242}, 1), 0);
     EXPECT_EQ(VelkostObjektu, 60u);
-    g_register = Register();
-    g_register.zapis_zlyha = "WindowShow";
+    g_register = Register(), g_register.zapis_zlyha = "WindowShow";
     EXPECT_EQ(ZapisNastavenia(RECT{0, 0, 224, 242}, 1), 0);
     EXPECT_EQ(g_register.poradie_zapisu, mena_);
     EXPECT_EQ(g_register.hodnoty.count("WindowShow") + g_register.hodnoty.count("InfoKurzor"), 1u);

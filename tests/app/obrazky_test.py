@@ -1,11 +1,9 @@
 #!/usr/bin/env python3
-"""Checks the pictures of res/generator: made the same twice, well-formed, partly transparent, the
-cursors' two resources made of the .cur file. (Their numbers, sizes, hot spots and looks as built into
-the program are seen under wine.) Usage: obrazky_test.py GENERATOR OUTPUT_DIRECTORY"""
+"""Usage: obrazky_test.py GENERATOR OUTPUT_DIRECTORY. The pictures of res/generator: made the same twice,
+well-formed, partly transparent, the cursors' resources made of the .cur files (the rest shows under wine)."""
 import os, struct, subprocess, sys
 
-GENERATOR, OUT = sys.argv[1], sys.argv[2]
-failures = []
+GENERATOR, OUT, failures = sys.argv[1], sys.argv[2], []
 check = lambda condition, what: condition or failures.append(what)
 read = lambda name, d=OUT: open(os.path.join(d, name), 'rb').read()
 for directory in (OUT, OUT + '-znova'):
@@ -21,8 +19,7 @@ for name in sorted(os.listdir(OUT)):
         kind, count = struct.unpack_from('<HH', data, 2)
         for i in range(count):
             s, _, _, _, x, y, n, at = struct.unpack_from('<BBBBHHII', data, 6 + 16 * i)
-            s, body = s or 256, data[at:at + n]
-            alphas = body[43:40 + 4 * s * s:4]
+            s, body, alphas = s or 256, data[at:at + n], data[at + 43:at + 40 + 4 * (s or 256) ** 2:4]
             check(len(body) == n and (body[:4] == b'\x89PNG' or struct.unpack_from('<IiiHH', body, 0) == (
                 40, s, 2 * s, 1, 32) and 0 in alphas and max(alphas) >= 65), f'{name} {s}')
             if kind == 2:  # the cursor's image resource and its entry in the group resource

@@ -109,8 +109,7 @@ TEST_F(Cli, OptionsReachTheSearchAndBadInputIsRefused) {
     const auto prava = fs::status(dir_ + "Stredy.txt").permissions() & fs::perms::group_read;
     EXPECT_EQ(prava, fs::perms::group_read) << "the centre file keeps the usual rights";
     const auto help = Cmd("--help");
-    EXPECT_EQ(help[0] + help[2], "0");
-    EXPECT_NE(help[1].find("usage: zornavit-cli"), std::string::npos);
+    EXPECT_EQ(help[0] + help[2] + help[1].substr(0, 19), "0usage: zornavit-cli");
     // Bad input: status 2, one line on standard error naming the problem, nothing on standard
     // output, no file written, none left behind.
     const std::string png = ReadFile(dir_ + sq);

@@ -4,8 +4,7 @@
 #include "tests/fast/porovnanie.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    g_bajty = data;
-    g_zostava = size;
+    g_bajty = data, g_zostava = size;
     const unsigned pasmo = NahodnePasmo();
     const int velkost = N(0, 15), percento = N(0, 100), kapacita = N(0, 3) ? 64 : N(0, 3);
     const int spajania[] = {0, 4, 8, 5}, spajanie = spajania[N(0, 3)];

@@ -66,13 +66,11 @@ TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
     const auto H = [&](const COLORREF* f, int krok, int sirka, int vyska, int sp, int kapacita) {
         return HladajObjekty(f, krok, sirka, vyska, kNoWindow, 2, 1, 0, sp, c, b, kapacita);
     };
-    EXPECT_EQ(H(Boxes(30, 30, {}).farby.data(), 30, 30, 30, 0, 2), 0);
-    EXPECT_TRUE(c[0].x == 11 && b[0].bottom == 4);
-    EXPECT_EQ(H(px, 100, 100, 20, 0, 2), 2);
-    EXPECT_TRUE(c[1].x == 26 && c[2].x == -5);
+    EXPECT_TRUE(H(Boxes(30, 30, {}).farby.data(), 30, 30, 30, 0, 2) == 0 && c[0].x == 11 &&
+                b[0].bottom == 4);
+    EXPECT_TRUE(H(px, 100, 100, 20, 0, 2) == 2 && c[1].x == 26 && c[2].x == -5);
     EXPECT_EQ(H(px, 100, 100, 20, 0, 0), 0);
-    EXPECT_EQ(H(px, 100, 40, 20, 0, 4), 2);
-    EXPECT_EQ(b[1].right, 31);
+    EXPECT_TRUE(H(px, 100, 40, 20, 0, 4) == 2 && b[1].right == 31);
     for (int sp : {0, 4, 8})
         EXPECT_EQ(std::vector<int>({H(px, 39, 40, 20, sp, 4), H(nullptr, 40, 40, 20, sp, 4),
                                     H(px, 100, 0, 20, sp, 4)}),
@@ -105,6 +103,15 @@ TEST(Search, ResultsGrowWithWhatIsFoundAndReportFailures) {
         EXPECT_EQ(std::vector<int>({status, PocetObjektov, SkokTAB(&ciel)}),
                   std::vector<int>({cakane, pocet > 0 ? pocet : 0, pocet > 0}));
     }
+    // An area of a screen from (-100, -50): a square at x -31..-22, y -5..4, cut at x -27 and by a
+    // window's column at x -26; the results in screen coordinates, halves truncated toward zero.
+    const Obrazovka o = Boxes(200, 100, {{69, 45, 78, 54, 0x141414}});
+    const RECT obrazovka = {-100, -50, 99, 49}, okno = {-26, -50, -26, 49};
+    EXPECT_EQ(HladajVOblasti(o.farby.data(), obrazovka, {-500, -9, -200, 9}, {}, 0, 3, 70, 0), 0);
+    ASSERT_EQ(HladajVOblasti(o.farby.data(), obrazovka, {-27, -9, 9, 9}, okno, 0, 3, 70, 0), 1);
+    const RECT& b = objekty[0];
+    EXPECT_EQ(std::vector<LONG>({b.left, b.top, b.right, b.bottom, centers[0].x, centers[0].y}),
+              std::vector<LONG>({-25, -5, -22, 4, -23, 0}));
     // 8K and three 4K monitors, the touching modes' labels included; at most: a screen of nothing
     // but the smallest objects. 32-bit reservations stay well inside 2 GB.
     for (auto [w, h] : {std::pair{7680, 4320}, std::pair{11520, 2160}}) {
