@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <cstdio>
 
 // SSE2 is part of every x86-64 processor and of 32-bit builds told to use it; other 32-bit x86
 // builds of GCC and Clang carry an SSE2 mask as well and pick it when the processor has SSE2.
@@ -57,11 +58,13 @@ struct Znacka {
     int32_t pocet;
 };
 
-// The runs of one row: their first columns and their labels; per 64-column word the bits of their
+// The runs of one row: their first and last columns and their labels (one spare slot, read but
+// never used when a run touches no run above); per 64-column word the bits of their
 // first and last columns and how many of them start and end in the words before. The
 // words -1 and slov stay empty, so a count may ask for any column from -2 to the width.
 struct BehyRiadku {
     int32_t* zac;
+    int32_t* kon;
     int32_t* zn;
     uint64_t* bz;
     uint64_t* bk;
@@ -80,6 +83,9 @@ struct Tabulky {
     int32_t* rz;     // stored range of each row; only rows hore .. dole of the object hold one
     int32_t* rk;
     Znacka* znacky;       // the touching modes' labels, made by their first search
+    uint64_t* pamatDosahu; // laid out as pamat; made with the labels
+    uint64_t* dosah;       // the pixels the object being filled has reached, as bity
+    uint64_t* semena;      // one row's seeds, with an empty word at each end
     BehyRiadku riadky[2]; // the runs of the row above and of the row being labelled
     int32_t* spoje;       // the runs that touch more than one run above: first and last
     void* pamatBehov;     // the memory of riadky and spoje
@@ -106,6 +112,8 @@ void UvolniTabulky(Tabulky& t) {
     std::free(t.rk);
     std::free(t.znacky);
     std::free(t.pamatBehov);
+    std::free(t.pamatDosahu);
+    std::free(t.semena);
 }
 
 size_t ZnaciekPre(int sirka, int vyska) {
@@ -114,9 +122,9 @@ size_t ZnaciekPre(int sirka, int vyska) {
 
 // The two rows' runs and the links, for rows of slov64 mask words.
 size_t PamatBehovPre(int slov64) {
-    size_t behov = static_cast<size_t>(slov64) * 32;
+    size_t behov = static_cast<size_t>(slov64) * 32 + 1;
     size_t slov = static_cast<size_t>(slov64) + 2;
-    return 2 * (2 * slov * 8 + 2 * slov * 4 + 2 * behov * 4) + 2 * behov * 4;
+    return 2 * (2 * slov * 8 + 2 * slov * 4 + 3 * behov * 4) + 2 * behov * 4;
 }
 
 // The labels for the worst case, every run of every row a new one (a chequerboard); pages that
@@ -124,20 +132,29 @@ size_t PamatBehovPre(int slov64) {
 bool PripravZnacky(Tabulky& t) {
     if (t.znacky != nullptr)
         return true;
-    size_t behov = static_cast<size_t>(t.slov) * 32;
+    size_t behov = static_cast<size_t>(t.slov) * 32 + 1;
     size_t slov = static_cast<size_t>(t.slov) + 2;
     size_t znaciek = ZnaciekPre(t.sirka, t.vyska);
     if (znaciek > SIZE_MAX / sizeof(Znacka))
         return false; // more than a 32-bit process can address
     t.znacky = static_cast<Znacka*>(std::malloc(znaciek * sizeof(Znacka)));
     t.pamatBehov = std::calloc(PamatBehovPre(t.slov), 1);
-    if (t.znacky == nullptr || t.pamatBehov == nullptr) {
+    t.pamatDosahu = static_cast<uint64_t*>(
+        std::calloc(SlovMasiek(t.sirka, t.vyska), sizeof(uint64_t)));
+    t.semena = static_cast<uint64_t*>(std::calloc(slov, sizeof(uint64_t)));
+    if (t.znacky == nullptr || t.pamatBehov == nullptr || t.pamatDosahu == nullptr ||
+        t.semena == nullptr) {
         std::free(t.znacky);
         std::free(t.pamatBehov);
+        std::free(t.pamatDosahu);
+        std::free(t.semena);
         t.znacky = nullptr;
         t.pamatBehov = nullptr;
+        t.pamatDosahu = nullptr;
+        t.semena = nullptr;
         return false;
     }
+    t.dosah = t.pamatDosahu + 1;
     uint64_t* slova = static_cast<uint64_t*>(t.pamatBehov);
     int32_t* cisla = reinterpret_cast<int32_t*>(slova + 4 * slov);
     for (BehyRiadku& r : t.riadky) {
@@ -150,8 +167,9 @@ bool PripravZnacky(Tabulky& t) {
     }
     for (BehyRiadku& r : t.riadky) {
         r.zac = cisla;
-        r.zn = cisla + behov;
-        cisla += 2 * behov;
+        r.kon = cisla + behov;
+        r.zn = cisla + 2 * behov;
+        cisla += 3 * behov;
     }
     t.spoje = cisla;
     return true;
@@ -582,22 +600,12 @@ inline int CitajBehy(const uint64_t* r, int slov, BehyRiadku& b) {
         b.pk[w] = nk;
         for (; zaciatky != 0; zaciatky &= zaciatky - 1)
             b.zac[nz++] = w * 64 + NajnizsiBit(zaciatky);
-        nk += PocetBitov(konce);
+        for (; konce != 0; konce &= konce - 1)
+            b.kon[nk++] = w * 64 + NajnizsiBit(konce);
     }
     b.pz[slov] = nz;
     b.pk[slov] = nk;
     return nz;
-}
-
-// The last column of the run starting at s, from the bits of the run ends: read here rather than
-// listed, it mostly lies in the start's word, and a list's loop would end on a mispredicted branch
-// per word.
-inline int KoniecBehuZ(const uint64_t* konce, int s) {
-    int w = s >> 6;
-    uint64_t m = konce[w] & BityOd(s & 63);
-    while (m == 0)
-        m = konce[++w];
-    return w * 64 + NajnizsiBit(m);
 }
 
 // How many of the bits counted by pred lie in the columns up to x (-2 <= x <= width).
@@ -627,13 +635,50 @@ inline void Spoj(Znacka* zn, int a, int b) {
         zn[a].rodic = b;
 }
 
-// Labels every run, row by row. A run touches the runs above from the first that ends at or
-// after its first column to the last that starts at or before its last (roh 0), or one column
-// further each way (roh 1, corners): counts of run ends and starts give both without a walk. The
-// run takes the label of the first of them, or a new one, and its pixels go to that label; runs
-// touching several are joined after the row. Returns the number of labels handed out.
+// Joins the labels of the runs above that one run touches, for every such run of the row.
+void SpojRiadok(Znacka* zn, const int32_t* spoje, int spojov, const int32_t* znHore) {
+    for (int j = 0; j < spojov; j++)
+        for (int k = spoje[2 * j] + 1; k <= spoje[2 * j + 1]; k++)
+            Spoj(zn, znHore[k - 1], znHore[k]);
+}
+
+// Labels the runs of one row against the runs of the row above. A run touches the runs above from
+// the first that ends at or after its first column to the last that starts at or before its last
+// (roh 0), or one column further each way (roh 1, corners): counts of run ends and starts give
+// both without a walk. The run takes the label of the first of them (one step toward its root,
+// which keeps the trees flat), or a new one, and its pixels go to that label; runs touching several
+// are listed in spoje. Returns how many were listed.
+inline int OznacRiadok(int y, int n, int roh, const BehyRiadku& p, BehyRiadku& c, Znacka* zn,
+                       int& znaciek, int32_t* spoje) {
+    int spojov = 0;
+    for (int i = 0; i < n; i++) {
+        int s = c.zac[i];
+        int e = c.kon[i];
+        int prvy = PocetPo(p.bk, p.pk, s - roh - 1);
+        int posledny = PocetPo(p.bz, p.pz, e + roh) - 1;
+        int z = 0;
+        if (posledny < prvy) {
+            z = znaciek++;
+            zn[z] = Znacka{z, s, e, y, y, e - s + 1};
+        } else {
+            z = zn[p.zn[prvy]].rodic;
+            Znacka& l = zn[z];
+            l.lavy = s < l.lavy ? s : l.lavy;
+            l.pravy = e > l.pravy ? e : l.pravy;
+            l.dole = y;
+            l.pocet += e - s + 1;
+        }
+        c.zn[i] = z;
+        spoje[2 * spojov] = prvy;
+        spoje[2 * spojov + 1] = posledny;
+        spojov += posledny > prvy;
+    }
+    return spojov;
+}
+
+// Labels every run, row by row; runs touching several labels join them after their row. Returns
+// the number of labels handed out.
 int OznacBehy(Tabulky& t, int roh) {
-    Znacka* zn = t.znacky;
     BehyRiadku* p = &t.riadky[0];
     BehyRiadku* c = &t.riadky[1];
     std::memset(p->bz, 0, static_cast<size_t>(t.slov) * sizeof(uint64_t));
@@ -643,31 +688,8 @@ int OznacBehy(Tabulky& t, int roh) {
     int znaciek = 0;
     for (int y = 0; y < t.vyska; y++) {
         int n = CitajBehy(Riadok(t, y), t.slov, *c);
-        int spojov = 0;
-        for (int i = 0; i < n; i++) {
-            int s = c->zac[i];
-            int e = KoniecBehuZ(c->bk, s);
-            int prvy = PocetPo(p->bk, p->pk, s - roh - 1);
-            int posledny = PocetPo(p->bz, p->pz, e + roh) - 1;
-            int z = 0;
-            if (posledny < prvy) {
-                z = znaciek++;
-                zn[z] = Znacka{z, s, e, y, y, 0};
-            } else {
-                z = p->zn[prvy];
-                zn[z].lavy = s < zn[z].lavy ? s : zn[z].lavy;
-                zn[z].pravy = e > zn[z].pravy ? e : zn[z].pravy;
-                zn[z].dole = y;
-            }
-            zn[z].pocet += e - s + 1;
-            c->zn[i] = z;
-            t.spoje[2 * spojov] = prvy;
-            t.spoje[2 * spojov + 1] = posledny;
-            spojov += posledny > prvy;
-        }
-        for (int j = 0; j < spojov; j++)
-            for (int k = t.spoje[2 * j] + 1; k <= t.spoje[2 * j + 1]; k++)
-                Spoj(zn, p->zn[k - 1], p->zn[k]);
+        int spojov = OznacRiadok(y, n, roh, *p, *c, t.znacky, znaciek, t.spoje);
+        SpojRiadok(t.znacky, t.spoje, spojov, p->zn);
         BehyRiadku* v = p;
         p = c;
         c = v;
@@ -688,6 +710,169 @@ void ZlozZnacky(Znacka* zn, int znaciek) {
         r.dole = z.dole > r.dole ? z.dole : r.dole;
         r.pocet += z.pocet;
     }
+}
+
+// The touching modes by filling: each object is filled from its first pixel on whole 64-pixel
+// words, in passes down and up over its rows until a pass adds nothing. A screen of large objects
+// full of holes (panels of text) takes a few word operations per row where labelling its runs one
+// by one takes dozens per run; screens of many small pieces go to the labelling instead.
+
+inline uint64_t* Dosah(const Tabulky& t, int y) {
+    return t.dosah + static_cast<size_t>(y) * static_cast<size_t>(t.krok);
+}
+
+// The pixels of m's runs that lie at or below a pixel of f within its word (f within m).
+inline uint64_t RozotriDole(uint64_t f, uint64_t m) {
+    f |= (f >> 1) & m;
+    m &= m >> 1;
+    f |= (f >> 2) & m;
+    m &= m >> 2;
+    f |= (f >> 4) & m;
+    m &= m >> 4;
+    f |= (f >> 8) & m;
+    m &= m >> 8;
+    f |= (f >> 16) & m;
+    m &= m >> 16;
+    return f | ((f >> 32) & m);
+}
+
+// The live pixels of word w touching the reach d of the next row (along a side, or at a corner too).
+inline uint64_t Semena(const uint64_t* m, const uint64_t* d, int w, int roh) {
+    uint64_t v = d[w];
+    if (roh != 0)
+        v |= v << 1 | d[w - 1] >> 63 | v >> 1 | d[w + 1] << 63;
+    return m[w] & v;
+}
+
+// Fills the runs of row y's live pixels that hold a seed (t.semena, words a .. b, emptied again):
+// they leave the live pixels and join the reach. A run may run on past the seed words, through a
+// carry upward and a smear downward.
+void Rozlej(Tabulky& t, int y, int a, int b) {
+    uint64_t* m = Riadok(t, y);
+    uint64_t* r = Dosah(t, y);
+    uint64_t* u = t.semena + 1;
+    unsigned prenos = 0;
+    int w = a;
+    for (; w < t.slov && (w <= b || prenos != 0); w++) {
+        uint64_t n = u[w];
+        uint64_t s1 = m[w] + n;
+        uint64_t s2 = s1 + prenos;
+        prenos = static_cast<unsigned>(s1 < n) | static_cast<unsigned>(s2 < s1);
+        u[w] = ((s2 ^ m[w]) | n) & m[w];
+    }
+    int prvy = t.slov;
+    int posledny = -1;
+    uint64_t dole = 0;
+    for (w--; w >= 0 && (w >= a || dole != 0); w--) {
+        if ((u[w] | dole) == 0)
+            continue;
+        uint64_t f = RozotriDole(u[w] | dole, m[w]);
+        u[w] = 0;
+        dole = m[w - 1] & (f << 63);
+        m[w] ^= f;
+        r[w] |= f;
+        prvy = w;
+        posledny = posledny > w ? posledny : w;
+    }
+    t.rz[y] = t.rz[y] < prvy ? t.rz[y] : prvy;
+    t.rk[y] = t.rk[y] > posledny ? t.rk[y] : posledny;
+}
+
+// Row y takes the runs touching the reach of row z next to it; false when there are none. prace
+// counts the words looked at.
+bool Dolej(Tabulky& t, Objekt& o, int y, int z, int roh, long long& prace) {
+    if (y > o.dole) {
+        t.rz[y] = t.slov;
+        t.rk[y] = -1;
+    }
+    int a = t.rz[z] - roh > 0 ? t.rz[z] - roh : 0;
+    int b = t.rk[z] + roh < t.slov - 1 ? t.rk[z] + roh : t.slov - 1;
+    const uint64_t* m = Riadok(t, y);
+    const uint64_t* d = Dosah(t, z);
+    uint64_t* u = t.semena + 1;
+    uint64_t nieco = 0;
+    for (int w = a; w <= b; w++) {
+        u[w] = Semena(m, d, w, roh);
+        nieco |= u[w];
+    }
+    prace += b - a + 1;
+    if (nieco == 0)
+        return false;
+    Rozlej(t, y, a, b);
+    o.dole = y > o.dole ? y : o.dole;
+    return true;
+}
+
+// One pass down (smer 1) or up (-1) from the rows hore .. dole changed by the pass before: each
+// row takes what touches the row it is reached from, as long as that row changed in either pass.
+// hore .. dole become the rows this pass changed; false when it changed none.
+bool Prechod(Tabulky& t, Objekt& o, int smer, int roh, int& hore, int& dole, long long& prace) {
+    int y = smer > 0 ? hore + 1 : dole - 1;
+    int koniec = smer > 0 ? t.vyska : o.hore - 1;
+    int novaHore = t.vyska;
+    int novaDole = -1;
+    for (; y != koniec; y += smer) {
+        int z = y - smer;
+        bool zmenena = (z >= hore && z <= dole) || (z >= novaHore && z <= novaDole);
+        if (!zmenena)
+            break;
+        if (Dolej(t, o, y, z, roh, prace)) {
+            novaHore = y < novaHore ? y : novaHore;
+            novaDole = y > novaDole ? y : novaDole;
+        }
+    }
+    hore = novaHore;
+    dole = novaDole;
+    return novaDole >= 0;
+}
+
+// The object whose first pixel, in reading order, is (y, x): nothing of it lies above row y. Its
+// box and count are read off the reach, which is cleared for the next one.
+void Vyplnenie(Tabulky& t, Objekt& o, int y, int x, int roh, long long& prace) {
+    o = Objekt{y, y, x, x, 0};
+    t.rz[y] = t.slov;
+    t.rk[y] = -1;
+    t.semena[1 + (x >> 6)] = 1ull << (x & 63);
+    Rozlej(t, y, x >> 6, x >> 6);
+    int hore = y;
+    int dole = y;
+    for (int smer = 1; Prechod(t, o, smer, roh, hore, dole, prace); smer = -smer) {
+    }
+    for (int r = o.hore; r <= o.dole; r++) {
+        uint64_t* d = Dosah(t, r);
+        int a = t.rz[r];
+        int b = t.rk[r];
+        o.lavy = o.lavy < a * 64 + NajnizsiBit(d[a]) ? o.lavy : a * 64 + NajnizsiBit(d[a]);
+        o.pravy = o.pravy > b * 64 + NajvyssiBit(d[b]) ? o.pravy : b * 64 + NajvyssiBit(d[b]);
+        for (int w = a; w <= b; w++) {
+            o.pocet += PocetBitov(d[w]);
+            d[w] = 0;
+        }
+    }
+}
+
+// The first live pixel from the scan start (y, x) on; false when none is left.
+bool DalsiBod(const Tabulky& t, int& y, int& x) {
+    for (int w = x >> 6; y < t.vyska; y++, w = 0) {
+        const uint64_t* r = Riadok(t, y);
+        for (; w < t.slov; w++)
+            if (r[w] != 0) {
+                x = w * 64 + NajnizsiBit(r[w]);
+                return true;
+            }
+    }
+    return false;
+}
+
+// The runs of all rows, for the choice between filling and labelling.
+long long PocetBehov(const Tabulky& t) {
+    long long n = 0;
+    for (int y = 0; y < t.vyska; y++) {
+        const uint64_t* r = Riadok(t, y);
+        for (int w = 0; w < t.slov; w++)
+            n += PocetBitov(r[w] & ~(r[w] << 1 | r[w - 1] >> 63));
+    }
+    return n;
 }
 
 // What one search is asked.
@@ -722,11 +907,44 @@ inline int HladajDotykom(const Zadanie& z, Tabulky& t) {
     return k;
 }
 
+// The touching modes by filling, into k objects; false when the work outgrows limit, the words a
+// labelling of the runs would be worth.
+inline bool HladajVyplnanim(const Zadanie& z, Tabulky& t, long long limit, int& k) {
+    int roh = z.spajanie == 8 ? 1 : 0;
+    long long prace = 0;
+    int y = 0;
+    int x = 0;
+    k = 0;
+    long long objs=0;
+    while (k < z.kapacita && DalsiBod(t, y, x)) {
+        Objekt o = {};
+        Vyplnenie(t, o, y, x, roh, prace);
+        objs++;
+        if (prace > limit) { if (getenv("ZV_DBG")) fprintf(stderr, "bail prace %lld objs %lld\n", prace, objs);
+            return false;}
+        if (Vyhovuje(o, z.minVelkost, z.percentoVyplne)) {
+            Zapis(o, &z.stredy[k], &z.boxy[k]);
+            k++;
+        }
+    }
+    if (getenv("ZV_DBG")) fprintf(stderr, "ok prace %lld objs %lld\n", prace, objs);
+    return true;
+}
+
 // The search on tables prepared for the screen; every copy of the search is this routine inlined.
 inline int Hladaj(const Zadanie& z, MaskaRiadkuFn maskaRiadku, Tabulky& t) {
     VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t);
-    if (z.spajanie == 4 || z.spajanie == 8)
+    if (z.spajanie == 4 || z.spajanie == 8) {
+        int k = 0;
+        long long behov = PocetBehov(t);
+        if (getenv("ZV_DBG")) fprintf(stderr, "behov %lld slova %d\n", behov, t.slov*t.vyska);
+        if (getenv("ZV_FORCE") || behov <= 8LL * t.slov * t.vyska) {
+            if (HladajVyplnanim(z, t, getenv("ZV_FORCE") ? (1LL<<60) : 2 * behov + t.slov, k))
+                return k;
+            VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t);
+        }
         return HladajDotykom(z, t);
+    }
     int k = 0;
     int yStartu = 0;
     int xStartu = 0;
@@ -784,7 +1002,9 @@ long long PamatTabuliek(int sirka, int vyska) {
            2 * riadkov * static_cast<long long>(sizeof(int32_t)) +
            static_cast<long long>(ZnaciekPre(sirka, vyska)) *
                static_cast<long long>(sizeof(Znacka)) +
-           static_cast<long long>(PamatBehovPre((sirka + 63) / 64));
+           static_cast<long long>(PamatBehovPre((sirka + 63) / 64)) +
+           static_cast<long long>((SlovMasiek(sirka, vyska) + (sirka + 63) / 64 + 2) *
+                                  sizeof(uint64_t));
 }
 
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
