@@ -1,7 +1,9 @@
 // The object search over a pixel table, worked on each row's mask of live grey pixels.
 //
-// The touching modes label the runs of the same masks instead: each run joins the runs of the row
-// above that touch it, through a union-find over labels handed out in scan order.
+// The touching modes fill each object from its first pixel on the same masks, a word of 64
+// pixels at a time; screens of many short runs have their runs labelled instead: each run joins
+// the runs of the row above that touch it, through a union-find over labels handed out in scan
+// order.
 //
 // The grey points of a row fall into runs that never merge, and every removal takes whole runs, so
 // one bit per pixel, cleared when its run leaves the list, says everything the point list says:
@@ -15,7 +17,6 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <cstdio>
 
 // SSE2 is part of every x86-64 processor and of 32-bit builds told to use it; other 32-bit x86
 // builds of GCC and Clang carry an SSE2 mask as well and pick it when the processor has SSE2.
@@ -82,13 +83,13 @@ struct Tabulky {
     uint64_t* bity;  // live grey pixels of row y, bit x % 64 of word y * krok + x / 64
     int32_t* rz;     // stored range of each row; only rows hore .. dole of the object hold one
     int32_t* rk;
-    Znacka* znacky;       // the touching modes' labels, made by their first search
+    Znacka* znacky;        // the touching modes' labels, made by their first search
     uint64_t* pamatDosahu; // laid out as pamat; made with the labels
     uint64_t* dosah;       // the pixels the object being filled has reached, as bity
     uint64_t* semena;      // one row's seeds, with an empty word at each end
-    BehyRiadku riadky[2]; // the runs of the row above and of the row being labelled
-    int32_t* spoje;       // the runs that touch more than one run above: first and last
-    void* pamatBehov;     // the memory of riadky and spoje
+    BehyRiadku riadky[2];  // the runs of the row above and of the row being labelled
+    int32_t* spoje;        // the runs that touch more than one run above: first and last
+    void* pamatBehov;      // the memory of riadky and spoje
 };
 
 // What the passes gather about one object.
@@ -139,8 +140,8 @@ bool PripravZnacky(Tabulky& t) {
         return false; // more than a 32-bit process can address
     t.znacky = static_cast<Znacka*>(std::malloc(znaciek * sizeof(Znacka)));
     t.pamatBehov = std::calloc(PamatBehovPre(t.slov), 1);
-    t.pamatDosahu = static_cast<uint64_t*>(
-        std::calloc(SlovMasiek(t.sirka, t.vyska), sizeof(uint64_t)));
+    t.pamatDosahu =
+        static_cast<uint64_t*>(std::calloc(SlovMasiek(t.sirka, t.vyska), sizeof(uint64_t)));
     t.semena = static_cast<uint64_t*>(std::calloc(slov, sizeof(uint64_t)));
     if (t.znacky == nullptr || t.pamatBehov == nullptr || t.pamatDosahu == nullptr ||
         t.semena == nullptr) {
@@ -736,7 +737,8 @@ inline uint64_t RozotriDole(uint64_t f, uint64_t m) {
     return f | ((f >> 32) & m);
 }
 
-// The live pixels of word w touching the reach d of the next row (along a side, or at a corner too).
+// The live pixels of word w touching the reach d of the next row (along a side, or at a corner
+// too).
 inline uint64_t Semena(const uint64_t* m, const uint64_t* d, int w, int roh) {
     uint64_t v = d[w];
     if (roh != 0)
@@ -785,8 +787,8 @@ bool Dolej(Tabulky& t, Objekt& o, int y, int z, int roh, long long& prace) {
         t.rz[y] = t.slov;
         t.rk[y] = -1;
     }
-    int a = t.rz[z] - roh > 0 ? t.rz[z] - roh : 0;
-    int b = t.rk[z] + roh < t.slov - 1 ? t.rk[z] + roh : t.slov - 1;
+    int a = t.rz[z] - roh; // the empty words at -1 and slov hold no seeds
+    int b = t.rk[z] + roh;
     const uint64_t* m = Riadok(t, y);
     const uint64_t* d = Dosah(t, z);
     uint64_t* u = t.semena + 1;
@@ -811,12 +813,13 @@ bool Prechod(Tabulky& t, Objekt& o, int smer, int roh, int& hore, int& dole, lon
     int koniec = smer > 0 ? t.vyska : o.hore - 1;
     int novaHore = t.vyska;
     int novaDole = -1;
+    bool zmenena = true;
     for (; y != koniec; y += smer) {
         int z = y - smer;
-        bool zmenena = (z >= hore && z <= dole) || (z >= novaHore && z <= novaDole);
-        if (!zmenena)
+        if (!zmenena && (z < hore || z > dole))
             break;
-        if (Dolej(t, o, y, z, roh, prace)) {
+        zmenena = Dolej(t, o, y, z, roh, prace);
+        if (zmenena) {
             novaHore = y < novaHore ? y : novaHore;
             novaDole = y > novaDole ? y : novaDole;
         }
@@ -907,27 +910,30 @@ inline int HladajDotykom(const Zadanie& z, Tabulky& t) {
     return k;
 }
 
-// The touching modes by filling, into k objects; false when the work outgrows limit, the words a
-// labelling of the runs would be worth.
+// Filling pays while the screen's runs are long (panels, text, shapes); on screens of many short
+// runs (noise, dithering) it would fill tens of thousands of tiny objects, and labelling the runs
+// is faster. A fill whose word count outgrows what labelling would have cost (a maze, a spiral,
+// needing pass after pass) gives up, and the runs are labelled after all.
+const long long kBehovNaSlovo = 8;
+const long long kPraceNaBeh = 4;
+
+// The touching modes by filling, into k objects; false when the words looked at outgrow limit.
 inline bool HladajVyplnanim(const Zadanie& z, Tabulky& t, long long limit, int& k) {
     int roh = z.spajanie == 8 ? 1 : 0;
     long long prace = 0;
     int y = 0;
     int x = 0;
     k = 0;
-    long long objs=0;
     while (k < z.kapacita && DalsiBod(t, y, x)) {
         Objekt o = {};
         Vyplnenie(t, o, y, x, roh, prace);
-        objs++;
-        if (prace > limit) { if (getenv("ZV_DBG")) fprintf(stderr, "bail prace %lld objs %lld\n", prace, objs);
-            return false;}
+        if (prace > limit)
+            return false;
         if (Vyhovuje(o, z.minVelkost, z.percentoVyplne)) {
             Zapis(o, &z.stredy[k], &z.boxy[k]);
             k++;
         }
     }
-    if (getenv("ZV_DBG")) fprintf(stderr, "ok prace %lld objs %lld\n", prace, objs);
     return true;
 }
 
@@ -937,9 +943,9 @@ inline int Hladaj(const Zadanie& z, MaskaRiadkuFn maskaRiadku, Tabulky& t) {
     if (z.spajanie == 4 || z.spajanie == 8) {
         int k = 0;
         long long behov = PocetBehov(t);
-        if (getenv("ZV_DBG")) fprintf(stderr, "behov %lld slova %d\n", behov, t.slov*t.vyska);
-        if (getenv("ZV_FORCE") || behov <= 8LL * t.slov * t.vyska) {
-            if (HladajVyplnanim(z, t, getenv("ZV_FORCE") ? (1LL<<60) : 2 * behov + t.slov, k))
+        long long slov = static_cast<long long>(t.slov) * t.vyska;
+        if (behov <= kBehovNaSlovo * slov) {
+            if (HladajVyplnanim(z, t, slov + kPraceNaBeh * behov, k))
                 return k;
             VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t);
         }

@@ -45,3 +45,17 @@ TEST(RychleHladanie, GroupingsTellObjectsApart) {
             Zhoda(Obrazovka{im.w, im.h, im.w, im.px}, kNoWindow, 2, p.minVelkost, p.percento, 100));
     }
 }
+
+// A run reached only at its far end, across a word; a snake of 1-px strokes over 32 words that
+// needs a pass per turn, more than filling may take before the runs are labelled after all.
+TEST(RychleHladanie, LongRunsAndSnakes) {
+    for (int had = 0; had < 2; had++) {
+        Obrazovka o{2048, 6, 2048, std::vector<COLORREF>(2048 * 6, 0xFFFFFF)};
+        for (int x = 0; x < 2048; x++)
+            for (int y = 0; y < 6; y++)
+                if (had ? x % 16 == 0 || (y == 0 && x % 32 < 16) || (y == 5 && x % 32 >= 16)
+                        : (y == 1 && x < 100) || (y == 0 && x == 99))
+                    o.farby[y * 2048 + x] = 0x505050;
+        EXPECT_TRUE(Zhoda(o, kNoWindow, 2, 1, 0, 1000, {4, 8})) << had;
+    }
+}
