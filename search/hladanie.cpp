@@ -746,22 +746,25 @@ inline uint64_t Semena(const uint64_t* m, const uint64_t* d, int w, int roh) {
     return m[w] & v;
 }
 
-// Fills the runs of row y's live pixels that hold a seed (t.semena, words a .. b, emptied again):
-// they leave the live pixels and join the reach. A run may run on past the seed words, through a
-// carry upward and a smear downward.
-void Rozlej(Tabulky& t, int y, int a, int b) {
+// The pixels of m's runs from each seed of n (within m) to the run's end, with the carry from the
+// word below; prenos becomes the carry into the word above.
+inline uint64_t Nahor(uint64_t m, uint64_t n, unsigned& prenos) {
+    uint64_t s1 = m + n;
+    uint64_t s2 = s1 + prenos;
+    prenos = static_cast<unsigned>(s1 < n) | static_cast<unsigned>(s2 < s1);
+    return ((s2 ^ m) | n) & m;
+}
+
+// Fills the runs of row y's live pixels whose seeds Nahor has carried to their ends in t.semena,
+// words a .. b, carrying on while a run goes on above b: the runs leave the live pixels and join
+// the reach, smeared down to their starts (in the words below a too), and t.semena is empty again.
+void Rozlej(Tabulky& t, int y, int a, int b, unsigned prenos) {
     uint64_t* m = Riadok(t, y);
     uint64_t* r = Dosah(t, y);
     uint64_t* u = t.semena + 1;
-    unsigned prenos = 0;
-    int w = a;
-    for (; w < t.slov && (w <= b || prenos != 0); w++) {
-        uint64_t n = u[w];
-        uint64_t s1 = m[w] + n;
-        uint64_t s2 = s1 + prenos;
-        prenos = static_cast<unsigned>(s1 < n) | static_cast<unsigned>(s2 < s1);
-        u[w] = ((s2 ^ m[w]) | n) & m[w];
-    }
+    int w = b + 1;
+    for (; w < t.slov && prenos != 0; w++)
+        u[w] = Nahor(m[w], 0, prenos);
     int prvy = t.slov;
     int posledny = -1;
     uint64_t dole = 0;
@@ -787,20 +790,22 @@ bool Dolej(Tabulky& t, Objekt& o, int y, int z, int roh, long long& prace) {
         t.rz[y] = t.slov;
         t.rk[y] = -1;
     }
-    int a = t.rz[z] - roh; // the empty words at -1 and slov hold no seeds
-    int b = t.rk[z] + roh;
+    int a = t.rz[z] - roh > 0 ? t.rz[z] - roh : 0;
+    int b = t.rk[z] + roh < t.slov - 1 ? t.rk[z] + roh : t.slov - 1;
     const uint64_t* m = Riadok(t, y);
     const uint64_t* d = Dosah(t, z);
     uint64_t* u = t.semena + 1;
     uint64_t nieco = 0;
+    unsigned prenos = 0;
     for (int w = a; w <= b; w++) {
-        u[w] = Semena(m, d, w, roh);
-        nieco |= u[w];
+        uint64_t n = Semena(m, d, w, roh);
+        nieco |= n;
+        u[w] = Nahor(m[w], n, prenos);
     }
     prace += b - a + 1;
     if (nieco == 0)
-        return false;
-    Rozlej(t, y, a, b);
+        return false; // and t.semena stayed empty
+    Rozlej(t, y, a, b, prenos);
     o.dole = y > o.dole ? y : o.dole;
     return true;
 }
@@ -835,8 +840,9 @@ void Vyplnenie(Tabulky& t, Objekt& o, int y, int x, int roh, long long& prace) {
     o = Objekt{y, y, x, x, 0};
     t.rz[y] = t.slov;
     t.rk[y] = -1;
-    t.semena[1 + (x >> 6)] = 1ull << (x & 63);
-    Rozlej(t, y, x >> 6, x >> 6);
+    unsigned prenos = 0;
+    t.semena[1 + (x >> 6)] = Nahor(Riadok(t, y)[x >> 6], 1ull << (x & 63), prenos);
+    Rozlej(t, y, x >> 6, x >> 6, prenos);
     int hore = y;
     int dole = y;
     for (int smer = 1; Prechod(t, o, smer, roh, hore, dole, prace); smer = -smer) {
