@@ -790,10 +790,13 @@ bool Dolej(Tabulky& t, Objekt& o, int y, int z, int roh, long long& prace) {
         t.rz[y] = t.slov;
         t.rk[y] = -1;
     }
-    int a = t.rz[z] - roh > 0 ? t.rz[z] - roh : 0;
-    int b = t.rk[z] + roh < t.slov - 1 ? t.rk[z] + roh : t.slov - 1;
     const uint64_t* m = Riadok(t, y);
     const uint64_t* d = Dosah(t, z);
+    // At a corner the reach touches the next word only from its end bits.
+    int a = t.rz[z] - (roh & static_cast<int>(d[t.rz[z]] & 1));
+    int b = t.rk[z] + (roh & static_cast<int>(d[t.rk[z]] >> 63));
+    a = a > 0 ? a : 0;
+    b = b < t.slov - 1 ? b : t.slov - 1;
     uint64_t* u = t.semena + 1;
     uint64_t nieco = 0;
     unsigned prenos = 0;
@@ -932,7 +935,10 @@ inline bool HladajVyplnanim(const Zadanie& z, Tabulky& t, long long limit, int& 
     k = 0;
     while (k < z.kapacita && DalsiBod(t, y, x)) {
         Objekt o = {};
-        Vyplnenie(t, o, y, x, roh, prace);
+        if (roh != 0) // each grouping with its own copy of the fill
+            Vyplnenie(t, o, y, x, 1, prace);
+        else
+            Vyplnenie(t, o, y, x, 0, prace);
         if (prace > limit)
             return false;
         if (Vyhovuje(o, z.minVelkost, z.percentoVyplne)) {
