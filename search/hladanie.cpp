@@ -87,6 +87,8 @@ struct Tabulky {
     uint64_t* pamatDosahu; // laid out as pamat; made with the labels
     uint64_t* dosah;       // the pixels the object being filled has reached, as bity
     uint64_t* semena;      // one row's seeds, with an empty word at each end
+    uint8_t* cakaju;       // per row, the neighbours it waits to be checked against
+    int32_t* zasobnik;     // the rows waiting
     BehyRiadku riadky[2];  // the runs of the row above and of the row being labelled
     int32_t* spoje;        // the runs that touch more than one run above: first and last
     void* pamatBehov;      // the memory of riadky and spoje
@@ -115,6 +117,8 @@ void UvolniTabulky(Tabulky& t) {
     std::free(t.pamatBehov);
     std::free(t.pamatDosahu);
     std::free(t.semena);
+    std::free(t.cakaju);
+    std::free(t.zasobnik);
 }
 
 size_t ZnaciekPre(int sirka, int vyska) {
@@ -143,16 +147,22 @@ bool PripravZnacky(Tabulky& t) {
     t.pamatDosahu =
         static_cast<uint64_t*>(std::calloc(SlovMasiek(t.sirka, t.vyska), sizeof(uint64_t)));
     t.semena = static_cast<uint64_t*>(std::calloc(slov, sizeof(uint64_t)));
+    t.cakaju = static_cast<uint8_t*>(std::calloc(static_cast<size_t>(t.vyska), 1));
+    t.zasobnik = static_cast<int32_t*>(std::malloc(static_cast<size_t>(t.vyska) * 4));
     if (t.znacky == nullptr || t.pamatBehov == nullptr || t.pamatDosahu == nullptr ||
-        t.semena == nullptr) {
+        t.semena == nullptr || t.cakaju == nullptr || t.zasobnik == nullptr) {
         std::free(t.znacky);
         std::free(t.pamatBehov);
         std::free(t.pamatDosahu);
         std::free(t.semena);
+        std::free(t.cakaju);
+        std::free(t.zasobnik);
         t.znacky = nullptr;
         t.pamatBehov = nullptr;
         t.pamatDosahu = nullptr;
         t.semena = nullptr;
+        t.cakaju = nullptr;
+        t.zasobnik = nullptr;
         return false;
     }
     t.dosah = t.pamatDosahu + 1;
@@ -813,28 +823,21 @@ bool Dolej(Tabulky& t, Objekt& o, int y, int z, int roh, long long& prace) {
     return true;
 }
 
-// One pass down (smer 1) or up (-1) from the rows hore .. dole changed by the pass before: each
-// row takes what touches the row it is reached from, as long as that row changed in either pass.
-// hore .. dole become the rows this pass changed; false when it changed none.
-bool Prechod(Tabulky& t, Objekt& o, int smer, int roh, int& hore, int& dole, long long& prace) {
-    int y = smer > 0 ? hore + 1 : dole - 1;
-    int koniec = smer > 0 ? t.vyska : o.hore - 1;
-    int novaHore = t.vyska;
-    int novaDole = -1;
-    bool zmenena = true;
-    for (; y != koniec; y += smer) {
-        int z = y - smer;
-        if (!zmenena && (z < hore || z > dole))
-            break;
-        zmenena = Dolej(t, o, y, z, roh, prace);
-        if (zmenena) {
-            novaHore = y < novaHore ? y : novaHore;
-            novaDole = y > novaDole ? y : novaDole;
-        }
-    }
-    hore = novaHore;
-    dole = novaDole;
-    return novaDole >= 0;
+// Row y is to be checked against its neighbour above (odkial 1) or below (2); each row is on the
+// stack at most once, with what it waits for.
+inline void Cakaj(Tabulky& t, int y, uint8_t odkial, int& cakajucich) {
+    if (t.cakaju[y] == 0)
+        t.zasobnik[cakajucich++] = y;
+    t.cakaju[y] |= odkial;
+}
+
+// Row y gained pixels: the rows next to it may have pixels touching them. Nothing of the object
+// lies above its first row.
+inline void Pribudlo(Tabulky& t, const Objekt& o, int y, int& cakajucich) {
+    if (y > o.hore)
+        Cakaj(t, y - 1, 2, cakajucich);
+    if (y + 1 < t.vyska)
+        Cakaj(t, y + 1, 1, cakajucich); // taken first: the fill runs down, the checks up follow
 }
 
 // The object whose first pixel, in reading order, is (y, x): nothing of it lies above row y. Its
@@ -846,9 +849,16 @@ void Vyplnenie(Tabulky& t, Objekt& o, int y, int x, int roh, long long& prace) {
     unsigned prenos = 0;
     t.semena[1 + (x >> 6)] = Nahor(Riadok(t, y)[x >> 6], 1ull << (x & 63), prenos);
     Rozlej(t, y, x >> 6, x >> 6, prenos);
-    int hore = y;
-    int dole = y;
-    for (int smer = 1; Prechod(t, o, smer, roh, hore, dole, prace); smer = -smer) {
+    int cakajucich = 0;
+    Pribudlo(t, o, y, cakajucich);
+    while (cakajucich > 0) {
+        int r = t.zasobnik[--cakajucich];
+        uint8_t odkial = t.cakaju[r];
+        t.cakaju[r] = 0;
+        bool pribudlo = (odkial & 1) != 0 && Dolej(t, o, r, r - 1, roh, prace);
+        pribudlo = ((odkial & 2) != 0 && Dolej(t, o, r, r + 1, roh, prace)) || pribudlo;
+        if (pribudlo)
+            Pribudlo(t, o, r, cakajucich);
     }
     for (int r = o.hore; r <= o.dole; r++) {
         uint64_t* d = Dosah(t, r);
@@ -1022,7 +1032,8 @@ long long PamatTabuliek(int sirka, int vyska) {
                static_cast<long long>(sizeof(Znacka)) +
            static_cast<long long>(PamatBehovPre((sirka + 63) / 64)) +
            static_cast<long long>((SlovMasiek(sirka, vyska) + (sirka + 63) / 64 + 2) *
-                                  sizeof(uint64_t));
+                                  sizeof(uint64_t)) +
+           5 * static_cast<long long>(vyska);
 }
 
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
