@@ -873,6 +873,19 @@ void Vyplnenie(Tabulky& t, Objekt& o, int y, int x, int roh, long long& prace) {
     }
 }
 
+// The object of the first pixel (y, x) when it is a single run: nothing touches the run below, and
+// nothing of the object lies above. Most small pieces are one run; they skip the reach.
+bool JedenBeh(Tabulky& t, Objekt& o, int y, int x, int roh) {
+    uint64_t* r = Riadok(t, y);
+    int e = KoniecBehu(r, x);
+    if (PrvyBod(r + t.krok, x - roh, e + roh) >=
+        0) // the empty words and row below the last stop it
+        return false;
+    Vymaz(r, x, e);
+    o = Objekt{y, y, x, e, e - x + 1};
+    return true;
+}
+
 // The first live pixel from the scan start (y, x) on; false when none is left.
 bool DalsiBod(const Tabulky& t, int& y, int& x) {
     for (int w = x >> 6; y < t.vyska; y++, w = 0) {
@@ -945,7 +958,9 @@ inline bool HladajVyplnanim(const Zadanie& z, Tabulky& t, long long limit, int& 
     k = 0;
     while (k < z.kapacita && DalsiBod(t, y, x)) {
         Objekt o = {};
-        if (roh != 0) // each grouping with its own copy of the fill
+        if (JedenBeh(t, o, y, x, roh))
+            prace++;
+        else if (roh != 0) // each grouping with its own copy of the fill
             Vyplnenie(t, o, y, x, 1, prace);
         else
             Vyplnenie(t, o, y, x, 0, prace);
