@@ -765,13 +765,26 @@ inline uint64_t Nahor(uint64_t m, uint64_t n, unsigned& prenos) {
     return ((s2 ^ m) | n) & m;
 }
 
+// Whether the live pixels l of a row next to the pixels f of word w touch them.
+inline uint64_t Dotyk(const uint64_t* l, int w, uint64_t f, int roh) {
+    if (roh == 0)
+        return l[w] & f;
+    return (l[w] & (f | f << 1 | f >> 1)) | (l[w - 1] & f << 63) | (l[w + 1] & f >> 63);
+}
+
 // Fills the runs of row y's live pixels whose seeds Nahor has carried to their ends in t.semena,
 // words a .. b, carrying on while a run goes on above b: the runs leave the live pixels and join
 // the reach, smeared down to their starts (in the words below a too), and t.semena is empty again.
-void Rozlej(Tabulky& t, int y, int a, int b, unsigned prenos) {
+// Returns which neighbours have live pixels touching the new ones: 1 the row below, 2 the row
+// above (hore, the object's first row, has none above).
+int Rozlej(Tabulky& t, int y, int hore, int a, int b, unsigned prenos, int roh) {
     uint64_t* m = Riadok(t, y);
     uint64_t* r = Dosah(t, y);
     uint64_t* u = t.semena + 1;
+    const uint64_t* pod = Riadok(t, y + 1); // below the last row lies the empty row
+    const uint64_t* nad = y > hore ? Riadok(t, y - 1) : Riadok(t, t.vyska);
+    uint64_t dotykPod = 0;
+    uint64_t dotykNad = 0;
     int w = b + 1;
     for (; w < t.slov && prenos != 0; w++)
         u[w] = Nahor(m[w], 0, prenos);
@@ -786,16 +799,19 @@ void Rozlej(Tabulky& t, int y, int a, int b, unsigned prenos) {
         dole = m[w - 1] & (f << 63);
         m[w] ^= f;
         r[w] |= f;
+        dotykPod |= Dotyk(pod, w, f, roh);
+        dotykNad |= Dotyk(nad, w, f, roh);
         prvy = w;
         posledny = posledny > w ? posledny : w;
     }
     t.rz[y] = t.rz[y] < prvy ? t.rz[y] : prvy;
     t.rk[y] = t.rk[y] > posledny ? t.rk[y] : posledny;
+    return (dotykPod != 0 ? 1 : 0) | (dotykNad != 0 ? 2 : 0);
 }
 
-// Row y takes the runs touching the reach of row z next to it; false when there are none. prace
-// counts the words looked at.
-bool Dolej(Tabulky& t, Objekt& o, int y, int z, int roh, long long& prace) {
+// Row y takes the runs touching the reach of row z next to it; returns which of its neighbours
+// then have pixels touching (as Rozlej), 0 when it took none. prace counts the words looked at.
+int Dolej(Tabulky& t, Objekt& o, int y, int z, int roh, long long& prace) {
     if (y > o.dole) {
         t.rz[y] = t.slov;
         t.rk[y] = -1;
@@ -817,10 +833,9 @@ bool Dolej(Tabulky& t, Objekt& o, int y, int z, int roh, long long& prace) {
     }
     prace += b - a + 1;
     if (nieco == 0)
-        return false; // and t.semena stayed empty
-    Rozlej(t, y, a, b, prenos);
+        return 0; // and t.semena stayed empty
     o.dole = y > o.dole ? y : o.dole;
-    return true;
+    return Rozlej(t, y, o.hore, a, b, prenos, roh);
 }
 
 // Row y is to be checked against its neighbour above (odkial 1) or below (2); each row is on the
@@ -831,12 +846,13 @@ inline void Cakaj(Tabulky& t, int y, uint8_t odkial, int& cakajucich) {
     t.cakaju[y] |= odkial;
 }
 
-// Row y gained pixels: the rows next to it may have pixels touching them. Nothing of the object
-// lies above its first row.
-inline void Pribudlo(Tabulky& t, const Objekt& o, int y, int& cakajucich) {
-    if (y > o.hore)
+// Row y gained pixels that the live pixels of the rows next to it touch (dalej as from Rozlej):
+// those rows are to take them. A row's live pixels only ever leave, so a row no new pixel touches
+// has nothing to take from it.
+inline void Pribudlo(Tabulky& t, int y, int dalej, int& cakajucich) {
+    if ((dalej & 2) != 0)
         Cakaj(t, y - 1, 2, cakajucich);
-    if (y + 1 < t.vyska)
+    if ((dalej & 1) != 0)
         Cakaj(t, y + 1, 1, cakajucich); // taken first: the fill runs down, the checks up follow
 }
 
@@ -848,17 +864,16 @@ void Vyplnenie(Tabulky& t, Objekt& o, int y, int x, int roh, long long& prace) {
     t.rk[y] = -1;
     unsigned prenos = 0;
     t.semena[1 + (x >> 6)] = Nahor(Riadok(t, y)[x >> 6], 1ull << (x & 63), prenos);
-    Rozlej(t, y, x >> 6, x >> 6, prenos);
+    int dalej = Rozlej(t, y, y, x >> 6, x >> 6, prenos, roh);
     int cakajucich = 0;
-    Pribudlo(t, o, y, cakajucich);
+    Pribudlo(t, y, dalej, cakajucich);
     while (cakajucich > 0) {
         int r = t.zasobnik[--cakajucich];
         uint8_t odkial = t.cakaju[r];
         t.cakaju[r] = 0;
-        bool pribudlo = (odkial & 1) != 0 && Dolej(t, o, r, r - 1, roh, prace);
-        pribudlo = ((odkial & 2) != 0 && Dolej(t, o, r, r + 1, roh, prace)) || pribudlo;
-        if (pribudlo)
-            Pribudlo(t, o, r, cakajucich);
+        dalej = (odkial & 1) != 0 ? Dolej(t, o, r, r - 1, roh, prace) : 0;
+        dalej |= (odkial & 2) != 0 ? Dolej(t, o, r, r + 1, roh, prace) : 0;
+        Pribudlo(t, r, dalej, cakajucich);
     }
     for (int r = o.hore; r <= o.dole; r++) {
         uint64_t* d = Dosah(t, r);
