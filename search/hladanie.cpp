@@ -441,14 +441,27 @@ void VytvorRiadok(const COLORREF* riadok, uint64_t* r, bool vylucit, long long v
         Vymaz(r, static_cast<int>(a), static_cast<int>(b));
 }
 
-// Masks every row, leaving out the window's columns on its rows.
-void VytvorMasky(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad,
-                 MaskaRiadkuFn maskaRiadku, Tabulky& t) {
+// The runs of a row's mask.
+inline int PocetBehov(const uint64_t* r, int slov) {
+    int n = 0;
+    for (int w = 0; w < slov; w++)
+        n += PocetBitov(r[w] & ~(r[w] << 1 | r[w - 1] >> 63));
+    return n;
+}
+
+// Masks every row, leaving out the window's columns on its rows. Returns the number of runs when
+// behy asks for it (while each row is at hand), else 0.
+long long VytvorMasky(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad,
+                      MaskaRiadkuFn maskaRiadku, Tabulky& t, bool behy) {
+    long long n = 0;
     for (int y = 0; y < t.vyska; y++) {
         const COLORREF* riadok = farby + static_cast<size_t>(y) * static_cast<size_t>(krok);
         bool vylucit = y >= okno.top && y <= okno.bottom && okno.left <= okno.right;
         VytvorRiadok(riadok, Riadok(t, y), vylucit, okno.left, okno.right, zaklad, maskaRiadku, t);
+        if (behy)
+            n += PocetBehov(Riadok(t, y), t.slov);
     }
+    return n;
 }
 
 // The first live run from the scan start (y, x) with a live run directly below that overlaps it:
@@ -914,17 +927,6 @@ bool DalsiBod(const Tabulky& t, int& y, int& x) {
     return false;
 }
 
-// The runs of all rows, for the choice between filling and labelling.
-long long PocetBehov(const Tabulky& t) {
-    long long n = 0;
-    for (int y = 0; y < t.vyska; y++) {
-        const uint64_t* r = Riadok(t, y);
-        for (int w = 0; w < t.slov; w++)
-            n += PocetBitov(r[w] & ~(r[w] << 1 | r[w - 1] >> 63));
-    }
-    return n;
-}
-
 // What one search is asked.
 struct Zadanie {
     const COLORREF* farby;
@@ -991,15 +993,15 @@ inline bool HladajVyplnanim(const Zadanie& z, Tabulky& t, long long limit, int& 
 
 // The search on tables prepared for the screen; every copy of the search is this routine inlined.
 inline int Hladaj(const Zadanie& z, MaskaRiadkuFn maskaRiadku, Tabulky& t) {
-    VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t);
-    if (z.spajanie == 4 || z.spajanie == 8) {
+    bool dotykom = z.spajanie == 4 || z.spajanie == 8;
+    long long behov = VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t, dotykom);
+    if (dotykom) {
         int k = 0;
-        long long behov = PocetBehov(t);
         long long slov = static_cast<long long>(t.slov) * t.vyska;
         if (behov <= kBehovNaSlovo * slov) {
             if (HladajVyplnanim(z, t, slov + kPraceNaBeh * behov, k))
                 return k;
-            VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t);
+            VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t, false);
         }
         return HladajDotykom(z, t);
     }
