@@ -81,9 +81,9 @@ struct Tabulky {
     int krok;        // words per row: the mask and one empty word behind it
     uint64_t* pamat; // one empty word, then the rows, then one empty row
     uint64_t* bity;  // live grey pixels of row y, bit x % 64 of word y * krok + x / 64
-    int32_t* rz;     // stored range of each row; only rows hore .. dole of the object hold one
-    int32_t* rk;
-    Znacka* znacky;        // the touching modes' labels, made by their first search
+    int32_t* rz;     // per row, the stored column range by rows, the reach's words when filling;
+    int32_t* rk;     // only rows hore .. dole of the object hold one
+    Znacka* znacky;  // the touching modes' labels, made by their first search
     uint64_t* pamatDosahu; // laid out as pamat; made with the labels
     uint64_t* dosah;       // the pixels the object being filled has reached, as bity
     uint64_t* semena;      // one row's seeds, with an empty word at each end
@@ -737,9 +737,10 @@ void ZlozZnacky(Znacka* zn, int znaciek) {
 }
 
 // The touching modes by filling: each object is filled from its first pixel on whole 64-pixel
-// words, in passes down and up over its rows until a pass adds nothing. A screen of large objects
-// full of holes (panels of text) takes a few word operations per row where labelling its runs one
-// by one takes dozens per run; screens of many small pieces go to the labelling instead.
+// words, row by row, each row taking the runs that touch what a neighbouring row has reached. A
+// screen of large objects full of holes (panels of text) takes a few word operations per row where
+// labelling its runs one by one takes dozens per run; screens of many small pieces go to the
+// labelling instead.
 
 inline uint64_t* Dosah(const Tabulky& t, int y) {
     return t.dosah + static_cast<size_t>(y) * static_cast<size_t>(t.krok);
@@ -869,8 +870,22 @@ inline void Pribudlo(Tabulky& t, int y, int dalej, int& cakajucich) {
         Cakaj(t, y + 1, 1, cakajucich); // taken first: the fill runs down, the checks up follow
 }
 
-// The object whose first pixel, in reading order, is (y, x): nothing of it lies above row y. Its
-// box and count are read off the reach, which is cleared for the next one.
+// The object's box and count, read off its reach, which is cleared for the next one.
+void Odpis(Tabulky& t, Objekt& o) {
+    for (int r = o.hore; r <= o.dole; r++) {
+        uint64_t* d = Dosah(t, r);
+        int a = t.rz[r];
+        int b = t.rk[r];
+        o.lavy = o.lavy < a * 64 + NajnizsiBit(d[a]) ? o.lavy : a * 64 + NajnizsiBit(d[a]);
+        o.pravy = o.pravy > b * 64 + NajvyssiBit(d[b]) ? o.pravy : b * 64 + NajvyssiBit(d[b]);
+        for (int w = a; w <= b; w++) {
+            o.pocet += PocetBitov(d[w]);
+            d[w] = 0;
+        }
+    }
+}
+
+// The object whose first pixel, in reading order, is (y, x): nothing of it lies above row y.
 void Vyplnenie(Tabulky& t, Objekt& o, int y, int x, int roh, long long& prace) {
     o = Objekt{y, y, x, x, 0};
     t.rz[y] = t.slov;
@@ -888,17 +903,7 @@ void Vyplnenie(Tabulky& t, Objekt& o, int y, int x, int roh, long long& prace) {
         dalej |= (odkial & 2) != 0 ? Dolej(t, o, r, r + 1, roh, prace) : 0;
         Pribudlo(t, r, dalej, cakajucich);
     }
-    for (int r = o.hore; r <= o.dole; r++) {
-        uint64_t* d = Dosah(t, r);
-        int a = t.rz[r];
-        int b = t.rk[r];
-        o.lavy = o.lavy < a * 64 + NajnizsiBit(d[a]) ? o.lavy : a * 64 + NajnizsiBit(d[a]);
-        o.pravy = o.pravy > b * 64 + NajvyssiBit(d[b]) ? o.pravy : b * 64 + NajvyssiBit(d[b]);
-        for (int w = a; w <= b; w++) {
-            o.pocet += PocetBitov(d[w]);
-            d[w] = 0;
-        }
-    }
+    Odpis(t, o);
 }
 
 // The object of the first pixel (y, x) when it is a single run: nothing touches the run below, and
@@ -906,8 +911,8 @@ void Vyplnenie(Tabulky& t, Objekt& o, int y, int x, int roh, long long& prace) {
 bool JedenBeh(Tabulky& t, Objekt& o, int y, int x, int roh) {
     uint64_t* r = Riadok(t, y);
     int e = KoniecBehu(r, x);
-    if (PrvyBod(r + t.krok, x - roh, e + roh) >=
-        0) // the empty words and row below the last stop it
+    // Below the last row lies the empty row, and around each row an empty word.
+    if (PrvyBod(r + t.krok, x - roh, e + roh) >= 0)
         return false;
     Vymaz(r, x, e);
     o = Objekt{y, y, x, e, e - x + 1};
@@ -961,8 +966,8 @@ inline int HladajDotykom(const Zadanie& z, Tabulky& t) {
 
 // Filling pays while the screen's runs are long (panels, text, shapes); on screens of many short
 // runs (noise, dithering) it would fill tens of thousands of tiny objects, and labelling the runs
-// is faster. A fill whose word count outgrows what labelling would have cost (a maze, a spiral,
-// needing pass after pass) gives up, and the runs are labelled after all.
+// is faster. A fill whose word count outgrows what labelling would have cost (a maze, a snake of
+// thin turns, each turn checking its rows again) gives up, and the runs are labelled after all.
 const long long kBehovNaSlovo = 8;
 const long long kPraceNaBeh = 4;
 
