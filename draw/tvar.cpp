@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <iterator>
+
 namespace {
 
 const int OKRAJ = 7;
@@ -118,42 +120,36 @@ int RiadkyObjektu(HDC dc, SIZE* rozmer, int y3) {
     return StatusPoObjektoch(y5, rozmer->cy);
 }
 
+// One status's text (a count goes in at %d), its left edge and drop below the box's top, colour,
+// height and face.
+struct RiadokStatusu {
+    const char* text;
+    int x;
+    int dole;
+    COLORREF farba;
+    int vyska;
+    const char* pismo;
+};
+
+const RiadokStatusu STATUSY[] = {
+    {"ENTER - h\xbe"
+     "adanie",
+     55, 1, RGB(0, 160, 160), -13, "Segoe UI"},
+    {"H \xbe a d \xe1 m", 71, 1, RGB(0, 200, 200), -13, "Segoe UI"},
+    {"Po\xe8"
+     "et objektov %d",
+     47, 2, RGB(0, 0, 200), -13, "System"},
+    {"Ni\xe8 sa nena\x9alo", 63, 1, RGB(250, 0, 0), -13, "Segoe UI"},
+    {"Stredy.txt sa ned\xe1 zap\xedsa\x9d", 43, 3, RGB(250, 0, 0), -10, "Segoe UI"},
+    {"M\xe1lo pam\xe4te", 66, 1, RGB(250, 0, 0), -13, "Segoe UI"},
+};
+
 void StatusBox(HDC dc, SIZE* rozmer, int y) {
     Okienko(dc, RGB(160, 210, 210), RGB(230, 240, 240), 16, 35, y, 140, 21);
-    switch (status) {
-    case 0:
-        Napis(dc, rozmer,
-              "ENTER - h\xbe"
-              "adanie",
-              -1, 55, y + 1, RGB(0, 160, 160), -13, 0, 0, "Segoe UI");
-        break;
-    case 1:
-        Napis(dc, rozmer, "H \xbe a d \xe1 m", -1, 71, y + 1, RGB(0, 200, 200), -13, 0, 0,
-              "Segoe UI");
-        break;
-    case 2:
-        Napis(dc, rozmer,
-              "Po\xe8"
-              "et objektov %d",
-              PocetObjektov, 47, y + 2, RGB(0, 0, 200), -13, 0, 0, "System");
-        break;
-    case 3:
-        Napis(dc, rozmer, "Ni\xe8 sa nena\x9alo", -1, 63, y + 1, RGB(250, 0, 0), -13, 0, 0,
-              "Segoe UI");
-        break;
-    case 4:
-        Napis(dc, rozmer,
-              "Stredy.txt sa ned\xe1 zap\xed"
-              "sa\x9d",
-              -1, 43, y + 3, RGB(250, 0, 0), -10, 0, 0, "Segoe UI");
-        break;
-    case 5:
-        Napis(dc, rozmer, "M\xe1lo pam\xe4te", -1, 66, y + 1, RGB(250, 0, 0), -13, 0, 0,
-              "Segoe UI");
-        break;
-    default:
-        break;
-    }
+    if (status < 0 || status >= static_cast<int>(std::size(STATUSY)))
+        return;
+    const RiadokStatusu& r = STATUSY[status];
+    Napis(dc, rozmer, r.text, PocetObjektov, r.x, y + r.dole, r.farba, r.vyska, 0, 0, r.pismo);
 }
 
 void LegendaKlaves(HDC dc) {

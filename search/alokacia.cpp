@@ -82,8 +82,8 @@ long long NajviacObjektov(int sirka, int vyska) {
     return (static_cast<long long>(sirka) * vyska + 1) / 2;
 }
 
-int HladajDoVysledkov(const COLORREF* farby, int sirka, int vyska, RECT okno, unsigned stupen_sedi,
-                      int min_velkost, int percento_vyplne, int spajanie) {
+int HladajDoVysledkov(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
+                      unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
     const long long strop = std::max(NajviacObjektov(sirka, vyska), 1LL);
     long long kapacita =
         std::min<long long>(std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola), strop);
@@ -93,7 +93,7 @@ int HladajDoVysledkov(const COLORREF* farby, int sirka, int vyska, RECT okno, un
         kapacita =
             std::min<long long>(std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola), strop);
         const int pocet =
-            HladajObjekty(farby, sirka, sirka, vyska, okno, stupen_sedi, min_velkost,
+            HladajObjekty(farby, krok, sirka, vyska, okno, stupen_sedi, min_velkost,
                           percento_vyplne, spajanie, centers, objekty, static_cast<int>(kapacita));
         if (pocet < kapacita || kapacita >= strop)
             return pocet;

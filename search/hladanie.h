@@ -36,11 +36,12 @@ int RezervujVysledky(int pocet);
 // least two; objects of touching pixels never touch along a side, a chequerboard at most).
 long long NajviacObjektov(int sirka, int vyska);
 
-// The search of a table of vyska rows of sirka colours into centers and objekty, which grow
-// eightfold (the search then runs again) whenever a search fills them, up to NajviacObjektov. The
-// number found, or -1 when the memory for the results or for the search's tables cannot be had.
-int HladajDoVysledkov(const COLORREF* farby, int sirka, int vyska, RECT okno, unsigned stupen_sedi,
-                      int min_velkost, int percento_vyplne, int spajanie);
+// HladajObjekty of a table (vyska rows of krok colours, the first sirka counting) into centers
+// and objekty, which grow eightfold (the search then runs again) whenever a search fills them, up
+// to NajviacObjektov(sirka, vyska). The number found, or -1 when the memory for the results or for
+// the search's tables cannot be had.
+int HladajDoVysledkov(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
+                      unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
 
 // Bytes a search of a sirka x vyska screen takes before it finds anything (the screen copy, the
 // search's tables, the starting results), and at most, with the results grown to their limit.
@@ -65,29 +66,20 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
 void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, const RECT* monitory,
                         int pocet);
 
-// HladajDoVysledkov over a copy of the virtual screen, sirka x vyska pixels from screen point
-// pociatok: pixels on none of the monitors never join an object (they are painted over in farby),
-// okno is in screen coordinates, and so are the boxes and centres in objekty and centers.
-int HladajNaVirtualnejObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok,
-                                const RECT* monitory, int pocet_monitorov, RECT okno,
-                                unsigned stupen_sedi, int min_velkost, int percento_vyplne,
-                                int spajanie);
+// HladajDoVysledkov over the part of oblast that lies on the copy of the screen rectangle
+// obrazovka (farby holds its rows), okno left out; all three right and bottom inclusive, in screen
+// coordinates, as are the boxes and centres that come back. 0 when oblast and obrazovka do not
+// meet.
+int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, RECT okno,
+                   unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
 
-// HladajObjekty over the part of oblast that lies on the copy of the screen rectangle obrazovka
-// (both right and bottom inclusive, screen coordinates; farby holds its rows), nothing left out.
-// Boxes and centres come back in screen coordinates; 0 when the two do not meet.
-int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, unsigned stupen_sedi,
-                   int min_velkost, int percento_vyplne, DWORD spajanie, POINT* stredy, RECT* boxy,
-                   int kapacita);
-
-// The batch search: copies the screen and searches oblast of it into centers and objekty; -1 when
-// the screen cannot be copied or the search's tables cannot be had. Win32 only.
+// HladajVOblasti over a copy of the whole virtual screen, its pixels on no monitor painted out;
+// -1 also when the screen cannot be copied. Win32 only.
 int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
-                      DWORD spajanie);
+                      DWORD spajanie, RECT okno = {1, 1, 0, 0});
 
-// The screen search of the program: copies the virtual screen, leaves the window out, fills centers
-// and objekty. The number found, or -1 when the memory for the copy, the search's tables or the
-// results cannot be had. Win32 only.
+// The screen search of the program: HladajNaObrazovke of the whole screen, the window left out.
+// Win32 only.
 int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
 
 // The screen from (x, y) as a pixel table of vyska rows of sirka colours, as GetPixel gives them;

@@ -1,9 +1,10 @@
-// The search over a copy of the whole virtual screen: pixels on no monitor painted out, the results
-// in screen coordinates.
+// The search over a copy of the virtual screen: pixels on no monitor painted out, one rectangle of
+// it searched, the results in screen coordinates.
 #include "search/hladanie.h"
 
 #include "app/stav.h"
 
+#include <algorithm>
 #include <cstddef>
 
 namespace {
@@ -39,20 +40,26 @@ void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, c
     }
 }
 
-int HladajNaVirtualnejObrazovke(COLORREF* farby, int sirka, int vyska, POINT pociatok,
-                                const RECT* monitory, int pocet_monitorov, RECT okno,
-                                unsigned stupen_sedi, int min_velkost, int percento_vyplne,
-                                int spajanie) {
-    ZakryMimoMonitorov(farby, sirka, vyska, pociatok, monitory, pocet_monitorov);
-    const RECT v_tabulke = {okno.left - pociatok.x, okno.top - pociatok.y, okno.right - pociatok.x,
-                            okno.bottom - pociatok.y};
-    const int pocet = HladajDoVysledkov(farby, sirka, vyska, v_tabulke, stupen_sedi, min_velkost,
-                                        percento_vyplne, spajanie);
-    // The centre is the middle of the box in screen coordinates, truncated toward zero there.
+int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, RECT okno,
+                   unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
+    const LONG lavy = std::max(oblast.left, obrazovka.left);
+    const LONG horny = std::max(oblast.top, obrazovka.top);
+    const LONG pravy = std::min(oblast.right, obrazovka.right);
+    const LONG dolny = std::min(oblast.bottom, obrazovka.bottom);
+    if (farby == nullptr || lavy > pravy || horny > dolny)
+        return 0;
+    const int krok = obrazovka.right - obrazovka.left + 1;
+    const COLORREF* roh = farby + static_cast<size_t>(horny - obrazovka.top) * krok +
+                          static_cast<size_t>(lavy - obrazovka.left);
+    const RECT v_tabulke = {okno.left - lavy, okno.top - horny, okno.right - lavy,
+                            okno.bottom - horny};
+    const int pocet = HladajDoVysledkov(roh, krok, pravy - lavy + 1, dolny - horny + 1, v_tabulke,
+                                        stupen_sedi, min_velkost, percento_vyplne, spajanie);
     for (int k = 0; k < pocet; ++k) {
         RECT& b = objekty[k];
-        b = {b.left + pociatok.x, b.top + pociatok.y, b.right + pociatok.x, b.bottom + pociatok.y};
-        centers[k] = {(b.left + b.right) / 2, (b.top + b.bottom) / 2};
+        b = RECT{b.left + lavy, b.top + horny, b.right + lavy, b.bottom + horny};
+        // Halved in screen coordinates: left of the origin that truncates toward zero.
+        centers[k] = POINT{(b.left + b.right) / 2, (b.top + b.bottom) / 2};
     }
     return pocet;
 }

@@ -1,6 +1,8 @@
-// The screen search of the program (one copy of the virtual screen into a kept DIB section) and the
-// back buffer.
+// The screen searches of the window and the batch (one copy of the virtual screen into a kept DIB
+// section) and the back buffer.
 #include <windows.h>
+
+#include <climits>
 
 #include "app/stav.h"
 #include "search/hladanie.h"
@@ -49,6 +51,24 @@ void NaFarbyGetPixel(COLORREF* pixely, size_t pocet) {
     }
 }
 
+// The whole virtual screen copied, the pixels on no monitor painted out; its rectangle (right and
+// bottom inclusive) goes through the pointer. Null when the copy cannot be had.
+const COLORREF* ZakrytaKopiaObrazovky(RECT* obrazovka) {
+    const POINT pociatok = {GetSystemMetrics(SM_XVIRTUALSCREEN),
+                            GetSystemMetrics(SM_YVIRTUALSCREEN)};
+    const int sirka = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    const int vyska = GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    *obrazovka = {pociatok.x, pociatok.y, pociatok.x + sirka - 1, pociatok.y + vyska - 1};
+    COLORREF* farby = SnimkaObrazovky(sirka, vyska, pociatok.x, pociatok.y);
+    if (farby == nullptr)
+        return nullptr;
+    RECT monitory[kNajviacMonitorov];
+    RECT pracovne[kNajviacMonitorov];
+    ZakryMimoMonitorov(farby, sirka, vyska, pociatok, monitory,
+                       Monitory(monitory, pracovne, kNajviacMonitorov));
+    return farby;
+}
+
 } // namespace
 
 COLORREF* SnimkaObrazovky(int sirka, int vyska, int x, int y) {
@@ -65,22 +85,22 @@ COLORREF* SnimkaObrazovky(int sirka, int vyska, int x, int y) {
     return farby;
 }
 
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
-    const POINT pociatok = {GetSystemMetrics(SM_XVIRTUALSCREEN),
-                            GetSystemMetrics(SM_YVIRTUALSCREEN)};
-    const int sirka = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    const int vyska = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    RECT monitory[kNajviacMonitorov];
-    RECT pracovne[kNajviacMonitorov];
-    const int pocet_monitorov = Monitory(monitory, pracovne, kNajviacMonitorov);
-    RECT obdlznik = {};
-    GetWindowRect(okno, &obdlznik);
-    COLORREF* farby = SnimkaObrazovky(sirka, vyska, pociatok.x, pociatok.y);
+int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
+                      DWORD spajanie, RECT okno) {
+    RECT obrazovka = {};
+    const COLORREF* farby = ZakrytaKopiaObrazovky(&obrazovka);
     if (farby == nullptr)
         return -1;
-    return HladajNaVirtualnejObrazovke(farby, sirka, vyska, pociatok, monitory, pocet_monitorov,
-                                       obdlznik, static_cast<unsigned>(stupen_sedi), min_velkost,
-                                       percento_vyplne, spajanie);
+    return HladajVOblasti(farby, obrazovka, oblast, okno, stupen_sedi, min_velkost, percento_vyplne,
+                          static_cast<int>(spajanie));
+}
+
+int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
+    RECT obdlznik = {};
+    GetWindowRect(okno, &obdlznik);
+    const RECT vsetko = {LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX};
+    return HladajNaObrazovke(vsetko, static_cast<unsigned>(stupen_sedi), min_velkost,
+                             percento_vyplne, static_cast<DWORD>(spajanie), obdlznik);
 }
 
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/prikazovy_riadok.h"
+#include "app/stav.h"
 #include "search/hladanie.h"
 
 namespace {
@@ -88,11 +89,11 @@ TEST(PrikazovyRiadok, AreaIsCutFromTheCopyAndKeepsScreenCoordinates) {
     for (int i = 0; i < 100; ++i)
         farby[(45 + i / 10) * 200 + 69 + i % 10] = 0x141414u;
     const RECT obrazovka = {-100, -50, 99, 49};
-    POINT s = {};
-    RECT b = {};
-    EXPECT_EQ(HladajVOblasti(farby.data(), obrazovka, {-500, -9, -200, 9}, 0, 3, 70, 0, &s, &b, 1),
-              0);
-    ASSERT_EQ(HladajVOblasti(farby.data(), obrazovka, {-27, -9, 9, 9}, 0, 3, 70, 0, &s, &b, 1), 1);
+    const RECT nic = {1, 1, 0, 0};
+    EXPECT_EQ(HladajVOblasti(farby.data(), obrazovka, {-500, -9, -200, 9}, nic, 0, 3, 70, 0), 0);
+    ASSERT_EQ(HladajVOblasti(farby.data(), obrazovka, {-27, -9, 9, 9}, nic, 0, 3, 70, 0), 1);
+    const POINT s = centers[0];
+    const RECT b = objekty[0];
     // The centre's halves truncate toward zero in screen coordinates.
     EXPECT_EQ(std::vector<LONG>({b.left, b.top, b.right, b.bottom, s.x, s.y}),
               std::vector<LONG>({-27, -5, -22, 4, -24, 0}));

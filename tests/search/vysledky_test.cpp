@@ -19,7 +19,7 @@ TEST(Vysledky, GrowWithWhatIsFoundAndReportFailures) {
     for (int x = 0; x < 4800; x += 4)
         for (int i : {0, 1, 1200, 1201})
             im.px[x / 1200 * 4 * 1200 + x % 1200 + i] = 0x404040;
-    ASSERT_EQ(HladajDoVysledkov(im.px.data(), 1200, 300, kNoWindow, 2, 1, 0, 0), 1200);
+    ASSERT_EQ(HladajDoVysledkov(im.px.data(), 1200, 1200, 300, kNoWindow, 2, 1, 0, 0), 1200);
     EXPECT_GE(poloziek_dskt_point_pola, 1200);
     EXPECT_LE(poloziek_dskt_rect_pola, 8 * 1200);
     EXPECT_EQ(centers[1199].x, 1196);
