@@ -83,6 +83,16 @@ TEST(RychleHladanie, AgreesWithThePlainSearchOnEveryKindOfScreen) {
             g.seed(semeno);
             ASSERT_TRUE(ZhodaNaNahodnej(d)) << "seed " << semeno;
         }
+    // A run reached only at its far end, across a word; a snake of 1-px strokes over 32 words that
+    // needs a pass per turn, more than filling may take before the runs are labelled after all.
+    for (int had = 0; had < 2; had++) {
+        Obrazovka o = Boxes(2048, 6, {});
+        for (int i = 0, x = 0, y = 0; i < 2048 * 6; i++, x = i % 2048, y = i / 2048)
+            if (had ? x % 16 == 0 || (y == 0 && x % 32 < 16) || (y == 5 && x % 32 >= 16)
+                    : (y == 1 && x < 100) || (y == 0 && x == 99))
+                o.farby[i] = 0x505050;
+        EXPECT_TRUE(Zhoda(o, kNoWindow, 2, 1, 0, 1000, {4, 8})) << had;
+    }
 }
 
 TEST(Search, ResultsGrowWithWhatIsFoundAndReportFailures) {
