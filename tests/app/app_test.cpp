@@ -214,12 +214,10 @@ static Data Hodnota(DWORD typ, DWORD h) {
 struct Riadok { const char* meno; DWORD typ; DWORD* premenna; DWORD ulozena, prvy_beh; };
 const Riadok kRiadky[] = {
     {"WindowPos", kRegDword, &g_dwWindowPos, 100u | (200u << 16), kStred1920},
-    {"WindowSize", kRegDword, &g_dwWindowSize, 224u | (242u << 16), 224u | (259u << 16)},
-    {"WindowShow", kRegDword, &g_dwWindowShow, 1, 1}, {"StupneSedi", kRegDword, &stupne_sedi, 200, 0},
-    {"VelkostObjektu", kRegDword, &VelkostObjektu, 60, 20}, {"percento_vyplne", kRegDword, &percento_vyplne, 0, 70},
-    {"Volba", kRegDword, &volba, 4, 1}, {"InfoKurzor", kRegBinary, &sledovanie_kurzora, 1, 0},
-    {"Spajanie", kRegDword, &spajanie, 8, 0}, {"UkazatObjekty", kRegDword, &ukazat_objekty, 0, 1},
-};
+    {"WindowSize", kRegDword, &g_dwWindowSize, 224u | (242u << 16), 224u | (259u << 16)}, {"WindowShow", kRegDword, &g_dwWindowShow, 1, 1},
+    {"StupneSedi", kRegDword, &stupne_sedi, 200, 0}, {"VelkostObjektu", kRegDword, &VelkostObjektu, 60, 20},
+    {"percento_vyplne", kRegDword, &percento_vyplne, 0, 70}, {"Volba", kRegDword, &volba, 4, 1}, {"InfoKurzor", kRegBinary, &sledovanie_kurzora, 1, 0},
+    {"Spajanie", kRegDword, &spajanie, 8, 0}, {"UkazatObjekty", kRegDword, &ukazat_objekty, 0, 1}};
 // clang-format on
 
 // Every row's variable, or the value the row's column holds.

@@ -66,14 +66,13 @@ class Cli : public testing::Test {
 TEST_F(Cli, OptionsReachTheSearchAndBadInputIsRefused) {
     // clang-format off
     const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png"), sq = Png(kSquares, "sq.png");
-    const Obrazovka d = Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}); // band 0 at the defaults
     const std::string both = "54,24 50,20,59,29\n24,34 20,30,29,39\n";
     // Buttons with a border in a panel of their grey; two squares meeting at a corner.
     const std::string b = Png(Art("#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|"
                                   "#.....#.....#|#############"), "b.png"), dg = Png(Art("##..|##..|..##|..##"), "dg.png");
     std::ofstream(dir_ + "S.txt") << "old";
     std::vector<std::pair<std::string, std::string>> cases = {
-        {Png(d, "d.png"), "14,14 5,5,24,24\n"},
+        {Png(Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}), "d.png"), "14,14 5,5,24,24\n"}, // band 0 by default
         {"--grey 2 --min-size 1 --fill 75 " + u, "2,1 0,0,5,3\n"}, {"--grey=2 --min-size=1 --fill=76 " + u, ""},
         {"--grey 2 --min-size 5 " + sq, both}, {"--grey 1 --min-size 5 " + sq, "74,64 70,60,79,69\n"},
         {"--grey 2 --min-size 5 --exclude 25,-100,40,1000 " + sq, "54,24 50,20,59,29\n22,34 20,30,24,39\n"},

@@ -48,7 +48,7 @@ TEST(Kreslenie, ArrowsLayoutAndScaling) {
             << r[0] << " at " << r[1];
 }
 
-TEST(Kreslenie, TextsPassTheFormatterAndAreCutAt99Characters) {
+TEST(Kreslenie, TextsAndCp1250) {
     char b[NAPIS_BUFFER + 8];
     std::memset(b, 'Z', sizeof b);
     const std::string a97(97, 'a');
@@ -65,10 +65,7 @@ TEST(Kreslenie, TextsPassTheFormatterAndAreCutAt99Characters) {
     for (const auto& [mame, chceme] : pripady)
         EXPECT_EQ(mame, chceme);
     EXPECT_TRUE(std::strlen(b) == 99 && b[NAPIS_BUFFER] == 'Z'); // nothing written past the buffer
-}
-
-// Every assigned byte as the C library's converter has it; unassigned ones stay as control codes.
-TEST(Kreslenie, Cp1250AgreesWithIconv) {
+    // Every assigned byte as the C library's converter has it; others stay as control codes.
     iconv_t prevod = iconv_open("UTF-16LE", "CP1250");
     for (int c = 0; c <= 0xFF; c++) {
         char vstup = static_cast<char>(c), *in = &vstup, vystup[4] = {}, *out = vystup;

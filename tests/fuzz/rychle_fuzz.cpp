@@ -1,6 +1,5 @@
-// libFuzzer target: the fast search and the plain one must agree on every small screen the bytes
-// describe: the settings and the grouping first (5: any other value groups by rows), then four
-// pixels a byte from a palette of white, a band grey and two colours near it or of other bands.
+// libFuzzer target: the two searches agree on the screen the bytes describe: settings, grouping (5:
+// by rows), then four pixels a byte of white, a band grey and two colours near it or of other bands.
 #include "tests/fast/porovnanie.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
