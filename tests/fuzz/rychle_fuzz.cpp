@@ -1,5 +1,5 @@
-// libFuzzer target: the two searches agree on the screen the bytes describe: settings, grouping (5:
-// by rows), then four pixels a byte of white, a band grey and two colours near it or of other bands.
+// libFuzzer target: the two searches agree on the screen the bytes describe: settings, grouping
+// (5: by rows), then four pixels a byte of white, a band grey, two colours near it or of others.
 #include "tests/fast/porovnanie.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
