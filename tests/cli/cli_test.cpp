@@ -70,6 +70,9 @@ TEST_F(Cli, OptionsReachTheSearchAndBadInputIsRefused) {
     // Buttons with a border in a panel of their grey; two squares meeting at a corner.
     const std::string b = Png(Art("#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|"
                                   "#.....#.....#|#############"), "b.png"), dg = Png(Art("##..|##..|..##|..##"), "dg.png");
+    // A diagonal chain; a hollow frame around a block.
+    const std::string dc = Png(Art("#....|.#...|..#..|...#.|....#"), "dc.png"),
+                      fr = Png(Art("########|#......#|#.####.#|#.####.#|#......#|########"), "fr.png");
     std::ofstream(dir_ + "S.txt") << "old";
     std::vector<std::pair<std::string, std::string>> cases = {
         {Png(Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}), "d.png"), "14,14 5,5,24,24\n"}, // band 0 by default
@@ -82,6 +85,9 @@ TEST_F(Cli, OptionsReachTheSearchAndBadInputIsRefused) {
         {"--grey 2 --min-size 3 --fill 50 --connectivity 4 " + b, "3,3 2,2,4,4\n9,3 8,2,10,4\n"},
         {"--grey 2 --min-size 2 --fill 50 --connectivity=8 " + dg, "1,1 0,0,3,3\n"},
         {"--grey 2 --min-size 2 --fill 50 --connectivity rows " + dg, "0,0 0,0,1,1\n2,2 2,2,3,3\n"},
+        {"--grey 2 --min-size 1 --fill 0 --connectivity 4 " + dc, "0,0 0,0,0,0\n1,1 1,1,1,1\n2,2 2,2,2,2\n3,3 3,3,3,3\n4,4 4,4,4,4\n"},
+        {"--grey 2 --min-size 1 --fill 0 --connectivity 8 " + dc, "2,2 0,0,4,4\n"}, {"--grey 2 --min-size 1 --fill 0 " + dc, ""},
+        {"--grey 2 --min-size 2 --fill 60 " + fr, "3,2 0,0,7,5\n"}, {"--grey 2 --min-size 2 --fill 60 --connectivity 8 " + fr, "3,2 2,2,5,3\n"},
         {"--min-size 1 --fill 100 " + Png(Boxes(16384, 2, {}, 0), "wide.png", kBit), "8191,0 0,0,16383,1\n"},
         {"--min-size 1 --fill 100 " + Png(Boxes(2, 16384, {}, 0), "high.png", kBit), "0,8191 0,0,1,16383\n"},
         {"--grey 2 --min-size 5 --json --out Stredy.txt " + sq,
@@ -146,7 +152,7 @@ TEST_F(Cli, OptionsReachTheSearchAndBadInputIsRefused) {
         EXPECT_NE(r[2].find(mentions), std::string::npos) << r[2];
     }
     EXPECT_EQ(ReadFile(dir_ + "T.txt"), "old");
-    EXPECT_EQ(Files(), 26) << "a file left behind";
+    EXPECT_EQ(Files(), 28) << "a file left behind";
 }
 
 } // namespace
