@@ -1,7 +1,9 @@
 // The object search over a pixel table, worked on each row's mask of live grey pixels.
 //
-// The touching modes label the runs of the same masks instead: each run joins the runs of the row
-// above that touch it, through a union-find over labels handed out in scan order.
+// The touching modes fill each object from its first pixel on the same masks, a word of 64
+// pixels at a time; screens of many short runs have their runs labelled instead: each run joins
+// the runs of the row above that touch it, through a union-find over labels handed out in scan
+// order.
 //
 // The grey points of a row fall into runs that never merge, and every removal takes whole runs, so
 // one bit per pixel, cleared when its run leaves the list, says everything the point list says:
@@ -57,11 +59,13 @@ struct Znacka {
     int32_t pocet;
 };
 
-// The runs of one row: their first columns and their labels; per 64-column word the bits of their
+// The runs of one row: their first and last columns and their labels (one spare slot, read but
+// never used when a run touches no run above); per 64-column word the bits of their
 // first and last columns and how many of them start and end in the words before. The
 // words -1 and slov stay empty, so a count may ask for any column from -2 to the width.
 struct BehyRiadku {
     int32_t* zac;
+    int32_t* kon;
     int32_t* zn;
     uint64_t* bz;
     uint64_t* bk;
@@ -77,12 +81,17 @@ struct Tabulky {
     int krok;        // words per row: the mask and one empty word behind it
     uint64_t* pamat; // one empty word, then the rows, then one empty row
     uint64_t* bity;  // live grey pixels of row y, bit x % 64 of word y * krok + x / 64
-    int32_t* rz;     // stored range of each row; only rows hore .. dole of the object hold one
-    int32_t* rk;
-    Znacka* znacky;       // the touching modes' labels, made by their first search
-    BehyRiadku riadky[2]; // the runs of the row above and of the row being labelled
-    int32_t* spoje;       // the runs that touch more than one run above: first and last
-    void* pamatBehov;     // the memory of riadky and spoje
+    int32_t* rz;     // per row, the stored column range by rows, the reach's words when filling;
+    int32_t* rk;     // only rows hore .. dole of the object hold one
+    Znacka* znacky;  // the touching modes' labels, made by their first search
+    uint64_t* pamatDosahu; // laid out as pamat; made with the labels
+    uint64_t* dosah;       // the pixels the object being filled has reached, as bity
+    uint64_t* semena;      // one row's seeds, with an empty word at each end
+    uint8_t* cakaju;       // per row, the neighbours it waits to be checked against
+    int32_t* zasobnik;     // the rows waiting
+    BehyRiadku riadky[2];  // the runs of the row above and of the row being labelled
+    int32_t* spoje;        // the runs that touch more than one run above: first and last
+    void* pamatBehov;      // the memory of riadky and spoje
 };
 
 // What the passes gather about one object.
@@ -106,6 +115,10 @@ void UvolniTabulky(Tabulky& t) {
     std::free(t.rk);
     std::free(t.znacky);
     std::free(t.pamatBehov);
+    std::free(t.pamatDosahu);
+    std::free(t.semena);
+    std::free(t.cakaju);
+    std::free(t.zasobnik);
 }
 
 size_t ZnaciekPre(int sirka, int vyska) {
@@ -114,9 +127,9 @@ size_t ZnaciekPre(int sirka, int vyska) {
 
 // The two rows' runs and the links, for rows of slov64 mask words.
 size_t PamatBehovPre(int slov64) {
-    size_t behov = static_cast<size_t>(slov64) * 32;
+    size_t behov = static_cast<size_t>(slov64) * 32 + 1;
     size_t slov = static_cast<size_t>(slov64) + 2;
-    return 2 * (2 * slov * 8 + 2 * slov * 4 + 2 * behov * 4) + 2 * behov * 4;
+    return 2 * (2 * slov * 8 + 2 * slov * 4 + 3 * behov * 4) + 2 * behov * 4;
 }
 
 // The labels for the worst case, every run of every row a new one (a chequerboard); pages that
@@ -124,20 +137,35 @@ size_t PamatBehovPre(int slov64) {
 bool PripravZnacky(Tabulky& t) {
     if (t.znacky != nullptr)
         return true;
-    size_t behov = static_cast<size_t>(t.slov) * 32;
+    size_t behov = static_cast<size_t>(t.slov) * 32 + 1;
     size_t slov = static_cast<size_t>(t.slov) + 2;
     size_t znaciek = ZnaciekPre(t.sirka, t.vyska);
     if (znaciek > SIZE_MAX / sizeof(Znacka))
         return false; // more than a 32-bit process can address
     t.znacky = static_cast<Znacka*>(std::malloc(znaciek * sizeof(Znacka)));
     t.pamatBehov = std::calloc(PamatBehovPre(t.slov), 1);
-    if (t.znacky == nullptr || t.pamatBehov == nullptr) {
+    t.pamatDosahu =
+        static_cast<uint64_t*>(std::calloc(SlovMasiek(t.sirka, t.vyska), sizeof(uint64_t)));
+    t.semena = static_cast<uint64_t*>(std::calloc(slov, sizeof(uint64_t)));
+    t.cakaju = static_cast<uint8_t*>(std::calloc(static_cast<size_t>(t.vyska), 1));
+    t.zasobnik = static_cast<int32_t*>(std::malloc(static_cast<size_t>(t.vyska) * 4));
+    if (t.znacky == nullptr || t.pamatBehov == nullptr || t.pamatDosahu == nullptr ||
+        t.semena == nullptr || t.cakaju == nullptr || t.zasobnik == nullptr) {
         std::free(t.znacky);
         std::free(t.pamatBehov);
+        std::free(t.pamatDosahu);
+        std::free(t.semena);
+        std::free(t.cakaju);
+        std::free(t.zasobnik);
         t.znacky = nullptr;
         t.pamatBehov = nullptr;
+        t.pamatDosahu = nullptr;
+        t.semena = nullptr;
+        t.cakaju = nullptr;
+        t.zasobnik = nullptr;
         return false;
     }
+    t.dosah = t.pamatDosahu + 1;
     uint64_t* slova = static_cast<uint64_t*>(t.pamatBehov);
     int32_t* cisla = reinterpret_cast<int32_t*>(slova + 4 * slov);
     for (BehyRiadku& r : t.riadky) {
@@ -150,8 +178,9 @@ bool PripravZnacky(Tabulky& t) {
     }
     for (BehyRiadku& r : t.riadky) {
         r.zac = cisla;
-        r.zn = cisla + behov;
-        cisla += 2 * behov;
+        r.kon = cisla + behov;
+        r.zn = cisla + 2 * behov;
+        cisla += 3 * behov;
     }
     t.spoje = cisla;
     return true;
@@ -412,14 +441,27 @@ void VytvorRiadok(const COLORREF* riadok, uint64_t* r, bool vylucit, long long v
         Vymaz(r, static_cast<int>(a), static_cast<int>(b));
 }
 
-// Masks every row, leaving out the window's columns on its rows.
-void VytvorMasky(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad,
-                 MaskaRiadkuFn maskaRiadku, Tabulky& t) {
+// The runs of a row's mask.
+inline int PocetBehov(const uint64_t* r, int slov) {
+    int n = 0;
+    for (int w = 0; w < slov; w++)
+        n += PocetBitov(r[w] & ~(r[w] << 1 | r[w - 1] >> 63));
+    return n;
+}
+
+// Masks every row, leaving out the window's columns on its rows. Returns the number of runs when
+// behy asks for it (while each row is at hand), else 0.
+long long VytvorMasky(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad,
+                      MaskaRiadkuFn maskaRiadku, Tabulky& t, bool behy) {
+    long long n = 0;
     for (int y = 0; y < t.vyska; y++) {
         const COLORREF* riadok = farby + static_cast<size_t>(y) * static_cast<size_t>(krok);
         bool vylucit = y >= okno.top && y <= okno.bottom && okno.left <= okno.right;
         VytvorRiadok(riadok, Riadok(t, y), vylucit, okno.left, okno.right, zaklad, maskaRiadku, t);
+        if (behy)
+            n += PocetBehov(Riadok(t, y), t.slov);
     }
+    return n;
 }
 
 // The first live run from the scan start (y, x) with a live run directly below that overlaps it:
@@ -582,22 +624,12 @@ inline int CitajBehy(const uint64_t* r, int slov, BehyRiadku& b) {
         b.pk[w] = nk;
         for (; zaciatky != 0; zaciatky &= zaciatky - 1)
             b.zac[nz++] = w * 64 + NajnizsiBit(zaciatky);
-        nk += PocetBitov(konce);
+        for (; konce != 0; konce &= konce - 1)
+            b.kon[nk++] = w * 64 + NajnizsiBit(konce);
     }
     b.pz[slov] = nz;
     b.pk[slov] = nk;
     return nz;
-}
-
-// The last column of the run starting at s, from the bits of the run ends: read here rather than
-// listed, it mostly lies in the start's word, and a list's loop would end on a mispredicted branch
-// per word.
-inline int KoniecBehuZ(const uint64_t* konce, int s) {
-    int w = s >> 6;
-    uint64_t m = konce[w] & BityOd(s & 63);
-    while (m == 0)
-        m = konce[++w];
-    return w * 64 + NajnizsiBit(m);
 }
 
 // How many of the bits counted by pred lie in the columns up to x (-2 <= x <= width).
@@ -627,13 +659,50 @@ inline void Spoj(Znacka* zn, int a, int b) {
         zn[a].rodic = b;
 }
 
-// Labels every run, row by row. A run touches the runs above from the first that ends at or
-// after its first column to the last that starts at or before its last (roh 0), or one column
-// further each way (roh 1, corners): counts of run ends and starts give both without a walk. The
-// run takes the label of the first of them, or a new one, and its pixels go to that label; runs
-// touching several are joined after the row. Returns the number of labels handed out.
+// Joins the labels of the runs above that one run touches, for every such run of the row.
+void SpojRiadok(Znacka* zn, const int32_t* spoje, int spojov, const int32_t* znHore) {
+    for (int j = 0; j < spojov; j++)
+        for (int k = spoje[2 * j] + 1; k <= spoje[2 * j + 1]; k++)
+            Spoj(zn, znHore[k - 1], znHore[k]);
+}
+
+// Labels the runs of one row against the runs of the row above. A run touches the runs above from
+// the first that ends at or after its first column to the last that starts at or before its last
+// (roh 0), or one column further each way (roh 1, corners): counts of run ends and starts give
+// both without a walk. The run takes the label of the first of them (one step toward its root,
+// which keeps the trees flat), or a new one, and its pixels go to that label; runs touching several
+// are listed in spoje. Returns how many were listed.
+inline int OznacRiadok(int y, int n, int roh, const BehyRiadku& p, BehyRiadku& c, Znacka* zn,
+                       int& znaciek, int32_t* spoje) {
+    int spojov = 0;
+    for (int i = 0; i < n; i++) {
+        int s = c.zac[i];
+        int e = c.kon[i];
+        int prvy = PocetPo(p.bk, p.pk, s - roh - 1);
+        int posledny = PocetPo(p.bz, p.pz, e + roh) - 1;
+        int z = 0;
+        if (posledny < prvy) {
+            z = znaciek++;
+            zn[z] = Znacka{z, s, e, y, y, e - s + 1};
+        } else {
+            z = zn[p.zn[prvy]].rodic;
+            Znacka& l = zn[z];
+            l.lavy = s < l.lavy ? s : l.lavy;
+            l.pravy = e > l.pravy ? e : l.pravy;
+            l.dole = y;
+            l.pocet += e - s + 1;
+        }
+        c.zn[i] = z;
+        spoje[2 * spojov] = prvy;
+        spoje[2 * spojov + 1] = posledny;
+        spojov += posledny > prvy;
+    }
+    return spojov;
+}
+
+// Labels every run, row by row; runs touching several labels join them after their row. Returns
+// the number of labels handed out.
 int OznacBehy(Tabulky& t, int roh) {
-    Znacka* zn = t.znacky;
     BehyRiadku* p = &t.riadky[0];
     BehyRiadku* c = &t.riadky[1];
     std::memset(p->bz, 0, static_cast<size_t>(t.slov) * sizeof(uint64_t));
@@ -643,31 +712,8 @@ int OznacBehy(Tabulky& t, int roh) {
     int znaciek = 0;
     for (int y = 0; y < t.vyska; y++) {
         int n = CitajBehy(Riadok(t, y), t.slov, *c);
-        int spojov = 0;
-        for (int i = 0; i < n; i++) {
-            int s = c->zac[i];
-            int e = KoniecBehuZ(c->bk, s);
-            int prvy = PocetPo(p->bk, p->pk, s - roh - 1);
-            int posledny = PocetPo(p->bz, p->pz, e + roh) - 1;
-            int z = 0;
-            if (posledny < prvy) {
-                z = znaciek++;
-                zn[z] = Znacka{z, s, e, y, y, 0};
-            } else {
-                z = p->zn[prvy];
-                zn[z].lavy = s < zn[z].lavy ? s : zn[z].lavy;
-                zn[z].pravy = e > zn[z].pravy ? e : zn[z].pravy;
-                zn[z].dole = y;
-            }
-            zn[z].pocet += e - s + 1;
-            c->zn[i] = z;
-            t.spoje[2 * spojov] = prvy;
-            t.spoje[2 * spojov + 1] = posledny;
-            spojov += posledny > prvy;
-        }
-        for (int j = 0; j < spojov; j++)
-            for (int k = t.spoje[2 * j] + 1; k <= t.spoje[2 * j + 1]; k++)
-                Spoj(zn, p->zn[k - 1], p->zn[k]);
+        int spojov = OznacRiadok(y, n, roh, *p, *c, t.znacky, znaciek, t.spoje);
+        SpojRiadok(t.znacky, t.spoje, spojov, p->zn);
         BehyRiadku* v = p;
         p = c;
         c = v;
@@ -688,6 +734,202 @@ void ZlozZnacky(Znacka* zn, int znaciek) {
         r.dole = z.dole > r.dole ? z.dole : r.dole;
         r.pocet += z.pocet;
     }
+}
+
+// The touching modes by filling: each object is filled from its first pixel on whole 64-pixel
+// words, row by row, each row taking the runs that touch what a neighbouring row has reached. A
+// screen of large objects full of holes (panels of text) takes a few word operations per row where
+// labelling its runs one by one takes dozens per run; screens of many small pieces go to the
+// labelling instead.
+
+inline uint64_t* Dosah(const Tabulky& t, int y) {
+    return t.dosah + static_cast<size_t>(y) * static_cast<size_t>(t.krok);
+}
+
+// The pixels of m's runs that lie at or below a pixel of f within its word (f within m).
+inline uint64_t RozotriDole(uint64_t f, uint64_t m) {
+    f |= (f >> 1) & m;
+    m &= m >> 1;
+    f |= (f >> 2) & m;
+    m &= m >> 2;
+    f |= (f >> 4) & m;
+    m &= m >> 4;
+    f |= (f >> 8) & m;
+    m &= m >> 8;
+    f |= (f >> 16) & m;
+    m &= m >> 16;
+    return f | ((f >> 32) & m);
+}
+
+// The live pixels of word w touching the reach d of the next row (along a side, or at a corner
+// too).
+inline uint64_t Semena(const uint64_t* m, const uint64_t* d, int w, int roh) {
+    uint64_t v = d[w];
+    if (roh != 0)
+        v |= v << 1 | d[w - 1] >> 63 | v >> 1 | d[w + 1] << 63;
+    return m[w] & v;
+}
+
+// The pixels of m's runs from each seed of n (within m) to the run's end, with the carry from the
+// word below; prenos becomes the carry into the word above.
+inline uint64_t Nahor(uint64_t m, uint64_t n, unsigned& prenos) {
+    uint64_t s1 = m + n;
+    uint64_t s2 = s1 + prenos;
+    prenos = static_cast<unsigned>(s1 < n) | static_cast<unsigned>(s2 < s1);
+    return ((s2 ^ m) | n) & m;
+}
+
+// Whether the live pixels l of a row next to the pixels f of word w touch them.
+inline uint64_t Dotyk(const uint64_t* l, int w, uint64_t f, int roh) {
+    if (roh == 0)
+        return l[w] & f;
+    return (l[w] & (f | f << 1 | f >> 1)) | (l[w - 1] & f << 63) | (l[w + 1] & f >> 63);
+}
+
+// Fills the runs of row y's live pixels whose seeds Nahor has carried to their ends in t.semena,
+// words a .. b, carrying on while a run goes on above b: the runs leave the live pixels and join
+// the reach, smeared down to their starts (in the words below a too), and t.semena is empty again.
+// Returns which neighbours have live pixels touching the new ones: 1 the row below, 2 the row
+// above (hore, the object's first row, has none above).
+int Rozlej(Tabulky& t, int y, int hore, int a, int b, unsigned prenos, int roh) {
+    uint64_t* m = Riadok(t, y);
+    uint64_t* r = Dosah(t, y);
+    uint64_t* u = t.semena + 1;
+    const uint64_t* pod = Riadok(t, y + 1); // below the last row lies the empty row
+    const uint64_t* nad = y > hore ? Riadok(t, y - 1) : Riadok(t, t.vyska);
+    uint64_t dotykPod = 0;
+    uint64_t dotykNad = 0;
+    int w = b + 1;
+    for (; w < t.slov && prenos != 0; w++)
+        u[w] = Nahor(m[w], 0, prenos);
+    int prvy = t.slov;
+    int posledny = -1;
+    uint64_t dole = 0;
+    for (w--; w >= 0 && (w >= a || dole != 0); w--) {
+        if ((u[w] | dole) == 0)
+            continue;
+        uint64_t f = RozotriDole(u[w] | dole, m[w]);
+        u[w] = 0;
+        dole = m[w - 1] & (f << 63);
+        m[w] ^= f;
+        r[w] |= f;
+        dotykPod |= Dotyk(pod, w, f, roh);
+        dotykNad |= Dotyk(nad, w, f, roh);
+        prvy = w;
+        posledny = posledny > w ? posledny : w;
+    }
+    t.rz[y] = t.rz[y] < prvy ? t.rz[y] : prvy;
+    t.rk[y] = t.rk[y] > posledny ? t.rk[y] : posledny;
+    return (dotykPod != 0 ? 1 : 0) | (dotykNad != 0 ? 2 : 0);
+}
+
+// Row y takes the runs touching the reach of row z next to it; returns which of its neighbours
+// then have pixels touching (as Rozlej), 0 when it took none. prace counts the words looked at.
+int Dolej(Tabulky& t, Objekt& o, int y, int z, int roh, long long& prace) {
+    if (y > o.dole) {
+        t.rz[y] = t.slov;
+        t.rk[y] = -1;
+    }
+    const uint64_t* m = Riadok(t, y);
+    const uint64_t* d = Dosah(t, z);
+    // At a corner the reach touches the next word only from its end bits.
+    int a = t.rz[z] - (roh & static_cast<int>(d[t.rz[z]] & 1));
+    int b = t.rk[z] + (roh & static_cast<int>(d[t.rk[z]] >> 63));
+    a = a > 0 ? a : 0;
+    b = b < t.slov - 1 ? b : t.slov - 1;
+    uint64_t* u = t.semena + 1;
+    uint64_t nieco = 0;
+    unsigned prenos = 0;
+    for (int w = a; w <= b; w++) {
+        uint64_t n = Semena(m, d, w, roh);
+        nieco |= n;
+        u[w] = Nahor(m[w], n, prenos);
+    }
+    prace += b - a + 1;
+    if (nieco == 0)
+        return 0; // and t.semena stayed empty
+    o.dole = y > o.dole ? y : o.dole;
+    return Rozlej(t, y, o.hore, a, b, prenos, roh);
+}
+
+// Row y is to be checked against its neighbour above (odkial 1) or below (2); each row is on the
+// stack at most once, with what it waits for.
+inline void Cakaj(Tabulky& t, int y, uint8_t odkial, int& cakajucich) {
+    if (t.cakaju[y] == 0)
+        t.zasobnik[cakajucich++] = y;
+    t.cakaju[y] |= odkial;
+}
+
+// Row y gained pixels that the live pixels of the rows next to it touch (dalej as from Rozlej):
+// those rows are to take them. A row's live pixels only ever leave, so a row no new pixel touches
+// has nothing to take from it.
+inline void Pribudlo(Tabulky& t, int y, int dalej, int& cakajucich) {
+    if ((dalej & 2) != 0)
+        Cakaj(t, y - 1, 2, cakajucich);
+    if ((dalej & 1) != 0)
+        Cakaj(t, y + 1, 1, cakajucich); // taken first: the fill runs down, the checks up follow
+}
+
+// The object's box and count, read off its reach, which is cleared for the next one.
+void Odpis(Tabulky& t, Objekt& o) {
+    for (int r = o.hore; r <= o.dole; r++) {
+        uint64_t* d = Dosah(t, r);
+        int a = t.rz[r];
+        int b = t.rk[r];
+        o.lavy = o.lavy < a * 64 + NajnizsiBit(d[a]) ? o.lavy : a * 64 + NajnizsiBit(d[a]);
+        o.pravy = o.pravy > b * 64 + NajvyssiBit(d[b]) ? o.pravy : b * 64 + NajvyssiBit(d[b]);
+        for (int w = a; w <= b; w++) {
+            o.pocet += PocetBitov(d[w]);
+            d[w] = 0;
+        }
+    }
+}
+
+// The object whose first pixel, in reading order, is (y, x): nothing of it lies above row y.
+void Vyplnenie(Tabulky& t, Objekt& o, int y, int x, int roh, long long& prace) {
+    o = Objekt{y, y, x, x, 0};
+    t.rz[y] = t.slov;
+    t.rk[y] = -1;
+    unsigned prenos = 0;
+    t.semena[1 + (x >> 6)] = Nahor(Riadok(t, y)[x >> 6], 1ull << (x & 63), prenos);
+    int dalej = Rozlej(t, y, y, x >> 6, x >> 6, prenos, roh);
+    int cakajucich = 0;
+    Pribudlo(t, y, dalej, cakajucich);
+    while (cakajucich > 0) {
+        int r = t.zasobnik[--cakajucich];
+        uint8_t odkial = t.cakaju[r];
+        t.cakaju[r] = 0;
+        dalej = (odkial & 1) != 0 ? Dolej(t, o, r, r - 1, roh, prace) : 0;
+        dalej |= (odkial & 2) != 0 ? Dolej(t, o, r, r + 1, roh, prace) : 0;
+        Pribudlo(t, r, dalej, cakajucich);
+    }
+    Odpis(t, o);
+}
+
+// The object of the first pixel (y, x) when it is a single run: nothing touches the run below, and
+// nothing of the object lies above. Most small pieces are one run; they skip the reach.
+bool JedenBeh(Tabulky& t, Objekt& o, int y, int x, int roh) {
+    uint64_t* r = Riadok(t, y);
+    int e = KoniecBehu(r, x);
+    // Below the last row lies the empty row, and around each row an empty word.
+    if (PrvyBod(r + t.krok, x - roh, e + roh) >= 0)
+        return false;
+    Vymaz(r, x, e);
+    o = Objekt{y, y, x, e, e - x + 1};
+    return true;
+}
+
+// The first live pixel from the scan start (y, x) on; false when none is left.
+bool DalsiBod(const Tabulky& t, int& y, int& x) {
+    for (int w = x >> 6; y < t.vyska; y++, w = 0) {
+        const uint64_t* r = Riadok(t, y);
+        for (; w < t.slov; w++)
+            if (r[w] != 0) {
+                x = w * 64 + NajnizsiBit(r[w]);
+                return true;
+            }
+    }
+    return false;
 }
 
 // What one search is asked.
@@ -722,11 +964,52 @@ inline int HladajDotykom(const Zadanie& z, Tabulky& t) {
     return k;
 }
 
+// Filling pays while the screen's runs are long (panels, text, shapes); on screens of many short
+// runs (noise, dithering) it would fill tens of thousands of tiny objects, and labelling the runs
+// is faster. A fill whose word count outgrows what labelling would have cost (a maze, a snake of
+// thin turns, each turn checking its rows again) gives up, and the runs are labelled after all.
+const long long kBehovNaSlovo = 8;
+const long long kPraceNaBeh = 4;
+
+// The touching modes by filling, into k objects; false when the words looked at outgrow limit.
+inline bool HladajVyplnanim(const Zadanie& z, Tabulky& t, long long limit, int& k) {
+    int roh = z.spajanie == 8 ? 1 : 0;
+    long long prace = 0;
+    int y = 0;
+    int x = 0;
+    k = 0;
+    while (k < z.kapacita && DalsiBod(t, y, x)) {
+        Objekt o = {};
+        if (JedenBeh(t, o, y, x, roh))
+            prace++;
+        else if (roh != 0) // each grouping with its own copy of the fill
+            Vyplnenie(t, o, y, x, 1, prace);
+        else
+            Vyplnenie(t, o, y, x, 0, prace);
+        if (prace > limit)
+            return false;
+        if (Vyhovuje(o, z.minVelkost, z.percentoVyplne)) {
+            Zapis(o, &z.stredy[k], &z.boxy[k]);
+            k++;
+        }
+    }
+    return true;
+}
+
 // The search on tables prepared for the screen; every copy of the search is this routine inlined.
 inline int Hladaj(const Zadanie& z, MaskaRiadkuFn maskaRiadku, Tabulky& t) {
-    VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t);
-    if (z.spajanie == 4 || z.spajanie == 8)
+    bool dotykom = z.spajanie == 4 || z.spajanie == 8;
+    long long behov = VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t, dotykom);
+    if (dotykom) {
+        int k = 0;
+        long long slov = static_cast<long long>(t.slov) * t.vyska;
+        if (behov <= kBehovNaSlovo * slov) {
+            if (HladajVyplnanim(z, t, slov + kPraceNaBeh * behov, k))
+                return k;
+            VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t, false);
+        }
         return HladajDotykom(z, t);
+    }
     int k = 0;
     int yStartu = 0;
     int xStartu = 0;
@@ -784,7 +1067,10 @@ long long PamatTabuliek(int sirka, int vyska) {
            2 * riadkov * static_cast<long long>(sizeof(int32_t)) +
            static_cast<long long>(ZnaciekPre(sirka, vyska)) *
                static_cast<long long>(sizeof(Znacka)) +
-           static_cast<long long>(PamatBehovPre((sirka + 63) / 64));
+           static_cast<long long>(PamatBehovPre((sirka + 63) / 64)) +
+           static_cast<long long>((SlovMasiek(sirka, vyska) + (sirka + 63) / 64 + 2) *
+                                  sizeof(uint64_t)) +
+           5 * static_cast<long long>(vyska);
 }
 
 int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,

@@ -47,8 +47,8 @@ int HladajDoVysledkov(const COLORREF* farby, int krok, int sirka, int vyska, REC
 // search's tables, the starting results), and at most, with the results grown to their limit.
 void PamatHladania(int sirka, int vyska, long long* vopred, long long* najviac);
 
-// Bytes of the search's work tables for a sirka x vyska screen, the touching modes' labels (made
-// by their first search) included.
+// Bytes of the search's work tables for a sirka x vyska screen, the touching modes' labels and
+// reach (made by their first search) included.
 long long PamatTabuliek(int sirka, int vyska);
 
 // The search over a pixel table: farby holds vyska rows of krok colours (0x00BBGGRR), of which the

@@ -1,20 +1,64 @@
-// Random screens of every kind, searched by the fast search and the plain one, which must agree.
+// Test pixel tables, the search on them, file reading; random screens the two searches must agree
+// on.
 #pragma once
 
 #include "search/hladanie.h"
 #include "tests/oracle/hladanie_doslovne.h"
 
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cstdint>
-#include <cstring>
+#include <fstream>
+#include <iterator>
 #include <random>
+#include <string>
 #include <vector>
 
 struct Obrazovka {
     int sirka, vyska, krok;
     std::vector<COLORREF> farby;
 };
+
+constexpr RECT kNoWindow = {-1000, -1000, -900, -900};
+using V = std::vector<std::array<int, 6>>; // centre x, y, then box left, top, right, bottom
+
+// Boxes (left, top, right, bottom, colour: grey 64 if none) drawn in turn over a background.
+inline Obrazovka Boxes(int w, int h, std::vector<std::vector<int>> boxes, COLORREF c = 0xFFFFFF) {
+    Obrazovka im = {w, h, w, std::vector<COLORREF>(static_cast<size_t>(w) * h, c)};
+    for (const auto& b : boxes)
+        for (int y = b[1]; y <= b[3]; ++y)
+            for (int x = b[0]; x <= b[2]; ++x)
+                im.farby[static_cast<size_t>(y) * w + x] = b.size() > 4 ? b[4] : 0x404040;
+    return im;
+}
+
+// Rows split by '|': '#' is grey 64, anything else white.
+inline Obrazovka Art(const std::string& art) {
+    const int w = static_cast<int>(art.find('|') == std::string::npos ? art.size() : art.find('|'));
+    Obrazovka im = Boxes(w, static_cast<int>(art.size() + 1) / (w + 1), {});
+    for (size_t i = 0; i < art.size(); ++i)
+        if (art[i] == '#')
+            im.farby[i / (w + 1) * w + i % (w + 1)] = 0x404040;
+    return im;
+}
+
+inline V Search(const Obrazovka& im, unsigned band = 2, int min_size = 1, int fill = 0,
+                RECT window = kNoWindow, int grouping = 0) {
+    std::vector<POINT> c(1000);
+    std::vector<RECT> b(c.size());
+    V out(std::max(0, HladajObjekty(im.farby.data(), im.krok, im.sirka, im.vyska, window, band,
+                                    min_size, fill, grouping, c.data(), b.data(), 1000)));
+    for (size_t i = 0; i < out.size(); ++i)
+        out[i] = {c[i].x, c[i].y, b[i].left, b[i].top, b[i].right, b[i].bottom};
+    return out;
+}
+
+// The whole file, byte for byte; empty when it cannot be read.
+inline std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 // Everything random comes from the seeded generator, or from the fuzzer's bytes while there are
 // any (then 0, so every draw ends at its smallest value).
@@ -23,20 +67,18 @@ inline const uint8_t* g_bajty = nullptr;
 inline size_t g_zostava = 0;
 
 inline int N(int od, int po) {
-    if (g_bajty == nullptr)
-        return std::uniform_int_distribution<int>(od, po)(g);
     unsigned v = 0;
-    for (unsigned rozsah = static_cast<unsigned>(po - od); rozsah > 0; rozsah >>= 8)
+    for (unsigned rozsah = static_cast<unsigned>(po - od); g_bajty && rozsah > 0; rozsah >>= 8)
         v = v << 8 | (g_zostava > 0 ? (--g_zostava, *g_bajty++) : 0);
-    return od + static_cast<int>(v % (static_cast<unsigned>(po - od) + 1));
+    return g_bajty ? od + static_cast<int>(v % (static_cast<unsigned>(po - od) + 1))
+                   : std::uniform_int_distribution<int>(od, po)(g);
 }
 
 inline COLORREF Seda(unsigned pasmo) {
     return (32u * (pasmo % 8u) + static_cast<unsigned>(N(0, 31))) * 0x010101u;
 }
 
-// A shape's colour: mostly a grey of the band, else another band's, a near-grey, a grey with a top
-// byte, anything.
+// A shape's colour: mostly a band grey, else another band's, a near-grey, one with a top byte, any.
 inline COLORREF Farba(unsigned pasmo) {
     const COLORREF seda = Seda(pasmo),
                    ine[] = {Seda(pasmo + static_cast<unsigned>(N(1, 7))), seda ^ (1u << N(0, 23)),
@@ -45,27 +87,21 @@ inline COLORREF Farba(unsigned pasmo) {
     return N(0, 9) < 6 ? seda : ine[N(0, 3)];
 }
 
-// Shapes in a w x h box with stroke a: pixel (i, j) of the box is drawn when true.
-using Tvar = bool (*)(int i, int j, int w, int h, int a);
+// In a w x h box, stroke a: box, frame, ellipse, triangle, U, n, combs, diagonal, gaps, noise,
+// dots.
 // clang-format off
-inline const Tvar kTvary[] = {
-    [](int, int, int, int, int) { return true; },                                                  // box
-    [](int i, int j, int w, int h, int a) { return i < a || j < a || i >= w - a || j >= h - a; },  // frame
-    [](int i, int j, int w, int h, int) { i = 2 * i - w + 1, j = 2 * j - h + 1; return i * i * h * h + j * j * w * w <= w * w * h * h; },
-    [](int i, int j, int, int, int) { return i <= j; },                                            // triangle
-    [](int i, int j, int w, int h, int a) { return i < a || i >= w - a || j >= h - a; },           // U
-    [](int i, int j, int w, int, int a) { return i < a || i >= w - a || j < a; },                  // n
-    [](int i, int j, int, int, int a) { return j == 0 || i % (a + 2) < a; },                       // comb
-    [](int i, int j, int, int h, int a) { return j == h - 1 || i % (a + 2) < a; },                 // comb up
-    [](int i, int j, int, int, int) { return i == j || i == j + 1; },                              // diagonal
-    [](int, int j, int, int, int a) { return j % (a + 2) != 0 && N(0, 6) != 0; },                  // rows with gaps
-    [](int, int, int, int, int a) { return N(0, 3) < a; },                                         // noise
-    [](int, int, int, int, int) { return N(0, 40) == 0; },                                         // points
-};
+inline bool Tvar(int t, int i, int j, int w, int h, int a) {
+    const int x = 2 * i - w + 1, y = 2 * j - h + 1;
+    const bool tvary[] = {true, i < a || j < a || i >= w - a || j >= h - a,
+                          x * x * h * h + y * y * w * w <= w * w * h * h, i <= j,
+                          i < a || i >= w - a || j >= h - a, i < a || i >= w - a || j < a,
+                          j == 0 || i % (a + 2) < a, j == h - 1 || i % (a + 2) < a, i == j || i == j + 1};
+    return t < 9 ? tvary[t] : t == 9 ? j % (a + 2) != 0 && N(0, 6) != 0 : t == 10 ? N(0, 3) < a
+                                                                                  : N(0, 40) == 0;
+}
 // clang-format on
 
-// Noise of density sum tenths over white and black, or shapes over a background. The stride's
-// spare columns are band grey, so a search reading past the width shows.
+// Noise of sum tenths over white and black, or shapes on a background; band grey past the width.
 inline Obrazovka NahodnaObrazovka(int sirka, int vyska, unsigned pasmo, int sum) {
     const COLORREF pozadia[] = {0xFFFFFF, 0xF0F0F0, 0, 0x336699, 0xFFFFFFFF, Seda(pasmo)};
     Obrazovka o = {sirka, vyska, sirka + (N(0, 1) ? N(1, 5) : 0), {}};
@@ -77,20 +113,18 @@ inline Obrazovka NahodnaObrazovka(int sirka, int vyska, unsigned pasmo, int sum)
                     x >= sirka || N(1, 10) <= sum ? Seda(pasmo) : N(0, 1) * 0xFFFFFFu;
     for (int t = sum > 0 ? 0 : N(0, 2 + sirka * vyska / 120); t > 0; t--) {
         const int x0 = N(-8, sirka + 2), y0 = N(-8, vyska + 2), w = N(1, 24), h = N(1, 24),
-                  a = N(1, 3);
-        const Tvar tvar = kTvary[N(0, 11)];
+                  a = N(1, 3), tvar = N(0, 11);
         const COLORREF farba = Farba(pasmo);
         const bool pestra = N(0, 6) == 0; // each pixel its own grey of the band
         for (int j = std::max(0, -y0); j < h && y0 + j < vyska; j++)
             for (int i = std::max(0, -x0); i < w && x0 + i < sirka; i++)
-                if (tvar(i, j, w, h, a))
+                if (Tvar(tvar, i, j, w, h, a))
                     o.farby[(y0 + j) * o.krok + x0 + i] = pestra ? Seda(pasmo) : farba;
     }
     return o;
 }
 
-// Far away, inside, over everything, empty (left > right) or out to the extremes; at the word
-// boundaries its columns lie around multiples of 64.
+// Far away, inside, over all, empty (left > right), to the extremes; at word edges: around 64s.
 inline RECT NahodneOkno(const Obrazovka& o, bool slova) {
     const int hrany[] = {-1, 0, 62, 63, 64, 65, 127, 128};
     const int x = slova ? hrany[N(0, 7)] : N(-5, o.sirka + 5), y = N(-5, o.vyska + 5);
@@ -103,40 +137,22 @@ inline RECT NahodneOkno(const Obrazovka& o, bool slova) {
     return okna[slova ? 1 : std::max(0, N(-1, 5))];
 }
 
-// Screens of each kind: seeds, how many, the largest width and height, the smallest side, noise
-// density in tenths (0: shapes), windows and widths about the 64-pixel words of the rows' masks.
-struct Druh {
-    unsigned semeno, pocet;
-    int sirka, vyska, najmenej, sumOd, sumDo;
-    bool slova;
-};
-// clang-format off
-inline const Druh kDruhy[] = {
-    {0, 3000, 48, 48, 1, 0, 0, false},
-    {100000, 100, 260, 200, 60, 0, 0, false},
-    {200000, 100, 100, 80, 1, 1, 9, false},
-    {300000, 300, 0, 12, 12, 0, 9, true},
-};
-// clang-format on
-
 // In every grouping (by rows, and by pixels touching along a side or also at a corner) both
-// searches give the same count and entries, and neither writes past the capacity.
+// searches give the same count and entries, and leave the entries past those as they were.
 inline bool Zhoda(const Obrazovka& o, RECT r, unsigned pasmo, int velkost, int percento,
                   int kapacita, std::vector<int> spajania = {0, 4, 8}) {
-    for (int sp : spajania) {
-        std::vector<POINT> s[2] = {std::vector<POINT>(kapacita + 3, POINT{0x5A5A5A5A, -7}), {}};
-        std::vector<RECT> b[2] = {std::vector<RECT>(kapacita + 3, RECT{-3, 3, -3, 3}), {}};
-        s[1] = s[0], b[1] = b[0];
-        if (HladajObjektyDoslovne(o.farby.data(), o.krok, o.sirka, o.vyska, r, pasmo, velkost,
-                                  percento, sp, s[0].data(), b[0].data(), kapacita) !=
-                HladajObjekty(o.farby.data(), o.krok, o.sirka, o.vyska, r, pasmo, velkost, percento,
-                              sp, s[1].data(), b[1].data(), kapacita) ||
-            memcmp(s[0].data(), s[1].data(), s[0].size() * sizeof(POINT)) != 0 ||
-            memcmp(b[0].data(), b[1].data(), b[0].size() * sizeof(RECT)) != 0 ||
-            s[1][kapacita].x != 0x5A5A5A5A)
-            return false;
-    }
-    return true;
+    const auto hladaj = [&](decltype(&HladajObjekty) f, int sp) {
+        std::vector<POINT> s(kapacita + 3, POINT{0x5A5A5A5A, -7});
+        std::vector<RECT> b(kapacita + 3, RECT{-3, 3, -3, 3});
+        const int k = f(o.farby.data(), o.krok, o.sirka, o.vyska, r, pasmo, velkost, percento, sp,
+                        s.data(), b.data(), kapacita);
+        return std::to_string(k) +
+               std::string(reinterpret_cast<char*>(s.data()), s.size() * sizeof(POINT)) +
+               std::string(reinterpret_cast<char*>(b.data()), b.size() * sizeof(RECT));
+    };
+    return std::all_of(spajania.begin(), spajania.end(), [&](int sp) {
+        return hladaj(HladajObjektyDoslovne, sp) == hladaj(HladajObjekty, sp);
+    });
 }
 
 // A band setting: mostly 0 to 7, sometimes above (taken modulo 8).
@@ -144,15 +160,20 @@ inline unsigned NahodnePasmo() {
     return N(0, 9) < 8 ? N(0, 7) : N(0, 1) ? N(8, 40) : 0xFFFFFFF8u + N(0, 7);
 }
 
-// One screen of kind d with its settings, searched under two windows (the tables reused at the
-// same size); false at the first difference.
-inline bool ZhodaNaNahodnej(const Druh& d) {
+// Screens of each kind (seeds, how many, the largest width and height, the smallest side, noise
+// density in tenths, 0: shapes; widths and windows about the 64-pixel words of the rows' masks),
+// each with its settings, searched under two windows (the tables reused at the same size).
+inline const int kDruhy[][8] = {{0, 3000, 48, 48, 1, 0, 0, 0},
+                                {100000, 100, 260, 200, 60, 0, 0, 0},
+                                {200000, 100, 100, 80, 1, 1, 9, 0},
+                                {300000, 300, 0, 12, 12, 0, 9, 1}};
+inline bool ZhodaNaNahodnej(const int* d) {
     const int sirky[] = {63, 64, 65, 127, 128, 129, 192};
-    const int sirka = d.slova ? sirky[N(0, 6)] : N(d.najmenej, d.sirka);
+    const int sirka = d[7] ? sirky[N(0, 6)] : N(d[4], d[2]);
     const unsigned pasmo = NahodnePasmo();
-    const int velkost = N(0, d.sumDo ? 4 : 15), percento = N(0, 100),
+    const int velkost = N(0, d[6] ? 4 : 15), percento = N(0, 100),
               kapacita = N(0, 5) ? 1000 : N(0, 3);
-    const Obrazovka o = NahodnaObrazovka(sirka, N(d.najmenej, d.vyska), pasmo, N(d.sumOd, d.sumDo));
-    return Zhoda(o, NahodneOkno(o, d.slova), pasmo, velkost, percento, kapacita) &&
-           Zhoda(o, NahodneOkno(o, d.slova), pasmo, velkost, percento, kapacita);
+    const Obrazovka o = NahodnaObrazovka(sirka, N(d[4], d[3]), pasmo, N(d[5], d[6]));
+    return Zhoda(o, NahodneOkno(o, d[7]), pasmo, velkost, percento, kapacita) &&
+           Zhoda(o, NahodneOkno(o, d[7]), pasmo, velkost, percento, kapacita);
 }

@@ -1,11 +1,9 @@
-// libFuzzer target: the fast search and the plain one must agree on every small screen the bytes
-// describe: the settings and the grouping first (5: any other value groups by rows), then four
-// pixels a byte from a palette of white, a band grey and two colours near it or of other bands.
+// libFuzzer target: the two searches agree on the screen the bytes describe: settings, grouping
+// (5: by rows), then four pixels a byte of white, a band grey, two colours near it or of others.
 #include "tests/fast/porovnanie.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    g_bajty = data;
-    g_zostava = size;
+    g_bajty = data, g_zostava = size;
     const unsigned pasmo = NahodnePasmo();
     const int velkost = N(0, 15), percento = N(0, 100), kapacita = N(0, 3) ? 64 : N(0, 3);
     const int spajania[] = {0, 4, 8, 5}, spajanie = spajania[N(0, 3)];

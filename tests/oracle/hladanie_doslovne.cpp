@@ -30,26 +30,21 @@ Objekt DoprednyPrechod(const std::vector<POINT>& p, std::vector<Rozsah>& rozsahy
     Rozsah ref = {0, 0}, semeno = {0, 0};
     bool pripojeny = false;
     int rmin = sirka, rmax = -1, dlzka = 0, semeno_y = 0, semeno_i = 0, semeno_n = 0;
-    const int n = static_cast<int>(p.size());
-    for (int i = 0; i < n; ++i) {
-        ++dlzka;
-        if (i + 1 < n && p[i + 1].y == p[i].y && p[i + 1].x == p[i].x + 1)
+    for (int i = 0, n = static_cast<int>(p.size()); i < n; ++i) {
+        if (++dlzka, i + 1 < n && p[i + 1].y == p[i].y && p[i + 1].x == p[i].x + 1)
             continue;
         const int s = p[i].x - dlzka + 1, e = p[i].x, y = p[i].y;
         const int d = i + 1 < n ? p[i + 1].y - y : 2; // the list's end: a gap of rows
-        bool znova = false;
-        if (rezim == HLADANIE) {
-            ref = semeno = {s, e};
-            semeno_y = y, semeno_i = i, semeno_n = dlzka;
+        if (rezim == HLADANIE)
+            ref = semeno = {s, e}, semeno_y = y, semeno_i = i, semeno_n = dlzka,
             rezim = RIADOK_SEMENA;
-        }
         dlzka = 0;
         if (rezim == RIADOK_SEMENA && d > 1)
             rezim = HLADANIE;
+        bool znova = false;
         if (rezim == RAST) {
             if (Prekryva(s, e, ref)) {
-                pripojeny = true;
-                rmin = std::min(rmin, s);
+                pripojeny = true, rmin = std::min(rmin, s);
                 if (e > rmax)
                     rmax = e, v.uzavretie = i;
                 rozsahy[semeno_y] = semeno;
@@ -58,23 +53,16 @@ Objekt DoprednyPrechod(const std::vector<POINT>& p, std::vector<Rozsah>& rozsahy
             if (d >= 1 && pripojeny)
                 ref = rozsahy[y] = {rmin, rmax};
             znova = d >= 1 && !pripojeny;
-            if (d > 1 || znova)
-                rezim = HLADANIE;
+            rezim = d > 1 || znova ? HLADANIE : rezim;
         }
-        if (d == 1 && (rezim == RIADOK_SEMENA || rezim == RAST))
-            rezim = RAST;
+        rezim = d == 1 && rezim != HLADANIE ? RAST : rezim;
         if (d < 1)
             continue;
-        if (!pripojeny && v.stav == OTVORENY)
-            v.stav = UZAVRETY;
-        if (pripojeny)
-            v.stav = OTVORENY;
-        pripojeny = false;
+        v.stav = pripojeny ? OTVORENY : v.stav == OTVORENY ? UZAVRETY : v.stav;
         if (v.stav == UZAVRETY)
             break;
-        rmin = sirka, rmax = -1;
-        if (znova)
-            i = semeno_i;
+        pripojeny = false, rmin = sirka, rmax = -1;
+        i = znova ? semeno_i : i;
     }
     return v;
 }
@@ -85,13 +73,12 @@ Objekt DoprednyPrechod(const std::vector<POINT>& p, std::vector<Rozsah>& rozsahy
 void UzatvaraciPrechod(std::vector<POINT>& p, std::vector<Rozsah>& rozsahy, Objekt& o) {
     Rozsah ref = {0, 0};
     bool prvy = true, pripojeny = false;
-    for (int i = o.uzavretie, dlzka = 1; i >= 0; --i, ++dlzka) {
+    for (int i = o.uzavretie, n = 1; i >= 0; --i, ++n) {
         const POINT q = p[i];
         if (i > 0 && p[i - 1].y == q.y && p[i - 1].x == q.x - 1)
             continue;
-        const int s = q.x, e = q.x + dlzka - 1, n = dlzka;
+        const int s = q.x, e = q.x + n - 1;
         Rozsah& r = rozsahy[q.y];
-        dlzka = 0;
         if (prvy || Prekryva(s, e, ref)) {
             if (prvy)
                 ref = r, o.lavy = r.s, o.pravy = r.e, prvy = false;
@@ -99,12 +86,10 @@ void UzatvaraciPrechod(std::vector<POINT>& p, std::vector<Rozsah>& rozsahy, Obje
                 r = {s, e}, o.hore = std::min(o.hore, static_cast<int>(q.y));
             else
                 r = {std::min(r.s, s), std::max(r.e, e)};
-            o.pocet += n;
+            o.pocet += n, o.preskok -= i < o.preskok ? n : 0, pripojeny = true;
             p.erase(p.begin() + i, p.begin() + i + n);
-            if (i < o.preskok)
-                o.preskok -= n;
-            pripojeny = true;
         }
+        n = 0;
         if (i > 0 && p[i - 1].y == q.y)
             continue; // not the first entry of its row
         if (pripojeny)
@@ -114,13 +99,6 @@ void UzatvaraciPrechod(std::vector<POINT>& p, std::vector<Rozsah>& rozsahy, Obje
         pripojeny = false;
     }
     p.erase(p.begin(), p.begin() + o.preskok);
-}
-
-bool JeSedaVPasme(COLORREF farba, unsigned stupen_sedi) {
-    for (unsigned j = 0; j < 32; ++j)
-        if (farba == ((32u * stupen_sedi + j) % 256u) * 0x010101u)
-            return true;
-    return false;
 }
 
 // The size and fill test in double precision; a kept object's centre and box are recorded.
@@ -133,43 +111,6 @@ int Zapis(const Objekt& o, int min_velkost, int percento_vyplne, POINT* stred, R
     return 1;
 }
 
-// The touching groupings' reference: a plain flood fill from each grey pixel not yet taken, in
-// reading order, over the side neighbours and, for 8, the corner ones.
-int HladajZaplavenim(const std::vector<POINT>& body, int sirka, int vyska, int min_velkost,
-                     int percento_vyplne, int spajanie, POINT* stredy, RECT* boxy, int kapacita) {
-    std::vector<char> sede(static_cast<size_t>(sirka) * vyska);
-    for (const POINT& p : body)
-        sede[p.y * sirka + p.x] = 1;
-    std::vector<POINT> zasobnik;
-    int k = 0;
-    for (int i = 0; i < sirka * vyska && k < kapacita; ++i) {
-        if (!sede[i])
-            continue;
-        Objekt o = {OTVORENY, i / sirka, i / sirka, 0, 0, i % sirka, i % sirka, 0};
-        sede[i] = 0;
-        zasobnik.push_back(POINT{i % sirka, i / sirka});
-        while (!zasobnik.empty()) {
-            const POINT p = zasobnik.back();
-            zasobnik.pop_back();
-            ++o.pocet;
-            o.lavy = std::min(o.lavy, static_cast<int>(p.x)),
-            o.pravy = std::max(o.pravy, static_cast<int>(p.x));
-            o.dole = std::max(o.dole, static_cast<int>(p.y));
-            for (int dy = -1; dy <= 1; ++dy)
-                for (int dx = -1; dx <= 1; ++dx) {
-                    const int x = p.x + dx, y = p.y + dy;
-                    if ((dx != 0 && dy != 0 && spajanie != 8) || x < 0 || y < 0 || x >= sirka ||
-                        y >= vyska || !sede[y * sirka + x])
-                        continue;
-                    sede[y * sirka + x] = 0;
-                    zasobnik.push_back(POINT{x, y});
-                }
-        }
-        k += Zapis(o, min_velkost, percento_vyplne, stredy + k, boxy + k);
-    }
-    return k;
-}
-
 } // namespace
 
 int HladajObjektyDoslovne(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
@@ -180,23 +121,43 @@ int HladajObjektyDoslovne(const COLORREF* farby, int krok, int sirka, int vyska,
     if (farby == nullptr || krok < sirka || (vyska + 5.0) * (sirka + 5.0) > INT_MAX)
         return -1;
     std::vector<POINT> p; // the grey points in scan order, the window's rectangle left out
+    std::vector<char> sede(static_cast<size_t>(sirka) * vyska);
     for (int y = 0; y < vyska; ++y)
         for (int x = 0; x < sirka; ++x)
-            if (!(okno.left <= x && x <= okno.right && okno.top <= y && y <= okno.bottom) &&
-                JeSedaVPasme(farby[static_cast<size_t>(y) * krok + x], stupen_sedi))
-                p.push_back(POINT{x, y});
-    if (spajanie == 4 || spajanie == 8)
-        return HladajZaplavenim(p, sirka, vyska, min_velkost, percento_vyplne, spajanie, stredy,
-                                boxy, kapacita);
+            for (unsigned j = 0; j < 32; ++j)
+                if (farby[static_cast<size_t>(y) * krok + x] ==
+                        (32u * stupen_sedi + j) % 256u * 0x010101u &&
+                    !(okno.left <= x && x <= okno.right && okno.top <= y && y <= okno.bottom))
+                    p.push_back(POINT{x, y}), sede[y * sirka + x] = 1;
     std::vector<Rozsah> rozsahy(static_cast<size_t>(vyska) + 5, Rozsah{-1, -1});
     int k = 0;
-    while (k < kapacita) {
+    // By rows: the forward and the closing pass per object.
+    while (spajanie != 4 && spajanie != 8 && k < kapacita) {
         Objekt o = DoprednyPrechod(p, rozsahy, sirka);
         if (o.stav == ZIADNY)
             break;
         UzatvaraciPrechod(p, rozsahy, o);
         std::fill(rozsahy.begin() + o.hore, rozsahy.begin() + o.dole + 1, Rozsah{-1, -1});
         k += Zapis(o, min_velkost, percento_vyplne, stredy + k, boxy + k);
+    }
+    // Touching: a plain flood fill from each grey pixel not yet taken, in reading order, over the
+    // side neighbours and, for 8, the corner ones.
+    for (int i = 0; (spajanie == 4 || spajanie == 8) && i < sirka * vyska && k < kapacita; ++i) {
+        Objekt o = {OTVORENY, i / sirka, i / sirka, 0, 0, i % sirka, i % sirka, 0};
+        std::vector<int> zasobnik(sede[i], i);
+        for (sede[i] = 0; !zasobnik.empty(); ++o.pocet) {
+            const int x = zasobnik.back() % sirka, y = zasobnik.back() / sirka;
+            zasobnik.pop_back();
+            o.lavy = std::min(o.lavy, x), o.pravy = std::max(o.pravy, x),
+            o.dole = std::max(o.dole, y);
+            for (int d = 0; d < 9; ++d) {
+                const int nx = x + d % 3 - 1, ny = y + d / 3 - 1, j = ny * sirka + nx;
+                if ((d % 2 == 1 || spajanie == 8) && nx >= 0 && ny >= 0 && nx < sirka &&
+                    ny < vyska && sede[j])
+                    sede[j] = 0, zasobnik.push_back(j);
+            }
+        }
+        k += o.pocet > 0 ? Zapis(o, min_velkost, percento_vyplne, stredy + k, boxy + k) : 0;
     }
     return k;
 }
