@@ -109,16 +109,27 @@ size_t SlovMasiek(int sirka, int vyska) {
     return krok * (static_cast<size_t>(vyska) + 1) + 1;
 }
 
-void UvolniTabulky(Tabulky& t) {
-    std::free(t.pamat);
-    std::free(t.rz);
-    std::free(t.rk);
+// Frees the touching modes' tables and marks them as not made.
+void UvolniDotykove(Tabulky& t) {
     std::free(t.znacky);
     std::free(t.pamatBehov);
     std::free(t.pamatDosahu);
     std::free(t.semena);
     std::free(t.cakaju);
     std::free(t.zasobnik);
+    t.znacky = nullptr;
+    t.pamatBehov = nullptr;
+    t.pamatDosahu = nullptr;
+    t.semena = nullptr;
+    t.cakaju = nullptr;
+    t.zasobnik = nullptr;
+}
+
+void UvolniTabulky(Tabulky& t) {
+    std::free(t.pamat);
+    std::free(t.rz);
+    std::free(t.rk);
+    UvolniDotykove(t);
 }
 
 size_t ZnaciekPre(int sirka, int vyska) {
@@ -151,18 +162,7 @@ bool PripravZnacky(Tabulky& t) {
     t.zasobnik = static_cast<int32_t*>(std::malloc(static_cast<size_t>(t.vyska) * 4));
     if (t.znacky == nullptr || t.pamatBehov == nullptr || t.pamatDosahu == nullptr ||
         t.semena == nullptr || t.cakaju == nullptr || t.zasobnik == nullptr) {
-        std::free(t.znacky);
-        std::free(t.pamatBehov);
-        std::free(t.pamatDosahu);
-        std::free(t.semena);
-        std::free(t.cakaju);
-        std::free(t.zasobnik);
-        t.znacky = nullptr;
-        t.pamatBehov = nullptr;
-        t.pamatDosahu = nullptr;
-        t.semena = nullptr;
-        t.cakaju = nullptr;
-        t.zasobnik = nullptr;
+        UvolniDotykove(t);
         return false;
     }
     t.dosah = t.pamatDosahu + 1;
