@@ -86,7 +86,6 @@ struct Tabulky {
     Znacka* znacky;  // the touching modes' labels, made by their first search
     uint64_t* pamatDosahu; // laid out as pamat; made with the labels
     uint64_t* dosah;       // the pixels the object being filled has reached, as bity
-    uint64_t* semena;      // one row's seeds, with an empty word at each end
     uint8_t* cakaju;       // per row, the neighbours it waits to be checked against
     int32_t* zasobnik;     // the rows waiting
     BehyRiadku riadky[2];  // the runs of the row above and of the row being labelled
@@ -114,13 +113,11 @@ void UvolniDotykove(Tabulky& t) {
     std::free(t.znacky);
     std::free(t.pamatBehov);
     std::free(t.pamatDosahu);
-    std::free(t.semena);
     std::free(t.cakaju);
     std::free(t.zasobnik);
     t.znacky = nullptr;
     t.pamatBehov = nullptr;
     t.pamatDosahu = nullptr;
-    t.semena = nullptr;
     t.cakaju = nullptr;
     t.zasobnik = nullptr;
 }
@@ -157,11 +154,10 @@ bool PripravZnacky(Tabulky& t) {
     t.pamatBehov = std::calloc(PamatBehovPre(t.slov), 1);
     t.pamatDosahu =
         static_cast<uint64_t*>(std::calloc(SlovMasiek(t.sirka, t.vyska), sizeof(uint64_t)));
-    t.semena = static_cast<uint64_t*>(std::calloc(slov, sizeof(uint64_t)));
     t.cakaju = static_cast<uint8_t*>(std::calloc(static_cast<size_t>(t.vyska), 1));
     t.zasobnik = static_cast<int32_t*>(std::malloc(static_cast<size_t>(t.vyska) * 4));
     if (t.znacky == nullptr || t.pamatBehov == nullptr || t.pamatDosahu == nullptr ||
-        t.semena == nullptr || t.cakaju == nullptr || t.zasobnik == nullptr) {
+        t.cakaju == nullptr || t.zasobnik == nullptr) {
         UvolniDotykove(t);
         return false;
     }
@@ -786,70 +782,59 @@ inline uint64_t Dotyk(const uint64_t* l, int w, uint64_t f, int roh) {
     return (l[w] & (f | f << 1 | f >> 1)) | (l[w - 1] & f << 63) | (l[w + 1] & f >> 63);
 }
 
-// Fills the runs of row y's live pixels whose seeds Nahor has carried to their ends in t.semena,
-// words a .. b, carrying on while a run goes on above b: the runs leave the live pixels and join
-// the reach, smeared down to their starts (in the words below a too), and t.semena is empty again.
-// Returns which neighbours have live pixels touching the new ones: 1 the row below, 2 the row
-// above (hore, the object's first row, has none above).
-int Rozlej(Tabulky& t, int y, int hore, int a, int b, unsigned prenos, int roh) {
+// Fills row y from seeds, its live pixels touching the reach d of a neighbouring row or, without
+// d, the pixels semeno, in words a .. b: the runs holding them leave the live pixels and join the
+// reach, carried upward past b and smeared downward below a as far as they go. Returns which
+// neighbours have live pixels touching the new ones (1 the row below, 2 the row above; hore, the
+// object's first row, has none above), 0 when nothing was taken.
+int Rozlej(Tabulky& t, int y, int hore, int a, int b, const uint64_t* d, uint64_t semeno, int roh) {
     uint64_t* m = Riadok(t, y);
     uint64_t* r = Dosah(t, y);
-    uint64_t* u = t.semena + 1;
     const uint64_t* pod = Riadok(t, y + 1); // below the last row lies the empty row
     const uint64_t* nad = y > hore ? Riadok(t, y - 1) : Riadok(t, t.vyska);
     uint64_t dotykPod = 0;
     uint64_t dotykNad = 0;
-    int w = b + 1;
-    for (; w < t.slov && prenos != 0; w++)
-        u[w] = Nahor(m[w], 0, prenos);
     int prvy = t.slov;
     int posledny = -1;
-    uint64_t dole = 0;
-    for (w--; w >= 0 && (w >= a || dole != 0); w--) {
-        if ((u[w] | dole) == 0)
-            continue;
-        uint64_t f = RozotriDole(u[w] | dole, m[w]);
-        u[w] = 0;
-        dole = m[w - 1] & (f << 63);
-        m[w] ^= f;
-        r[w] |= f;
-        dotykPod |= Dotyk(pod, w, f, roh);
-        dotykNad |= Dotyk(nad, w, f, roh);
-        prvy = w;
-        posledny = posledny > w ? posledny : w;
+    unsigned prenos = 0;
+    for (int w = a; w < t.slov && (w <= b || prenos != 0); w++) {
+        uint64_t n = w > b ? 0 : d != nullptr ? Semena(m, d, w, roh) : semeno;
+        uint64_t f = Nahor(m[w], n, prenos);
+        for (int v = w; f != 0; f = (f & 1) != 0 ? m[--v] & (1ull << 63) : 0) {
+            f = RozotriDole(f, m[v]);
+            m[v] ^= f;
+            r[v] |= f;
+            dotykPod |= Dotyk(pod, v, f, roh);
+            dotykNad |= Dotyk(nad, v, f, roh);
+            prvy = v < prvy ? v : prvy;
+            posledny = v > posledny ? v : posledny;
+        }
     }
+    if (posledny < 0)
+        return 0;
     t.rz[y] = t.rz[y] < prvy ? t.rz[y] : prvy;
     t.rk[y] = t.rk[y] > posledny ? t.rk[y] : posledny;
-    return (dotykPod != 0 ? 1 : 0) | (dotykNad != 0 ? 2 : 0);
+    return 4 | (dotykPod != 0 ? 1 : 0) | (dotykNad != 0 ? 2 : 0);
 }
 
-// Row y takes the runs touching the reach of row z next to it; returns which of its neighbours
-// then have pixels touching (as Rozlej), 0 when it took none. prace counts the words looked at.
+// Row y takes the runs touching the reach of row z next to it; returns as Rozlej. prace counts the
+// words looked at.
 int Dolej(Tabulky& t, Objekt& o, int y, int z, int roh, long long& prace) {
     if (y > o.dole) {
         t.rz[y] = t.slov;
         t.rk[y] = -1;
     }
-    const uint64_t* m = Riadok(t, y);
     const uint64_t* d = Dosah(t, z);
     // At a corner the reach touches the next word only from its end bits.
     int a = t.rz[z] - (roh & static_cast<int>(d[t.rz[z]] & 1));
     int b = t.rk[z] + (roh & static_cast<int>(d[t.rk[z]] >> 63));
     a = a > 0 ? a : 0;
     b = b < t.slov - 1 ? b : t.slov - 1;
-    uint64_t* u = t.semena + 1;
-    uint64_t nieco = 0;
-    unsigned prenos = 0;
-    for (int w = a; w <= b; w++) {
-        uint64_t n = Semena(m, d, w, roh);
-        nieco |= n;
-        u[w] = Nahor(m[w], n, prenos);
-    }
     prace += b - a + 1;
-    if (nieco == 0)
-        return 0; // and t.semena stayed empty
-    o.dole = y > o.dole ? y : o.dole;
-    return Rozlej(t, y, o.hore, a, b, prenos, roh);
+    int dalej = Rozlej(t, y, o.hore, a, b, d, 0, roh);
+    if (dalej != 0)
+        o.dole = y > o.dole ? y : o.dole;
+    return dalej;
 }
 
 // Row y is to be checked against its neighbour above (odkial 1) or below (2); each row is on the
@@ -890,9 +875,7 @@ void Vyplnenie(Tabulky& t, Objekt& o, int y, int x, int roh, long long& prace) {
     o = Objekt{y, y, x, x, 0};
     t.rz[y] = t.slov;
     t.rk[y] = -1;
-    unsigned prenos = 0;
-    t.semena[1 + (x >> 6)] = Nahor(Riadok(t, y)[x >> 6], 1ull << (x & 63), prenos);
-    int dalej = Rozlej(t, y, y, x >> 6, x >> 6, prenos, roh);
+    int dalej = Rozlej(t, y, y, x >> 6, x >> 6, nullptr, 1ull << (x & 63), roh);
     int cakajucich = 0;
     Pribudlo(t, y, dalej, cakajucich);
     while (cakajucich > 0) {
@@ -1068,8 +1051,7 @@ long long PamatTabuliek(int sirka, int vyska) {
            static_cast<long long>(ZnaciekPre(sirka, vyska)) *
                static_cast<long long>(sizeof(Znacka)) +
            static_cast<long long>(PamatBehovPre((sirka + 63) / 64)) +
-           static_cast<long long>((SlovMasiek(sirka, vyska) + (sirka + 63) / 64 + 2) *
-                                  sizeof(uint64_t)) +
+           static_cast<long long>(SlovMasiek(sirka, vyska) * sizeof(uint64_t)) +
            5 * static_cast<long long>(vyska);
 }
 
