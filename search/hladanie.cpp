@@ -801,7 +801,8 @@ int Rozlej(Tabulky& t, int y, int hore, int a, int b, const uint64_t* d, uint64_
         uint64_t n = w > b ? 0 : d != nullptr ? Semena(m, d, w, roh) : semeno;
         uint64_t f = Nahor(m[w], n, prenos);
         for (int v = w; f != 0; f = (f & 1) != 0 ? m[--v] & (1ull << 63) : 0) {
-            f = RozotriDole(f, m[v]);
+            if ((f & ~(f << 1) & (m[v] << 1)) != 0) // a run goes on below its first seed
+                f = RozotriDole(f, m[v]);
             m[v] ^= f;
             r[v] |= f;
             dotykPod |= Dotyk(pod, v, f, roh);
