@@ -848,12 +848,17 @@ inline void Cakaj(Tabulky& t, int y, uint8_t odkial, int& cakajucich) {
 
 // Row y gained pixels that the live pixels of the rows next to it touch (dalej as from Rozlej):
 // those rows are to take them. A row's live pixels only ever leave, so a row no new pixel touches
-// has nothing to take from it.
-inline void Pribudlo(Tabulky& t, int y, int dalej, int& cakajucich) {
+// has nothing to take from it. The row below, when not waiting already, is taken at once (true):
+// the fill runs down, the checks up wait.
+inline bool Pribudlo(Tabulky& t, int y, int dalej, int& cakajucich) {
     if ((dalej & 2) != 0)
         Cakaj(t, y - 1, 2, cakajucich);
-    if ((dalej & 1) != 0)
-        Cakaj(t, y + 1, 1, cakajucich); // taken first: the fill runs down, the checks up follow
+    if ((dalej & 1) == 0)
+        return false;
+    if (t.cakaju[y + 1] == 0)
+        return true;
+    t.cakaju[y + 1] |= 1;
+    return false;
 }
 
 // The object's box and count, read off its reach, which is cleared for the next one.
@@ -878,14 +883,20 @@ void Vyplnenie(Tabulky& t, Objekt& o, int y, int x, int roh, long long& prace) {
     t.rk[y] = -1;
     int dalej = Rozlej(t, y, y, x >> 6, x >> 6, nullptr, 1ull << (x & 63), roh);
     int cakajucich = 0;
-    Pribudlo(t, y, dalej, cakajucich);
-    while (cakajucich > 0) {
-        int r = t.zasobnik[--cakajucich];
-        uint8_t odkial = t.cakaju[r];
-        t.cakaju[r] = 0;
+    int r = y;
+    while (true) {
+        uint8_t odkial = 1;
+        if (Pribudlo(t, r, dalej, cakajucich)) {
+            r++;
+        } else if (cakajucich > 0) {
+            r = t.zasobnik[--cakajucich];
+            odkial = t.cakaju[r];
+            t.cakaju[r] = 0;
+        } else {
+            break;
+        }
         dalej = (odkial & 1) != 0 ? Dolej(t, o, r, r - 1, roh, prace) : 0;
         dalej |= (odkial & 2) != 0 ? Dolej(t, o, r, r + 1, roh, prace) : 0;
-        Pribudlo(t, r, dalej, cakajucich);
     }
     Odpis(t, o);
 }
