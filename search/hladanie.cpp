@@ -784,9 +784,9 @@ inline uint64_t Dotyk(const uint64_t* l, int w, uint64_t f, int roh) {
 
 // Fills row y from seeds, its live pixels touching the reach d of a neighbouring row or, without
 // d, the pixels semeno, in words a .. b: the runs holding them leave the live pixels and join the
-// reach, carried upward past b and smeared downward below a as far as they go. Returns which
-// neighbours have live pixels touching the new ones (1 the row below, 2 the row above; hore, the
-// object's first row, has none above), 0 when nothing was taken.
+// reach, carried upward past b and smeared downward below a as far as they go. Returns 0 when
+// nothing was taken, else 4 with 1 when live pixels of the row below touch the new ones and 2 when
+// those of the row above do (hore, the object's first row, has none above).
 int Rozlej(Tabulky& t, int y, int hore, int a, int b, const uint64_t* d, uint64_t semeno, int roh) {
     uint64_t* m = Riadok(t, y);
     uint64_t* r = Dosah(t, y);
