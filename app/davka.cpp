@@ -112,7 +112,9 @@ int Hladaj(const PrikazovyRiadok& prikaz) {
                           static_cast<int>(n.percento_vyplne), n.spajanie);
     if (pocet < 0)
         return Koniec(3, "zornavit: obrazovku sa nepodarilo skopírovať");
-    if (!PointPoleDoTxt(cesta.c_str(), centers, pocet))
+    // Written whole beside the old file and put in its place in one step, so that a full disk or a
+    // held file leaves the old results as they were.
+    if (!PointPoleDoTxtCely(cesta.c_str(), centers, pocet))
         return Koniec(3, nezapisany);
     return 0;
 }

@@ -126,6 +126,24 @@ def blocked(s, app, how=None):
     check_equal(app.tab(), A, "TAB after a search whose file could not be written")
 
 
+def full_disk(s, app):
+    """The batch search on a full disk: the old file byte for byte, no temporary file, exit status 3."""
+    folder = os.path.join(s.workdir, "plny")
+    os.makedirs(folder, exist_ok=True)
+    subprocess.run(["mount", "-t", "tmpfs", "-o", "size=16k", "tmpfs", folder], check=True)
+    try:
+        with open(os.path.join(folder, "Stredy.txt"), "wb") as f:
+            f.write(b"7,8\r\n")
+        with contextlib.suppress(OSError), open(os.path.join(folder, "vypln"), "wb") as f:
+            f.write(bytes(1 << 20))
+        batch(s, app, "/subor plny/Stredy.txt /hladaj", 3)
+        with open(os.path.join(folder, "Stredy.txt"), "rb") as f:
+            check_equal(f.read(), b"7,8\r\n", "the old file on the full disk")
+        check_equal(sorted(os.listdir(folder)), ["Stredy.txt", "vypln"], "the files on the full disk")
+    finally:
+        subprocess.run(["umount", folder], check=True)
+
+
 OPS = {
     "screen": lambda s, app, name, shapes, verify=True: s.show(name, shapes, verify=verify and (
         not app or app.proc.poll() is not None)),
@@ -146,7 +164,7 @@ OPS = {
                                                   "the save"), once(s, app), app.stop()),
     "shell": lambda s, app, command: check(subprocess.run(command, shell=True, cwd=s.workdir).returncode == 0, command),
 }
-OPS.update((f.__name__, f) for f in (no_jump, close, once, settings, batch, blocked))
+OPS.update((f.__name__, f) for f in (no_jump, close, once, settings, batch, blocked, full_disk))
 OPS["saved"] = expect_saved
 
 
@@ -279,6 +297,7 @@ BATCH = [
     ("batch", "/hladaj /stupen 8", "/stupen: „8“ nie je celé číslo od 0 do 7"),
     ("batch", "/subor iny.txt /hladaj", [A, P, Q, C]), ("batch", "/?", "Použitie: zornavit.exe /hladaj", 0),
     ("shell", "rm Stredy.txt && mkdir -p Stredy.txt/stary"), ("batch", "/hladaj", 3), ("shell", 'test "$(ls Stredy.txt)" = stary'),
+    ("full_disk",),
 ]
 
 
