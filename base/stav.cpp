@@ -1,11 +1,10 @@
 // Definitions and start values of the process-wide application state.
-#include "app/stav.h"
-#include "search/hladanie.h"
+#include "base/stav.h"
 
 DWORD stupne_sedi = 0;
 DWORD VelkostObjektu = 20;
 DWORD percento_vyplne = 70;
-DWORD volba = 1;
+DWORD volba = kVolbaStupen;
 DWORD sledovanie_kurzora = 0;
 DWORD spajanie = 0;
 DWORD g_dwWindowPos = 0;
@@ -25,20 +24,11 @@ int poloziek_dskt_point_pola = 0;
 int poloziek_dskt_rect_pola = 0;
 POINT* centers = nullptr;
 RECT* objekty = nullptr;
-// The results start small before WinMain runs; a search grows them to what it finds.
-[[maybe_unused]] static const int vysledky_pripravene = RezervujVysledky(0);
 int cislo_objektu = 0;
 
-int status = 0;
+int status = kStatusNapoveda;
 int vypinac_TAB = 1;
 int nastavenia_ulozene = 0;
-
-HINSTANCE g_hInstance = nullptr;
-HWND g_hwnd = nullptr;
-HDC g_hdcMemWindow = nullptr;
-HBRUSH g_pozadie = nullptr;
-HBRUSH g_pozadieDlg = nullptr;
-HBRUSH g_pozadieDlg2 = nullptr;
 
 int g_timer_pocet = 0;
 int g_timer_pocitadlo = 0;

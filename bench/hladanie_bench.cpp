@@ -1,8 +1,8 @@
 // Benchmarks: the fast search (grouping by rows and by touching pixels), the plain search and the
 // floor (one read of every pixel) on the same screens. Names are
 // "<what>/<screen>/<width>x<height>"; scripts/bench turns them into ratios.
-#include "search/hladanie.h"
 #include "bench/obrazovky.h"
+#include "search/hladanie.h"
 #include "tests/oracle/hladanie_doslovne.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Deterministic benchmark screens: a desktop, a grey user interface and noise.
 #pragma once
 
-#include "app/wintypy.h"
+#include "base/wintypy.h"
 
 #include <vector>
 

@@ -17,10 +17,13 @@
 #include <cstring>
 #include <vector>
 
-#include "app/stav.h"
-#include "search/hladanie.h"
+#include "base/stav.h"
 #include "bench/obrazovky.h"
+#include "search/ciselne_subory.h"
+#include "search/desktop.h"
+#include "search/hladanie.h"
 #include "tests/oracle/hladanie_doslovne.h"
+#include "windows/hladanie_win.h"
 
 namespace {
 
@@ -66,6 +69,7 @@ void VypisCasy(const char* meno, const std::vector<double>& casy) {
 int ZapisObrazovku(const char* meno, const char* cesta) {
     int sirka = 0;
     int vyska = 0;
+    ObnovDesktop();
     VelkostDesktopu(&sirka, &vyska);
     std::vector<COLORREF> obraz;
     if (std::strcmp(meno, "desktop") == 0)
@@ -100,6 +104,7 @@ struct Casy {
 int JednoHladanie(const Nastavenia& n, Hladanie hladaj, Casy* casy) {
     int sirka = 0;
     int vyska = 0;
+    ObnovDesktop();
     VelkostDesktopu(&sirka, &vyska);
     // Room for every object the screen can hold, so that each search runs once.
     if (!RezervujVysledky(static_cast<int>(NajviacObjektov(sirka, vyska))))
@@ -172,6 +177,7 @@ int main(int argc, char** argv) {
         n.okno = {std::atoi(argv[6]), std::atoi(argv[7]), std::atoi(argv[8]), std::atoi(argv[9])};
     int sirka = 0;
     int vyska = 0;
+    ObnovDesktop();
     VelkostDesktopu(&sirka, &vyska);
     std::printf("screen: %dx%d\n", sirka, vyska);
     // The fast search first: the plain one can take very long on busy screens. The centre file

@@ -1,7 +1,7 @@
 // The command-line finder's parts: options, PNG reading, output.
 #pragma once
 
-#include "app/wintypy.h"
+#include "base/wintypy.h"
 
 #include <string>
 

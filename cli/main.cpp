@@ -1,5 +1,6 @@
 // zornavit-cli: the program's object search run on a PNG screenshot.
 #include "cli/cli.h"
+#include "search/desktop.h"
 #include "search/hladanie.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 // The finder's output: result lines or JSON, and the centre file written whole or not at all.
 #include "cli/cli.h"
-#include "search/hladanie.h"
+#include "search/ciselne_subory.h"
 
 #include <cerrno>
 #include <cstdio>

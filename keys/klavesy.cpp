@@ -1,7 +1,7 @@
 // The main window's key table and search bookkeeping as plain state changes, free of the platform.
-#include "app/klavesy.h"
+#include "keys/klavesy.h"
 
-#include "app/stav.h"
+#include "base/stav.h"
 
 DWORD KrokVelkostiHore(DWORD velkost) {
     if (velkost != 0)

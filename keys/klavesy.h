@@ -1,7 +1,7 @@
 // The main window's key table and search bookkeeping as plain state changes, free of the platform.
 #pragma once
 
-#include "app/wintypy.h"
+#include "base/wintypy.h"
 
 // One step along the minimum-size ladder (1..10 by 1, to 50 by 5, to 200 by 10, to 500 by 20, to
 // 1000 by 50, then by 100). Off-ladder values move by the same cascade of thresholds.

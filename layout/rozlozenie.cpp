@@ -1,7 +1,8 @@
 // Layout arithmetic of the main window face, its scaling, and the vertices of the arrow keys.
-#include "draw/kreslenie.h"
 
 #include <algorithm>
+
+#include "layout/rozlozenie.h"
 
 namespace {
 

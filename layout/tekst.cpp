@@ -1,8 +1,9 @@
 // Bounded formatting of the painted texts and their code page 1250 to UTF-16 conversion.
-#include "draw/kreslenie.h"
 
 #include <cstdio>
 #include <cstring>
+
+#include "layout/rozlozenie.h"
 
 namespace {
 

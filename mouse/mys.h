@@ -1,14 +1,14 @@
-// The mouse toolbox (cursor probes, clicks, the pause counter) and the cursor-tracking readout.
+// The mouse logic free of the platform: the pause counter and when the readout needs a repaint.
 #pragma once
 
-#include "app/wintypy.h"
+#include "base/wintypy.h"
 
-// Pause counter: platform-free.
+// The pause counter, a toolkit the program does not call.
 int pauza(int krok);
 void pauza_reset();
 
 // 1 when the cursor position or the colour under it differs from what the readout strip shows (or
-// it has shown nothing yet), so that it needs a repaint: platform-free. Over the program's own
+// it has shown nothing yet), so that it needs a repaint. Over the program's own
 // window (nad_oknom 1) the colour is its own paint, and a change of it alone would have the readout
 // chase its own digits: only the position counts there.
 int UdajSaZmenil(POINT kurzor, COLORREF farba, int nad_oknom);
@@ -16,15 +16,5 @@ int UdajSaZmenil(POINT kurzor, COLORREF farba, int nad_oknom);
 void UdajZobrazeny(POINT kurzor, COLORREF farba);
 // The readout's timer period after a tick with or without a change, when it is to change, else 0:
 // every g_cas_timera ms while things change, ten times slower after half a second without a change
-// (a still screen then costs a tenth), and fast again at the next change. Platform-free.
+// (a still screen then costs a tenth), and fast again at the next change.
 int NovaPeriodaUdaja(int zmena);
-
-// Cursor probes and synthetic clicks: Win32 only.
-POINT PolohaMysiDesktop(HWND okno);
-int AktivitaMysi(HWND okno);
-COLORREF FarbaMysiDesktop();
-void KlikMysou(int x, int y);
-void KlikanieMysou(int pocet, int x, int y);
-
-// Paints the readout strip into *dc, laid out on the window's client rectangle: Win32 only.
-void PohybMysiDesktop(HWND okno, HDC* dc);

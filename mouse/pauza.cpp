@@ -1,5 +1,5 @@
 // The pause counter of the mouse toolbox: a running sum of steps against a target.
-#include "app/stav.h"
+#include "base/stav.h"
 #include "mouse/mys.h"
 
 int pauza(int krok) {

@@ -1,6 +1,6 @@
 // What the readout strip showed last, so that the timer repaints only when it would show more, and
 // how often the timer looks.
-#include "app/stav.h"
+#include "base/stav.h"
 #include "mouse/mys.h"
 
 namespace {

@@ -1,8 +1,8 @@
 // The result arrays of the program, grown with what the search finds, and the desktop-sized
 // arrays of (H + 5) x (W + 5) zero-filled entries, never freed.
+#include "base/stav.h"
+#include "search/desktop.h"
 #include "search/hladanie.h"
-
-#include "app/stav.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -75,6 +75,9 @@ int RezervujVysledky(int pocet) {
     poloziek_dskt_rect_pola = pocet;
     return 1;
 }
+
+// The results start small before WinMain runs; a search grows them to what it finds.
+[[maybe_unused]] static const int vysledky_pripravene = RezervujVysledky(0);
 
 long long NajviacObjektov(int sirka, int vyska) {
     if (sirka <= 0 || vyska <= 0)

@@ -1,12 +1,12 @@
 // The number files: the centre file and the module's other writers and readers of 32-bit numbers.
-#include "search/hladanie.h"
 
 #include <algorithm>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+
+#include "search/ciselne_subory.h"
 
 namespace {
 
@@ -49,15 +49,6 @@ int PointPoleDoTxt(const char* cesta, const POINT* body, int pocet) {
              ok;
     }
     return ZavriPoZapise(subor, ok);
-}
-
-int PointPoleDoTxtCely(const char* cesta, const POINT* body, int pocet) {
-    const std::string docasny = std::string(cesta) + ".tmp";
-    if (PointPoleDoTxt(docasny.c_str(), body, pocet) == 1 &&
-        NahradSubor(docasny.c_str(), cesta) == 1)
-        return 1;
-    std::remove(docasny.c_str());
-    return 0;
 }
 
 int PointPoleCiselDoTXT(const char* cesta, const char* rezim, const POINT* body, int pocet) {

@@ -1,6 +1,6 @@
-// The desktop size and the monitors off Windows: set by the caller (the finder, the tests), 0 x 0
-// and one monitor of the desktop's size until then.
-#include "search/hladanie.h"
+// The desktop size and the monitors, as last set: by the program from Windows, by the finder and
+// the tests from their screens; 0 x 0 and one monitor of the desktop's size until then.
+#include "search/desktop.h"
 
 #include <algorithm>
 

@@ -1,25 +1,8 @@
-// The object search: result arrays, the search over a pixel table, the screen search and the number
-// files.
+// The object search: the result arrays and the search over a pixel table or a part of the screen's
+// copy.
 #pragma once
 
-#include "app/wintypy.h"
-
-// Desktop size, as the allocators and the screen search see it. The Win32 program answers with the
-// desktop window's client rectangle; natively it is whatever NastavVelkostDesktopu set (0 x 0 at
-// start).
-void VelkostDesktopu(int* sirka, int* vyska);
-#ifndef _WIN32
-void NastavVelkostDesktopu(int sirka, int vyska);
-#endif
-
-// The monitors of the virtual screen: their rectangles and work areas in screen pixels (negative
-// left of or above the primary), right and bottom exclusive. Fills at most najviac of each and
-// returns the count. Natively: what NastavMonitory set, or one monitor of the desktop's size.
-const int kNajviacMonitorov = 16;
-int Monitory(RECT* plochy, RECT* pracovne, int najviac);
-#ifndef _WIN32
-void NastavMonitory(const RECT* plochy, const RECT* pracovne, int pocet);
-#endif
+#include "base/wintypy.h"
 
 // Zero-filled arrays of (H + 5) x (W + 5) entries for the current desktop; the count goes through
 // the pointer. They are never freed.
@@ -72,47 +55,3 @@ void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, c
 // meet.
 int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, RECT okno,
                    unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
-
-// HladajVOblasti over a copy of the whole virtual screen, its pixels on no monitor painted out;
-// -1 also when the screen cannot be copied. Win32 only.
-int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
-                      DWORD spajanie, RECT okno = {1, 1, 0, 0});
-
-// The screen search of the program: HladajNaObrazovke of the whole screen, the window left out.
-// Win32 only.
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
-
-// The screen from (x, y) as a pixel table of vyska rows of sirka colours, as GetPixel gives them;
-// the table lives until the next call. Null when it cannot be had. Win32 only.
-COLORREF* SnimkaObrazovky(int sirka, int vyska, int x = 0, int y = 0);
-
-// Rebuilds the main window's back buffer, filled with the brush. Win32 only.
-void initscreen(HWND okno, HDC* buffer, HBRUSH stetec);
-
-// The centre file: "%d,%d" and CR LF per point, the same bytes on every platform.
-// The writers return 1 when the file could be opened, written and closed, 0 when not.
-int PointPoleDoTxt(const char* cesta, const POINT* body, int pocet);
-// The same file whole or not at all: written to cesta + ".tmp" beside it and put in its place in
-// one step. On failure the old file stays as it was, the temporary one is gone, and 0 comes back.
-int PointPoleDoTxtCely(const char* cesta, const POINT* body, int pocet);
-// Puts the file zdroj in place of ciel in one step, replacing it; 1 on success, 0 when not.
-int NahradSubor(const char* zdroj, const char* ciel);
-
-// The rest of the number-file module; rezim is the fopen mode, line ends are '\n'.
-// "{x,y}, " per point, a line end after every tenth point and one at the end.
-int PointPoleCiselDoTXT(const char* cesta, const char* rezim, const POINT* body, int pocet);
-// "%d, " per value, one line end at the end.
-int PoleCiselDoTXT(const char* cesta, const char* rezim, const int* hodnoty, int pocet);
-// "%d,  " per value; lines hold value 0, then values 1..6, 7..12, ...; one line end at the end.
-int CislaFariebDoTXT(const char* cesta, const char* rezim, const DWORD* hodnoty, int pocet);
-// "%d, " for a value of 0 or more; a negative value writes nothing.
-int CislaDoTXT(const char* cesta, const char* rezim, int hodnota);
-// The value's 4 bytes, little-endian, for a value of 0 or more; a negative value writes nothing.
-int CislaDoBIN(const char* cesta, const char* rezim, int hodnota);
-// pocet values of 4 bytes, little-endian; returns how many were written (0 when the file failed).
-int CislaFariebDoBIN(const char* cesta, const char* rezim, const DWORD* hodnoty, int pocet);
-// Reads up to pocet little-endian 4-byte values; returns how many were read.
-int CislaFariebZ_BIN(const char* cesta, DWORD* buffer, int pocet);
-// Reads every whole 4-byte value of the file into a new zero-filled array with 10 spare slots,
-// stores their number and returns the array (never freed); null and 0 when the file cannot be read.
-int* CislaZoSuboruDoPola(const char* cesta, const char* rezim, int* pocet);

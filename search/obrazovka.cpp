@@ -1,8 +1,7 @@
 // The search over a copy of the virtual screen: pixels on no monitor painted out, one rectangle of
 // it searched, the results in screen coordinates.
+#include "base/stav.h"
 #include "search/hladanie.h"
-
-#include "app/stav.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -1,15 +1,9 @@
-// Loading and saving the settings through the registry wrappers, and the placement arithmetic.
-#include "app/register.h"
-
-#include "app/stav.h"
-#include "search/hladanie.h"
+// The settings' arithmetic: packed words, the placement on the monitors, the grouping's values.
+#include "base/stav.h"
+#include "settings/register.h"
 
 #include <algorithm>
 #include <cstdint>
-
-namespace {
-const char* const kKluc = "Software\\Zornavit";
-} // namespace
 
 DWORD ZbalSlova(int dolne, int horne) {
     return (static_cast<DWORD>(dolne) & 0xFFFFu) | ((static_cast<DWORD>(horne) & 0xFFFFu) << 16);
@@ -46,7 +40,8 @@ double Zakrytie(RECT okno, RECT m) {
     return plocha > 0 ? plocha : -(dx * dx + dy * dy);
 }
 
-// 1 when the main window at the packed position would overlap one of the work areas.
+} // namespace
+
 int NaPracovnejPloche(DWORD poloha, const RECT* pracovne, int pocet) {
     int x = 0;
     int y = 0;
@@ -60,7 +55,6 @@ int NaPracovnejPloche(DWORD poloha, const RECT* pracovne, int pocet) {
     return 0;
 }
 
-// The monitor a window rectangle lies mostly on.
 int MonitorOkna(RECT okno, const RECT* plochy, int pocet) {
     int najlepsi = 0;
     double najviac = 0;
@@ -74,8 +68,6 @@ int MonitorOkna(RECT okno, const RECT* plochy, int pocet) {
     return najlepsi;
 }
 
-// Keeps the window's width and height; an area smaller than the window leaves it past the
-// right and bottom edges.
 void PritiahniNaPlochu(RECT* okno, RECT plocha) {
     if (okno->left < plocha.left) {
         okno->right += plocha.left - okno->left;
@@ -95,95 +87,12 @@ void PritiahniNaPlochu(RECT* okno, RECT plocha) {
     }
 }
 
-} // namespace
-
-int ReadRegistry() {
-    int sirka = 0;
-    int vyska = 0;
-    VelkostDesktopu(&sirka, &vyska);
-    const DWORD stred = StredovaPoloha(sirka, vyska);
-
-    int vysledok = 1;
-    int vytvoreny = 0;
-    HKEY kluc = registry_OpenKey(kKluc, &vytvoreny);
-    if (kluc == nullptr)
-        return 0;
-    if (vytvoreny) {
-        g_dwWindowPos = stred;
-        g_dwWindowSize = ZbalSlova(hl_okno_sirka, hl_okno_vyska);
-        g_dwWindowShow = 1;
-        registry_CloseKey(kluc);
-        return 1;
-    }
-    vysledok &= registry_ReadDWORD(kluc, "WindowPos", &g_dwWindowPos);
-    vysledok &= registry_ReadDWORD(kluc, "WindowSize", &g_dwWindowSize);
-    vysledok &= registry_ReadDWORD(kluc, "WindowShow", &g_dwWindowShow);
-    vysledok &= registry_ReadDWORD(kluc, "StupneSedi", &stupne_sedi);
-    vysledok &= registry_ReadDWORD(kluc, "VelkostObjektu", &VelkostObjektu);
-    vysledok &= registry_ReadDWORD(kluc, "percento_vyplne", &percento_vyplne);
-    vysledok &= registry_ReadDWORD(kluc, "Volba", &volba);
-    vysledok &= registry_ReadBYTE(kluc, "InfoKurzor", &sledovanie_kurzora);
-    vysledok &= registry_ReadDWORD(kluc, "Spajanie", &spajanie);
-    vysledok &= registry_ReadDWORD(kluc, "UkazatObjekty", &ukazat_objekty);
-    vysledok &= registry_CloseKey(kluc);
-    // A grouping the program does not know groups by rows.
-    if (spajanie != 4 && spajanie != 8)
-        spajanie = 0;
-    // Monitors that shrank or went since the last run must not leave the window out of reach.
-    RECT plochy[kNajviacMonitorov];
-    RECT pracovne[kNajviacMonitorov];
-    if (!NaPracovnejPloche(g_dwWindowPos, pracovne, Monitory(plochy, pracovne, kNajviacMonitorov)))
-        g_dwWindowPos = stred;
-    return vysledok;
-}
-
 int PrvyZapisNastaveni() {
     const int prvy = nastavenia_ulozene == 0;
     nastavenia_ulozene = 1;
     return prvy;
 }
 
-int CitajNastaveniaHladania(NastaveniaHladania* nastavenia) {
-    HKEY kluc = registry_OpenKeyReadOnly(kKluc);
-    if (kluc == nullptr)
-        return 0;
-    int vysledok = registry_ReadDWORD(kluc, "StupneSedi", &nastavenia->stupne_sedi);
-    vysledok &= registry_ReadDWORD(kluc, "VelkostObjektu", &nastavenia->VelkostObjektu);
-    vysledok &= registry_ReadDWORD(kluc, "percento_vyplne", &nastavenia->percento_vyplne);
-    vysledok &= registry_ReadDWORD(kluc, "Spajanie", &nastavenia->spajanie);
-    vysledok &= registry_CloseKey(kluc);
-    if (nastavenia->spajanie != 4 && nastavenia->spajanie != 8)
-        nastavenia->spajanie = 0;
-    return vysledok;
-}
-
-int ZapisNastavenia(RECT okno, DWORD zobrazenie) {
-    RECT plochy[kNajviacMonitorov];
-    RECT pracovne[kNajviacMonitorov];
-    const int pocet = Monitory(plochy, pracovne, kNajviacMonitorov);
-    if (pocet > 0)
-        PritiahniNaPlochu(&okno, pracovne[MonitorOkna(okno, plochy, pocet)]);
-    g_dwWindowShow = zobrazenie;
-    if (zobrazenie == 1) {
-        g_dwWindowPos = ZbalSlova(okno.left, okno.top);
-        g_dwWindowSize = ZbalSlova(okno.right - okno.left, okno.bottom - okno.top);
-    }
-
-    int vysledok = 1;
-    HKEY kluc = registry_OpenKey(kKluc, nullptr);
-    if (kluc == nullptr)
-        return 0;
-    vysledok &= registry_WriteDWORD(kluc, "WindowPos", g_dwWindowPos);
-    vysledok &= registry_WriteDWORD(kluc, "WindowSize", g_dwWindowSize);
-    vysledok &= registry_WriteDWORD(kluc, "WindowShow", g_dwWindowShow);
-    vysledok &= registry_WriteDWORD(kluc, "StupneSedi", stupne_sedi);
-    vysledok &= registry_WriteDWORD(kluc, "VelkostObjektu", VelkostObjektu);
-    vysledok &= registry_WriteDWORD(kluc, "percento_vyplne", percento_vyplne);
-    vysledok &= registry_WriteDWORD(kluc, "Volba", volba);
-    vysledok &=
-        registry_WriteBYTE(kluc, "InfoKurzor", static_cast<BYTE>(sledovanie_kurzora & 0xFF));
-    vysledok &= registry_WriteDWORD(kluc, "Spajanie", spajanie);
-    vysledok &= registry_WriteDWORD(kluc, "UkazatObjekty", ukazat_objekty);
-    vysledok &= registry_CloseKey(kluc);
-    return vysledok;
+DWORD ZnameSpajanie(DWORD spajanie) {
+    return spajanie == 4 || spajanie == 8 ? spajanie : 0;
 }

@@ -1,5 +1,5 @@
 // The command line of the batch search: switches, their values and the messages about them.
-#include "app/prikazovy_riadok.h"
+#include "settings/prikazovy_riadok.h"
 
 #include <cstring>
 

@@ -4,7 +4,7 @@
 #include <climits>
 #include <string>
 
-#include "app/wintypy.h"
+#include "base/wintypy.h"
 
 // What the command line asks for.
 const int kRezimOkno = 0;   // no switch of the batch search: the window starts, the rest is ignored
@@ -33,8 +33,3 @@ int RozoberPrikazovyRiadok(int pocet, const char* const* argumenty, PrikazovyRia
 
 // The usage text printed for /?, UTF-8 with CR LF line ends.
 extern const char* const kPouzitieDavky;
-
-// The batch search when the command line asks for one: runs it and returns the exit status (0 done,
-// 2 a bad switch or value, 3 no screen copy or no file), with any message on the parent console;
-// -1 when the window is to start. Win32 only.
-int DavkoveHladanie();

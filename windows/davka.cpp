@@ -5,10 +5,14 @@
 #include <string>
 #include <vector>
 
-#include "app/prikazovy_riadok.h"
-#include "app/register.h"
-#include "app/stav.h"
-#include "search/hladanie.h"
+#include "windows/davka.h"
+
+#include "base/stav.h"
+#include "search/ciselne_subory.h"
+#include "settings/prikazovy_riadok.h"
+#include "settings/register.h"
+#include "windows/hladanie_win.h"
+#include "windows/ulozenie.h"
 
 namespace {
 

@@ -2,7 +2,8 @@
 // monitor) and every monitor of the virtual screen.
 #include <windows.h>
 
-#include "search/hladanie.h"
+#include "search/desktop.h"
+#include "windows/hladanie_win.h"
 
 namespace {
 
@@ -27,15 +28,13 @@ BOOL CALLBACK PridajMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 
 } // namespace
 
-void VelkostDesktopu(int* sirka, int* vyska) {
+void ObnovDesktop() {
     RECT desktop = {};
     GetClientRect(GetDesktopWindow(), &desktop);
-    *sirka = desktop.right - desktop.left;
-    *vyska = desktop.bottom - desktop.top;
-}
-
-int Monitory(RECT* plochy, RECT* pracovne, int najviac) {
-    ZoznamMonitorov zoznam = {plochy, pracovne, najviac, 0};
+    NastavVelkostDesktopu(desktop.right - desktop.left, desktop.bottom - desktop.top);
+    RECT plochy[kNajviacMonitorov];
+    RECT pracovne[kNajviacMonitorov];
+    ZoznamMonitorov zoznam = {plochy, pracovne, kNajviacMonitorov, 0};
     EnumDisplayMonitors(nullptr, nullptr, PridajMonitor, reinterpret_cast<LPARAM>(&zoznam));
-    return zoznam.pocet;
+    NastavMonitory(plochy, pracovne, zoznam.pocet);
 }

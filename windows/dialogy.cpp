@@ -1,14 +1,16 @@
 // The Settings and About dialogs and the main window's two modes.
-#include "app/okno.h"
-#include "app/stav.h"
-#include "dialogs/dialogy.h"
-#include "draw/kreslenie.h"
-#include "res/resource.h"
+#include "windows/dialogy.h"
+
+#include "base/stav.h"
+#include "layout/rozlozenie.h"
+#include "windows/kreslenie.h"
+#include "windows/okno.h"
+#include "windows/res/resource.h"
+#include "windows/stav_win.h"
 
 namespace {
 
 const COLORREF TEXT_O_PROGRAME = RGB(200, 220, 255);
-const UINT_PTR CASOVAC_REZIMU = 2; // the main window's timer 1 is the repaint tick
 // The grouping radio buttons and the value of spajanie each stands for.
 const int kTlacidlaSpajania[3] = {IDC_SPAJANIE_RIADKY, IDC_SPAJANIE_STRANY, IDC_SPAJANIE_ROHY};
 const DWORD kSpajania[3] = {0, 4, 8};
@@ -120,7 +122,7 @@ void PrikazNastavenia(HWND dialog, int prikaz) {
         ukazat_objekty =
             SendDlgItemMessageA(dialog, IDC_UKAZAT_OBJEKTY, BM_GETCHECK, 0, 0) == BST_CHECKED;
         RezimOkna(g_hwnd, sledovanie_kurzora);
-        SetTimer(g_hwnd, CASOVAC_REZIMU, 0, RezimPoDialogu);
+        SetTimer(g_hwnd, IDT_REZIM, 0, RezimPoDialogu);
     }
     if (prikaz == IDOK || prikaz == IDCANCEL) {
         ZavriDialog(dialog, prikaz);
@@ -143,20 +145,6 @@ void RiadokOPrograme(HDC dc, const char* text, int x, int* y) {
 }
 
 } // namespace
-
-void RezimOkna(HWND okno, DWORD sledovanie) {
-    const DWORD styl = sledovanie == 1 ? WS_VISIBLE | WS_CAPTION | WS_SYSMENU
-                                       : WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-    const SIZE velkost = VelkostOkna(styl, sledovanie);
-    SetWindowPos(okno, sledovanie == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, velkost.cx,
-                 velkost.cy, SWP_NOMOVE);
-    SetWindowLongPtrA(okno, GWL_STYLE, styl);
-    // A style change alone leaves the old caption buttons on screen.
-    SetWindowPos(okno, nullptr, 0, 0, 0, 0,
-                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-    DorovnajKlienta(okno, sledovanie);
-    CasovacUdaja(okno, sledovanie);
-}
 
 INT_PTR CALLBACK ProceduraDialogu2(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
     (void)lParam;

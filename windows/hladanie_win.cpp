@@ -4,7 +4,10 @@
 
 #include <climits>
 
-#include "app/stav.h"
+#include "windows/hladanie_win.h"
+
+#include "base/stav.h"
+#include "search/desktop.h"
 #include "search/hladanie.h"
 
 namespace {
@@ -64,6 +67,7 @@ const COLORREF* ZakrytaKopiaObrazovky(RECT* obrazovka) {
         return nullptr;
     RECT monitory[kNajviacMonitorov];
     RECT pracovne[kNajviacMonitorov];
+    ObnovDesktop();
     ZakryMimoMonitorov(farby, sirka, vyska, pociatok, monitory,
                        Monitory(monitory, pracovne, kNajviacMonitorov));
     return farby;

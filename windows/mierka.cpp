@@ -1,10 +1,11 @@
 // The main window's scale: its DPI, its outer size made from the face's client size, a DPI change.
 #include <windows.h>
 
-#include "app/okno.h"
-#include "app/stav.h"
-#include "draw/kreslenie.h"
-#include "res/resource.h"
+#include "base/stav.h"
+#include "layout/rozlozenie.h"
+#include "windows/okno.h"
+#include "windows/res/resource.h"
+#include "windows/stav_win.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Cursor probes and synthetic left clicks.
 #include <windows.h>
 
-#include "mouse/mys.h"
+#include "windows/mys_win.h"
 
 namespace {
 

@@ -3,10 +3,12 @@
 // holds the thread for two seconds when it hides a popup covering a whole monitor.
 #include <windows.h>
 
-#include "app/klavesy.h"
-#include "app/okno.h"
-#include "app/stav.h"
-#include "draw/kreslenie.h"
+#include "windows/obrysy.h"
+
+#include "base/stav.h"
+#include "keys/klavesy.h"
+#include "layout/rozlozenie.h"
+#include "windows/kreslenie.h"
 
 namespace {
 

@@ -1,7 +1,8 @@
 // The outlines of the objects found, with their TAB numbers, painted for the window over the
 // screen.
-#include "app/stav.h"
-#include "draw/kreslenie.h"
+#include "base/stav.h"
+#include "layout/rozlozenie.h"
+#include "windows/kreslenie.h"
 
 #include <windows.h>
 

@@ -1,12 +1,16 @@
-// The main window procedure and its scale. Win32 only.
+// The main window: its procedure, its two modes and its scale.
 #pragma once
 
 #include <windows.h>
 
 LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam);
 
-// Kept empty: the timer's work is done in WndProc.
+// Kept empty, a toolkit handler the program does not call: the timer's work is done in WndProc.
 void OnWM_TIMER(HWND okno);
+
+// Shapes the main window for the tracking switch: 1 = topmost and tall enough for the readout;
+// any other value = an ordinary, 17 pixels lower window with a minimise box.
+void RezimOkna(HWND okno, DWORD sledovanie);
 
 // The window's DPI: its own where the system knows one per window, else (and for no window) the
 // system's.
@@ -22,11 +26,3 @@ HICON IkonaPreDpi(int cislo, int velkost);
 HCURSOR KurzorPreDpi(int cislo);
 // Timer 1, the readout's tick, runs only while the readout is on (sledovanie 1).
 void CasovacUdaja(HWND okno, DWORD sledovanie);
-
-// The click-through window over the virtual screen that outlines the objects found for a moment.
-// Made hidden once at start; shown without taking the focus, for about two seconds.
-void VytvorObrysy(HINSTANCE instancia);
-void UkazObrysy(int vsetky); // all found objects, or the current one (klavesy.h decides)
-void SkryObrysy();
-// Hides them and waits until a hidden window can no longer show in a copy of the screen.
-void SkryObrysyPredSnimkou();

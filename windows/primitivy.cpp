@@ -1,6 +1,7 @@
 // The text, box and line primitives and the key-cap and arrow glyphs, drawn with GDI.
-#include "draw/kreslenie.h"
-#include "app/stav.h"
+#include "base/stav.h"
+#include "layout/rozlozenie.h"
+#include "windows/kreslenie.h"
 
 #include <windows.h>
 

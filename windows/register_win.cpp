@@ -1,7 +1,10 @@
 // The registry wrappers over ADVAPI32 and the placement query of the main window at close.
 #include <windows.h>
 
-#include "app/register.h"
+#include "windows/register_win.h"
+
+#include "windows/hladanie_win.h"
+#include "windows/ulozenie.h"
 
 HKEY registry_OpenKey(const char* cesta, int* vytvoreny) {
     HKEY kluc = nullptr;
@@ -47,13 +50,4 @@ int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* ciel) {
 
 int registry_CloseKey(HKEY kluc) {
     return RegCloseKey(kluc) == ERROR_SUCCESS;
-}
-
-int WriteRegistry(HWND okno) {
-    WINDOWPLACEMENT umiestnenie = {};
-    umiestnenie.length = sizeof(WINDOWPLACEMENT);
-    GetWindowPlacement(okno, &umiestnenie);
-    RECT obdlznik = {};
-    GetWindowRect(okno, &obdlznik);
-    return ZapisNastavenia(obdlznik, umiestnenie.showCmd);
 }

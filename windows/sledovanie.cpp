@@ -1,7 +1,9 @@
 // The cursor-tracking readout strip at the bottom of the main window.
-#include "app/stav.h"
-#include "draw/kreslenie.h"
+#include "base/stav.h"
+#include "layout/rozlozenie.h"
 #include "mouse/mys.h"
+#include "windows/kreslenie.h"
+#include "windows/mys_win.h"
 
 #include <windows.h>
 

@@ -1,6 +1,7 @@
 // The face of the main window: setting rows, object rows, status box and key legend.
-#include "app/stav.h"
-#include "draw/kreslenie.h"
+#include "base/stav.h"
+#include "layout/rozlozenie.h"
+#include "windows/kreslenie.h"
 
 #include <windows.h>
 

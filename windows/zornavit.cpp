@@ -2,22 +2,27 @@
 #include <windows.h>
 #include <commctrl.h>
 
-#include "app/klavesy.h"
-#include "app/okno.h"
-#include "app/prikazovy_riadok.h"
-#include "app/register.h"
-#include "app/stav.h"
-#include "dialogs/dialogy.h"
-#include "draw/kreslenie.h"
+#include "base/stav.h"
+#include "keys/klavesy.h"
 #include "mouse/mys.h"
-#include "res/resource.h"
-#include "search/hladanie.h"
+#include "search/ciselne_subory.h"
+#include "settings/register.h"
+#include "windows/davka.h"
+#include "windows/dialogy.h"
+#include "windows/hladanie_win.h"
+#include "windows/kreslenie.h"
+#include "windows/mys_win.h"
+#include "windows/obrysy.h"
+#include "windows/okno.h"
+#include "windows/register_win.h"
+#include "windows/res/resource.h"
+#include "windows/stav_win.h"
+#include "windows/ulozenie.h"
 
 namespace {
 
 const char* const kTrieda = "WindowClass";
 const char* const kTitulok = " Objekty";
-const UINT_PTR kTimer = 1;
 
 // Synchronous repaint of the whole client area; WM_PAINT has run when this returns.
 void Prekresli(HWND okno) {
@@ -112,14 +117,14 @@ void OnWM_CREATE(HWND okno) {
 }
 
 void OnWM_DESTROY(HWND okno) {
-    KillTimer(okno, kTimer);
+    KillTimer(okno, IDT_UDAJ);
     PostQuitMessage(0);
 }
 
 // A still cursor over an unchanging screen costs one pixel read per tick, no paint, and the ticks
 // slow down while it stays so.
 void OnWM_TIMER_Okna(HWND okno, WPARAM casovac) {
-    if (casovac != kTimer || sledovanie_kurzora != 1)
+    if (casovac != IDT_UDAJ || sledovanie_kurzora != 1)
         return;
     const POINT kurzor = PolohaMysiDesktop(okno);
     RECT okno_obdlznik = {};
@@ -130,7 +135,7 @@ void OnWM_TIMER_Okna(HWND okno, WPARAM casovac) {
         Prekresli(okno);
     const int perioda = NovaPeriodaUdaja(zmena);
     if (perioda != 0)
-        SetTimer(okno, kTimer, static_cast<UINT>(perioda), nullptr);
+        SetTimer(okno, IDT_UDAJ, static_cast<UINT>(perioda), nullptr);
 }
 
 // WM_CLOSE and the end of the session save, whichever comes first, and only that one.
@@ -172,17 +177,17 @@ void Chyba(const char* text) {
 
 } // namespace
 
-void OnWM_TIMER(HWND) {}
-
-void CasovacUdaja(HWND okno, DWORD sledovanie) {
-    if (sledovanie == 1) {
-        // Starting afresh counts as a change: the ticks begin fast, whatever came before.
-        NovaPeriodaUdaja(1);
-        SetTimer(okno, kTimer, static_cast<UINT>(g_cas_timera), nullptr);
-    } else {
-        KillTimer(okno, kTimer);
-    }
+int WriteRegistry(HWND okno) {
+    WINDOWPLACEMENT umiestnenie = {};
+    umiestnenie.length = sizeof(WINDOWPLACEMENT);
+    GetWindowPlacement(okno, &umiestnenie);
+    RECT obdlznik = {};
+    GetWindowRect(okno, &obdlznik);
+    ObnovDesktop();
+    return ZapisNastavenia(obdlznik, umiestnenie.showCmd);
 }
+
+void OnWM_TIMER(HWND) {}
 
 LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
     RECT klient = {};
@@ -242,6 +247,7 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int) {
         Chyba("Window Registration Failed!");
         return 0;
     }
+    ObnovDesktop();
     ReadRegistry();
     HMENU menu = LoadMenuA(instancia, MAKEINTRESOURCEA(IDM_MENU));
     HWND okno = VytvorOkno(instancia, menu);

@@ -11,12 +11,14 @@
 #include <tuple>
 #include <vector>
 
-#include "app/klavesy.h"
-#include "app/prikazovy_riadok.h"
-#include "app/register.h"
-#include "app/stav.h"
+#include "base/stav.h"
+#include "keys/klavesy.h"
 #include "mouse/mys.h"
+#include "search/desktop.h"
 #include "search/hladanie.h"
+#include "settings/prikazovy_riadok.h"
+#include "settings/register.h"
+#include "windows/ulozenie.h"
 
 // The application state back at its start values.
 static void ObnovStav() {
@@ -27,7 +29,10 @@ static void ObnovStav() {
 
 class Klavesy : public testing::Test {
   protected:
-    void SetUp() override { ObnovStav(); }
+    void SetUp() override {
+        ObnovStav();
+        ASSERT_EQ(RezervujVysledky(0), 1); // the results, as the search module makes them at start
+    }
     // Places n centres (10 * k, 20 * k) for objects k = 1..n and records a search finding them.
     static void Najdene(int n) {
         for (int k = 1; k <= n; ++k)

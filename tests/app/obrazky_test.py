@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Usage: obrazky_test.py GENERATOR OUTPUT_DIRECTORY. The pictures of res/generator: made the same twice,
+"""Usage: obrazky_test.py GENERATOR OUTPUT_DIRECTORY. The pictures of windows/res/generator: made the same twice,
 well-formed, partly transparent, the cursors' resources made of the .cur files (the rest shows under wine)."""
 import os, struct, subprocess, sys
 

@@ -1,5 +1,5 @@
 // The face's platform-free parts: arrow vertices, row layout, text formatting, code page 1250.
-#include "draw/kreslenie.h"
+#include "layout/rozlozenie.h"
 
 #include <gtest/gtest.h>
 

@@ -10,9 +10,10 @@
 #include <initializer_list>
 #include <vector>
 
-#include "draw/kreslenie.h"
-#include "mouse/mys.h"
-#include "search/hladanie.h"
+#include "search/desktop.h"
+#include "windows/hladanie_win.h"
+#include "windows/kreslenie.h"
+#include "windows/mys_win.h"
 
 namespace {
 
@@ -225,6 +226,7 @@ int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "drzi") == 0)
         return Drz(argv[2]);
     Primitivy();
+    ObnovDesktop();
     VelkostDesktopu(&sirka, &vyska);
     Kopia(argc > 1 ? argv[1] : "");
     Mys();

@@ -1,7 +1,10 @@
 // The search's worked examples, edge cases and decisions; the fast search against the plain one on
 // random screens of every kind; the results grown with what is found; the number files; the arrays.
-#include "app/klavesy.h"
-#include "app/stav.h"
+#include "base/stav.h"
+#include "keys/klavesy.h"
+#include "search/ciselne_subory.h"
+#include "search/desktop.h"
+#include "search/hladanie.h"
 #include "tests/fast/porovnanie.h"
 
 #include <gtest/gtest.h>

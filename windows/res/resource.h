@@ -30,3 +30,7 @@
 #define IDC_SPAJANIE_ROHY 513
 #define IDD_O_PROGRAME 601
 #define IDD_NASTAVENIA 602
+
+// Timers of the main window (the outlines window keeps its own)
+#define IDT_UDAJ 1  // the readout's tick
+#define IDT_REZIM 2 // the mode switch after the Settings dialog closes

@@ -1,0 +1,43 @@
+// The face's layout, scale, text formatting and arrow geometry, free of the platform.
+#pragma once
+
+#include "base/wintypy.h"
+
+#include <cstdint>
+
+// Size of a text routine's buffer, terminating zero included.
+const int NAPIS_BUFFER = 100;
+
+// Formats one value into a NAPIS_BUFFER-byte buffer; longer results are cut at 99 characters.
+// Returns the length of the text left in the buffer.
+int FormatujNapis(char* buffer, const char* format, int hodnota);
+int FormatujNapisDouble(char* buffer, const char* format, double hodnota);
+
+// The UTF-16 code unit of one code page 1250 byte.
+uint16_t ZnakCp1250(unsigned char znak);
+
+// Direction of an arrow key.
+enum SmerSipky { SIPKA_VPRAVO, SIPKA_VLAVO, SIPKA_HORE, SIPKA_DOLE };
+
+// The six outline vertices of the arrow drawn on a key of side s with top-left corner (x, y).
+void VrcholySipky(SmerSipky smer, int s, int x, int y, POINT vrcholy[6]);
+
+// Layout of the main window face.
+int DalsiRiadok(int y, int cy);        // y of the next settings row below a line of height cy
+int RiadokVelkosti(int y, int cy);     // y of the object-size line below the object row
+int StatusPoObjektoch(int y5, int cy); // status box y below the object-size line
+int StatusBezObjektov(int y3, int cy); // status box y below the fill row when nothing is shown
+unsigned char SivaPasika(DWORD stupne, int i); // grey level of stroke i (0..31) of the band strip
+
+// Top-left corner of an object's number label of the given size: above the outline's top-left
+// corner, below the box where the area (right and bottom exclusive) ends above it, always in it.
+POINT PolohaCisla(RECT box, SIZE stitok, RECT oblast);
+
+// The part of the screen (right and bottom exclusive) that the outlines of boxes od..po (numbers
+// from 1) and their labels need: the boxes' union grown by okraj on every side, cut to the screen.
+RECT OblastObrysov(const RECT* boxy, int od, int po, int okraj, RECT obrazovka);
+
+// The face is laid out in 96-DPI units: Skaluj turns one into device pixels at dpi, Odskaluj turns
+// device pixels back. Both round halves away from zero, as MulDiv does.
+int Skaluj(int hodnota, int dpi);
+int Odskaluj(int hodnota, int dpi);

@@ -1,0 +1,14 @@
+// The mouse toolbox's Win32 half (cursor probes, synthetic clicks) and the readout strip.
+#pragma once
+
+#include <windows.h>
+
+// Cursor probes and synthetic clicks, a toolkit the program does not call.
+POINT PolohaMysiDesktop(HWND okno);
+int AktivitaMysi(HWND okno);
+COLORREF FarbaMysiDesktop();
+void KlikMysou(int x, int y);
+void KlikanieMysou(int pocet, int x, int y);
+
+// Paints the readout strip into *dc, laid out on the window's client rectangle.
+void PohybMysiDesktop(HWND okno, HDC* dc);

@@ -1,0 +1,12 @@
+// The outlines of the objects found, in a window of their own over the virtual screen.
+#pragma once
+
+#include <windows.h>
+
+// The click-through window over the virtual screen that outlines the objects found for a moment.
+// Made hidden once at start; shown without taking the focus, for about two seconds.
+void VytvorObrysy(HINSTANCE instancia);
+void UkazObrysy(int vsetky); // all found objects, or the current one (klavesy.h decides)
+void SkryObrysy();
+// Hides them and waits until a hidden window can no longer show in a copy of the screen.
+void SkryObrysyPredSnimkou();
