@@ -36,19 +36,19 @@ DWORD KrokVelkostiDole(DWORD velkost) {
 
 void KlavesVlavo() {
     switch (volba) {
-    case 4:
+    case kVolbaObjekt:
         if (cislo_objektu > 1)
             cislo_objektu -= 1;
         break;
-    case 3:
+    case kVolbaVypln:
         if (percento_vyplne > 5)
             percento_vyplne -= 5;
         break;
-    case 2:
+    case kVolbaVelkost:
         if (VelkostObjektu > 1)
             VelkostObjektu = KrokVelkostiDole(VelkostObjektu);
         break;
-    case 1:
+    case kVolbaStupen:
         if (stupne_sedi != 0)
             stupne_sedi -= 1;
         break;
@@ -57,20 +57,20 @@ void KlavesVlavo() {
 
 void KlavesVpravo(int sirka_desktopu) {
     switch (volba) {
-    case 4:
+    case kVolbaObjekt:
         if (cislo_objektu < PocetObjektov)
             cislo_objektu += 1;
         break;
-    case 3:
+    case kVolbaVypln:
         if (percento_vyplne <= 99)
             percento_vyplne += 5;
         break;
-    case 2:
+    case kVolbaVelkost:
         // The settings compare unsigned: a desktop narrower than 100 pixels leaves no bound.
         if (VelkostObjektu < static_cast<DWORD>(sirka_desktopu - 100))
             VelkostObjektu = KrokVelkostiHore(VelkostObjektu);
         break;
-    case 1:
+    case kVolbaStupen:
         if (stupne_sedi <= 6)
             stupne_sedi += 1;
         break;
@@ -79,50 +79,50 @@ void KlavesVpravo(int sirka_desktopu) {
 
 namespace {
 DWORD PoslednyRiadok() {
-    return PocetObjektov > 0 ? 4 : 3;
+    return PocetObjektov > 0 ? kVolbaObjekt : kVolbaVypln;
 }
 } // namespace
 
 void KlavesHore() {
     volba -= 1;
-    if (volba == 0)
+    if (volba < kVolbaStupen)
         volba = PoslednyRiadok();
 }
 
 void KlavesDole() {
     volba += 1;
     if (volba > PoslednyRiadok())
-        volba = 1;
+        volba = kVolbaStupen;
 }
 
 void ZaciatokHladania() {
-    status = 1;
+    status = kStatusHladam;
 }
 
 void VysledokHladania(int pocet) {
     PocetObjektov = pocet > 0 ? pocet : 0;
     if (PocetObjektov > 0) {
-        status = 2;
+        status = kStatusPocet;
         if (cislo_objektu == 0)
             cislo_objektu = 1;
     }
     if (PocetObjektov == 0) {
-        status = 3;
-        if (volba == 4)
-            volba = 2;
+        status = kStatusNic;
+        if (volba == kVolbaObjekt)
+            volba = kVolbaVelkost;
         cislo_objektu = 0;
     }
     if (PocetObjektov < cislo_objektu)
         cislo_objektu = PocetObjektov;
     vypinac_TAB = 1;
     if (pocet < 0)
-        status = 5;
+        status = kStatusMaloPamate;
 }
 
 void StredyNezapisane() {
     // Running out of memory says more than the file that followed from it.
-    if (status != 5)
-        status = 4;
+    if (status != kStatusMaloPamate)
+        status = kStatusNezapisane;
 }
 
 namespace {
@@ -130,7 +130,7 @@ namespace {
 int Skok(POINT* ciel, int krok) {
     if (cislo_objektu <= 0 || cislo_objektu > PocetObjektov)
         return 0;
-    if (volba != 4 && vypinac_TAB == 0)
+    if (volba != kVolbaObjekt && vypinac_TAB == 0)
         cislo_objektu += krok;
     if (cislo_objektu > PocetObjektov)
         cislo_objektu = 1;
@@ -161,10 +161,10 @@ int ObrysyNaUkazanie(int vsetky, int* od, int* po) {
 }
 
 void VolbaPoVytvoreni() {
-    if (volba == 4)
-        volba = 2;
+    if (volba == kVolbaObjekt)
+        volba = kVolbaVelkost;
 }
 
 void KlikDoOkna() {
-    status = 0;
+    status = kStatusNapoveda;
 }

@@ -17,10 +17,12 @@ void KlavesHore();
 void KlavesDole();
 
 // ENTER: the searching state before the search, and the bookkeeping of its result after it.
-// A result of -1 is a search that found nothing for want of memory, shown as such (status 5).
+// A result of -1 is a search that found nothing for want of memory, shown as such
+// (kStatusMaloPamate).
 void ZaciatokHladania();
 void VysledokHladania(int pocet);
-// The centre file could not be written: said in the status box (status 4); the results stand.
+// The centre file could not be written: said in the status box (kStatusNezapisane); the results
+// stand.
 void StredyNezapisane();
 
 // TAB: 1 when the cursor is to jump, with the target centre in *ciel; 0 when nothing happens.

@@ -49,7 +49,7 @@ int RiadokSedi(HDC dc, SIZE* rozmer) {
           "edi",
           OKRAJ + 3, y);
     const int vx = OKRAJ + 3 + rozmer->cx + 15;
-    PoleHodnoty(dc, rozmer, static_cast<int>(stupne_sedi + 1), vx, y - 2, y - 2, 1);
+    PoleHodnoty(dc, rozmer, static_cast<int>(stupne_sedi + 1), vx, y - 2, y - 2, kVolbaStupen);
     const int x = vx + rozmer->cx + 19;
     for (int i = 0; i < 32; i++) {
         const BYTE g = SivaPasika(stupne_sedi, i);
@@ -66,7 +66,7 @@ int RiadokRozmeru(HDC dc, SIZE* rozmer, int y1) {
     const int y = DalsiRiadok(y1, rozmer->cy);
     Popis(dc, rozmer, "Min. rozmer", OKRAJ + 3, y);
     const int vx = OKRAJ + 3 + rozmer->cx + 12;
-    PoleHodnoty(dc, rozmer, static_cast<int>(VelkostObjektu), vx, y, y - 2, 2);
+    PoleHodnoty(dc, rozmer, static_cast<int>(VelkostObjektu), vx, y, y - 2, kVolbaVelkost);
     Popis(dc, rozmer, "pixelov", vx + rozmer->cx + 11, y);
     return y;
 }
@@ -93,7 +93,7 @@ int RiadokVyplne(HDC dc, SIZE* rozmer, int y2) {
     const int y = DalsiRiadok(y2, rozmer->cy);
     Popis(dc, rozmer, "V\xfdpl\xf2 objektu", OKRAJ + 3, y);
     const int vx = OKRAJ + 3 + rozmer->cx + 12;
-    PoleHodnoty(dc, rozmer, static_cast<int>(percento_vyplne), vx, y, y, 3);
+    PoleHodnoty(dc, rozmer, static_cast<int>(percento_vyplne), vx, y, y, kVolbaVypln);
     const int px = vx + rozmer->cx + 9;
     Popis(dc, rozmer, "%%", px, y);
     SlovoTvaru(dc, px + rozmer->cx + 11, y);
@@ -108,7 +108,7 @@ int RiadkyObjektu(HDC dc, SIZE* rozmer, int y3) {
     const int lx = OKRAJ + klavesa.cx + 11;
     Popis(dc, rozmer, " - my\x9a na stred objektu \xe8.", lx, y);
     const int vx = lx + rozmer->cx + 8;
-    PoleHodnoty(dc, rozmer, cislo_objektu, vx, y - 1, y - 1, 4);
+    PoleHodnoty(dc, rozmer, cislo_objektu, vx, y - 1, y - 1, kVolbaObjekt);
     const int y5 = RiadokVelkosti(y, rozmer->cy);
     if (objekty && cislo_objektu >= 1 && cislo_objektu <= PocetObjektov) {
         const RECT& r = objekty[cislo_objektu - 1];
@@ -132,6 +132,7 @@ struct RiadokStatusu {
     const char* pismo;
 };
 
+// In the order of the kStatus values.
 const RiadokStatusu STATUSY[] = {
     {"ENTER - h\xbe"
      "adanie",
