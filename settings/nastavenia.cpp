@@ -1,6 +1,6 @@
 // The settings' arithmetic: packed words, the placement on the monitors, the grouping's values.
 #include "base/stav.h"
-#include "settings/register.h"
+#include "settings/nastavenia.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -10,7 +10,7 @@
 #include "base/stav.h"
 #include "search/ciselne_subory.h"
 #include "settings/prikazovy_riadok.h"
-#include "settings/register.h"
+#include "settings/nastavenia.h"
 #include "windows/hladanie_win.h"
 #include "windows/ulozenie.h"
 

@@ -4,7 +4,7 @@
 
 #include "base/stav.h"
 #include "search/desktop.h"
-#include "settings/register.h"
+#include "settings/nastavenia.h"
 
 namespace {
 const char* const kKluc = "Software\\Zornavit";

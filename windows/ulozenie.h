@@ -3,7 +3,7 @@
 #pragma once
 
 #include "base/wintypy.h"
-#include "settings/register.h"
+#include "settings/nastavenia.h"
 
 // Thin wrappers over one registry call each, under HKEY_CURRENT_USER; 1 on success, 0 on failure.
 // registry_OpenKey creates the key when missing and returns null on failure; *vytvoreny, when

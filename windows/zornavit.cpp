@@ -6,7 +6,7 @@
 #include "keys/klavesy.h"
 #include "mouse/mys.h"
 #include "search/ciselne_subory.h"
-#include "settings/register.h"
+#include "settings/nastavenia.h"
 #include "windows/davka.h"
 #include "windows/dialogy.h"
 #include "windows/hladanie_win.h"

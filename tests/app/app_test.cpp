@@ -17,7 +17,7 @@
 #include "search/desktop.h"
 #include "search/hladanie.h"
 #include "settings/prikazovy_riadok.h"
-#include "settings/register.h"
+#include "settings/nastavenia.h"
 #include "windows/ulozenie.h"
 
 // The application state back at its start values.
