@@ -1,16 +1,28 @@
 // The object search over a pixel table, worked on each row's mask of live grey pixels.
 //
-// The touching modes fill each object from its first pixel on the same masks, a word of 64
-// pixels at a time; screens of many short runs have their runs labelled instead: each run joins
-// the runs of the row above that touch it, through a union-find over labels handed out in scan
-// order.
+// Every grouping starts from one bit per pixel, set for the grey pixels of the band and cleared as
+// objects take them; runs are stretches of set bits.
+// - By rows: a seed run grows downward through the runs that overlap the row above, a closing pass
+//   joins what lies above, and everything in front of the seed leaves the masks. The scan only moves
+//   forward, within single rows.
+// - By touching pixels (4 or 8): each object is filled from its first pixel, a 64-pixel word at a
+//   time. Screens of many short runs (noise, dithering), and fills that outgrow what labelling
+//   would cost, have their runs labelled instead, through a union-find over labels handed out in
+//   scan order.
+// Objects come out in the order of their first pixels. The masks of a full-HD screen fit the
+// second-level cache.
 //
-// The grey points of a row fall into runs that never merge, and every removal takes whole runs, so
-// one bit per pixel, cleared when its run leaves the list, says everything the point list says:
-// runs are read off as stretches of set bits and a run's points are its bits. The forward pass,
-// the closing pass and the removal of the entries in front of the seed then become bit scans
-// within single rows, and the scan only moves forward: what lies in front of the seed is gone
-// after each cycle. The masks of a full-HD screen fit the second-level cache.
+// Its parts, included once below, in this order:
+//   hladanie/tabulky.h  the work tables, sized for one screen and reused while it stays
+//   hladanie/bity.h     bit helpers: lowest and highest bits, columns and runs of a row's mask
+//   hladanie/masky.h    the grey masks, portable and for newer processors, and the masks of a screen
+//   hladanie/riadky.h   the grouping by rows
+//   hladanie/znacky.h   the touching groupings by labelling runs
+//   hladanie/vypln.h    the touching groupings by filling
+// This file keeps the size and fill test, the search that ties the parts together, its copies for
+// the portable and the newer processors (the same routines built for another target, which is why
+// the parts are not separate translation units: those would quietly call the portable code) and the
+// public routines.
 #include "search/hladanie.h"
 
 #include <climits>
