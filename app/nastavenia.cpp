@@ -75,7 +75,7 @@ int MonitorOkna(RECT okno, const RECT* plochy, int pocet) {
 }
 
 // Keeps the window's width and height; an area smaller than the window leaves it past the
-// right and bottom edges.
+// left and top edges.
 void PritiahniNaPlochu(RECT* okno, RECT plocha) {
     if (okno->left < plocha.left) {
         okno->right += plocha.left - okno->left;
@@ -96,6 +96,20 @@ void PritiahniNaPlochu(RECT* okno, RECT plocha) {
 }
 
 } // namespace
+
+RECT OknoNaPracovnejPloche(RECT okno, const RECT* plochy, const RECT* pracovne, int pocet) {
+    if (pocet <= 0)
+        return okno;
+    RECT plocha = pracovne[MonitorOkna(okno, plochy, pocet)];
+    // Widened so that only the bottom and right edges are pulled in, and the window never past
+    // where its top and left edges are.
+    plocha.left = std::min(plocha.left, okno.left);
+    plocha.top = std::min(plocha.top, okno.top);
+    plocha.right = std::max(plocha.right, plocha.left + (okno.right - okno.left));
+    plocha.bottom = std::max(plocha.bottom, plocha.top + (okno.bottom - okno.top));
+    PritiahniNaPlochu(&okno, plocha);
+    return okno;
+}
 
 int ReadRegistry() {
     int sirka = 0;

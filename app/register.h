@@ -26,6 +26,11 @@ DWORD StredovaPoloha(int sirka_desktopu, int vyska_desktopu);
 // The two halves of a packed word, each read as a signed 16-bit number.
 void RozbalSlova(DWORD slovo, int* dolne, int* horne);
 
+// A window that grew, kept on the work area of the monitor it lies mostly on (of pocet): moved up
+// and left as far as its bottom and right edges need, but no higher or further left than the
+// area's top and left edges or its own. Unchanged with no monitor.
+RECT OknoNaPracovnejPloche(RECT okno, const RECT* plochy, const RECT* pracovne, int pocet);
+
 // Loads the settings once at start; the first run only sets the centred placement. 1 when
 // everything could be read (or the key was new), else 0.
 int ReadRegistry();
