@@ -1,8 +1,7 @@
-// Layout arithmetic of the main window face, its scaling, and the vertices of the arrow keys.
+// Layout arithmetic of the face and its readout strip, its scaling, and the arrow keys' vertices.
+#include "layout/rozlozenie.h"
 
 #include <algorithm>
-
-#include "layout/rozlozenie.h"
 
 namespace {
 
@@ -109,4 +108,42 @@ int Skaluj(int hodnota, int dpi) {
 
 int Odskaluj(int hodnota, int dpi) {
     return Pomer(hodnota, 96, dpi);
+}
+
+namespace {
+
+const int OBRYS_PASIKA = 1;
+// Each field's place: from the client's left edge for x and y, from its right edge for the rest.
+const int MIESTA_UDAJOV[POCET_UDAJOV] = {10, 50, -114, -77, -38};
+
+// Forward, each field at its place or after the one before it; backward, each pulled left to
+// end before the next one or before koniec. 1 when the first is still at its place.
+int PolozUdaje(const int sirky[], const int miesta[], int medzera, int koniec, int polohy[]) {
+    for (int i = 0; i < POCET_UDAJOV; ++i)
+        polohy[i] =
+            i == 0 ? miesta[0] : std::max(miesta[i], polohy[i - 1] + sirky[i - 1] + medzera);
+    int hranica = koniec;
+    for (int i = POCET_UDAJOV - 1; i >= 0; --i) {
+        polohy[i] = std::min(polohy[i], hranica - sirky[i]);
+        hranica = polohy[i] - medzera;
+    }
+    return polohy[0] >= miesta[0];
+}
+
+} // namespace
+
+int RozlozUdaj(const char* const texty[POCET_UDAJOV], int vlavo, int vpravo, int dpi,
+               SirkaTextu sirka, void* kontext, int polohy[POCET_UDAJOV]) {
+    int miesta[POCET_UDAJOV];
+    for (int i = 0; i < POCET_UDAJOV; ++i)
+        miesta[i] = Skaluj((MIESTA_UDAJOV[i] < 0 ? vpravo : vlavo) + MIESTA_UDAJOV[i], dpi);
+    const int medzera = Skaluj(MEDZERA_UDAJOV, dpi);
+    const int koniec = Skaluj(vpravo, dpi) - Skaluj(OBRYS_PASIKA, dpi);
+    for (int vyska = Skaluj(VYSKA_UDAJA, dpi);; --vyska) {
+        int sirky[POCET_UDAJOV];
+        for (int i = 0; i < POCET_UDAJOV; ++i)
+            sirky[i] = sirka(texty[i], vyska, kontext);
+        if (PolozUdaje(sirky, miesta, medzera, koniec, polohy) || vyska <= 1)
+            return vyska;
+    }
 }

@@ -37,6 +37,23 @@ POINT PolohaCisla(RECT box, SIZE stitok, RECT oblast);
 // from 1) and their labels need: the boxes' union grown by okraj on every side, cut to the screen.
 RECT OblastObrysov(const RECT* boxy, int od, int po, int okraj, RECT obrazovka);
 
+// The readout strip's fields: x, y, R, G, B.
+const int POCET_UDAJOV = 5;
+// Their font's character height, 96-DPI units, where everything fits.
+const int VYSKA_UDAJA = 11;
+// Background left between two fields, 96-DPI units.
+const int MEDZERA_UDAJOV = 2;
+// The width in device pixels of a text in a font of the given character height in device pixels.
+typedef int (*SirkaTextu)(const char* text, int vyska, void* kontext);
+
+// Lays the readout's texts out on a client area from vlavo to vpravo (96-DPI units) at dpi. Each
+// field stands at its own place, or MEDZERA_UDAJOV after the field before it where that one is
+// wider; fields that would end past the strip's outline move back left, never left of the first
+// place; when they still do not fit, the font shrinks a pixel at a time. Fills polohy with the left
+// edges and returns the character height, both in device pixels.
+int RozlozUdaj(const char* const texty[POCET_UDAJOV], int vlavo, int vpravo, int dpi,
+               SirkaTextu sirka, void* kontext, int polohy[POCET_UDAJOV]);
+
 // The face is laid out in 96-DPI units: Skaluj turns one into device pixels at dpi, Odskaluj turns
 // device pixels back. Both round halves away from zero, as MulDiv does.
 int Skaluj(int hodnota, int dpi);

@@ -87,6 +87,20 @@ void PritiahniNaPlochu(RECT* okno, RECT plocha) {
     }
 }
 
+RECT OknoNaPracovnejPloche(RECT okno, const RECT* plochy, const RECT* pracovne, int pocet) {
+    if (pocet <= 0)
+        return okno;
+    RECT plocha = pracovne[MonitorOkna(okno, plochy, pocet)];
+    // Widened so that only the bottom and right edges are pulled in, and the window never past
+    // where its top and left edges are.
+    plocha.left = std::min(plocha.left, okno.left);
+    plocha.top = std::min(plocha.top, okno.top);
+    plocha.right = std::max(plocha.right, plocha.left + (okno.right - okno.left));
+    plocha.bottom = std::max(plocha.bottom, plocha.top + (okno.bottom - okno.top));
+    PritiahniNaPlochu(&okno, plocha);
+    return okno;
+}
+
 int PrvyZapisNastaveni() {
     const int prvy = nastavenia_ulozene == 0;
     nastavenia_ulozene = 1;

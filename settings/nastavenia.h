@@ -31,9 +31,14 @@ int NaPracovnejPloche(DWORD poloha, const RECT* pracovne, int pocet);
 // The monitor a window rectangle lies mostly on.
 int MonitorOkna(RECT okno, const RECT* plochy, int pocet);
 
-// Keeps the window's width and height; an area smaller than the window leaves it past the right
-// and bottom edges.
+// Keeps the window's width and height; an area smaller than the window leaves it past the left
+// and top edges.
 void PritiahniNaPlochu(RECT* okno, RECT plocha);
+
+// A window that grew, kept on the work area of the monitor it lies mostly on (of pocet): moved up
+// and left as far as its bottom and right edges need, but no higher or further left than the
+// area's top and left edges or its own. Unchanged with no monitor.
+RECT OknoNaPracovnejPloche(RECT okno, const RECT* plochy, const RECT* pracovne, int pocet);
 
 // A grouping the program does not know groups by rows (0).
 DWORD ZnameSpajanie(DWORD spajanie);

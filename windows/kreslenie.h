@@ -27,6 +27,12 @@ void SipkaVlavo(HDC dc, int s, int x, int y);
 void SipkaHore(HDC dc, int s, int x, int y);
 void SipkaDole(HDC dc, int s, int x, int y);
 
+// In device pixels, for a layout made at the window's DPI: the width of a text in a face of the
+// given font height (negative: character height), and the text drawn at (x, y) in it.
+int SirkaTextuVBodoch(HDC dc, const char* text, const char* tvar, int vyska);
+void NapisVBodoch(HDC dc, const char* text, int x, int y, COLORREF farba, const char* tvar,
+                  int vyska);
+
 // Paints the whole face of the main window into *dc.
 void OnWM_PAINT(HDC* dc, HWND okno);
 

@@ -1,8 +1,11 @@
-// The main window's scale: its DPI, its outer size made from the face's client size, a DPI change.
+// The main window's scale: its DPI, its outer size from the face's, a DPI change; kept on screen.
 #include <windows.h>
 
 #include "base/stav.h"
+#include "search/desktop.h"
+#include "settings/nastavenia.h"
 #include "layout/rozlozenie.h"
+#include "windows/hladanie_win.h"
 #include "windows/okno.h"
 #include "windows/res/resource.h"
 #include "windows/stav_win.h"
@@ -65,6 +68,24 @@ void DorovnajKlienta(HWND okno, DWORD sledovanie) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+void DrzNaPlochu(HWND okno, RECT pred, int pasik) {
+    RECT r;
+    if (IsIconic(okno) || !GetWindowRect(okno, &r))
+        return;
+    const bool narastlo =
+        r.right - r.left > pred.right - pred.left || r.bottom - r.top > pred.bottom - pred.top;
+    if (!narastlo && !pasik)
+        return;
+    RECT plochy[kNajviacMonitorov];
+    RECT pracovne[kNajviacMonitorov];
+    ObnovDesktop();
+    const RECT ciel =
+        OknoNaPracovnejPloche(r, plochy, pracovne, Monitory(plochy, pracovne, kNajviacMonitorov));
+    if (ciel.left != r.left || ciel.top != r.top)
+        SetWindowPos(okno, nullptr, ciel.left, ciel.top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 HICON IkonaPreDpi(int cislo, int velkost) {
     const int strana = Skaluj(velkost, dpi_okna);
     return static_cast<HICON>(
@@ -94,8 +115,11 @@ void ObrazkyPreDpi(HWND okno) {
 void OnWM_DPICHANGED(HWND okno, WPARAM wParam, LPARAM lParam) {
     dpi_okna = HIWORD(wParam);
     ObrazkyPreDpi(okno);
+    RECT pred;
+    GetWindowRect(okno, &pred);
     const RECT* navrh = reinterpret_cast<const RECT*>(lParam);
     SetWindowPos(okno, nullptr, navrh->left, navrh->top, navrh->right - navrh->left,
                  navrh->bottom - navrh->top, SWP_NOZORDER | SWP_NOACTIVATE);
     DorovnajKlienta(okno, sledovanie_kurzora);
+    DrzNaPlochu(okno, pred, 0);
 }

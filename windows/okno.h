@@ -19,6 +19,9 @@ int DpiOkna(HWND okno);
 SIZE VelkostOkna(DWORD styl, DWORD sledovanie);
 // Sets the outer size so that the client area is exactly the face at dpi_okna.
 void DorovnajKlienta(HWND okno, DWORD sledovanie);
+// Once the outer size has changed from pred: a window that grew, or any with its readout strip
+// (pasik 1), is kept on the work area of its monitor (OknoNaPracovnejPloche).
+void DrzNaPlochu(HWND okno, RECT pred, int pasik);
 // The window moved to a monitor of another scale: the suggested rectangle, then the face's size.
 void OnWM_DPICHANGED(HWND okno, WPARAM wParam, LPARAM lParam);
 // An icon of the given 96-DPI side and the cursor as large as dpi_okna asks for; made per call.

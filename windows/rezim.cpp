@@ -20,6 +20,8 @@ void RezimOkna(HWND okno, DWORD sledovanie) {
     const DWORD styl = sledovanie == 1 ? WS_VISIBLE | WS_CAPTION | WS_SYSMENU
                                        : WS_VISIBLE | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
     const SIZE velkost = VelkostOkna(styl, sledovanie);
+    RECT pred;
+    GetWindowRect(okno, &pred);
     SetWindowPos(okno, sledovanie == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, velkost.cx,
                  velkost.cy, SWP_NOMOVE);
     SetWindowLongPtrA(okno, GWL_STYLE, styl);
@@ -27,5 +29,6 @@ void RezimOkna(HWND okno, DWORD sledovanie) {
     SetWindowPos(okno, nullptr, 0, 0, 0, 0,
                  SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     DorovnajKlienta(okno, sledovanie);
+    DrzNaPlochu(okno, pred, sledovanie == 1);
     CasovacUdaja(okno, sledovanie);
 }

@@ -344,6 +344,28 @@ TEST_F(Nastavenia, PlacementRoundTrips) {
     }
 }
 
+// A window that grew, with a 1280 x 1024 monitor left of the primary and a taskbar at y 1040:
+// moved up and left onto the work area; an edge already past the area's top or left stays, and a
+// window taller than the area stops at its top.
+TEST(Umiestnenie, GrownWindowKeptOnTheWorkArea) {
+    const RECT plochy[] = {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
+    const RECT pracovne[] = {{0, 0, 1920, 1040}, plochy[1]};
+    // clang-format off
+    const std::vector<LONG> pripady[] = {
+        {800, 900, 1024, 1159, 800, 781, 1024, 1040}, {100, 100, 324, 359, 100, 100, 324, 359},
+        {1800, 100, 2136, 490, 1584, 100, 1920, 490}, {-1300, 900, -1076, 1159, -1300, 765, -1076, 1024},
+        {500, -20, 724, 1200, 500, -20, 724, 1200}, {500, 300, 724, 1400, 500, 0, 724, 1100}};
+    // clang-format on
+    for (const auto& p : pripady) {
+        const RECT r = OknoNaPracovnejPloche(RECT{p[0], p[1], p[2], p[3]}, plochy, pracovne, 2);
+        EXPECT_EQ((std::vector<LONG>{r.left, r.top, r.right, r.bottom}),
+                  std::vector<LONG>(p.begin() + 4, p.end()))
+            << p[0] << "," << p[1];
+    }
+    const RECT r = OknoNaPracovnejPloche(RECT{800, 900, 1024, 1159}, plochy, pracovne, 0);
+    EXPECT_EQ(r.top, 900); // no monitor known: left where it is
+}
+
 // The registry wrappers over the in-memory key; reads of any type, 4 bytes at most, as Win32's.
 static int Zapis(const char* meno, DWORD typ, DWORD h) {
     g_register.poradie_zapisu.push_back(meno);

@@ -94,3 +94,60 @@ TEST(Kreslenie, OutlineAreaAndNumberLabels) {
         EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(stitky[i][0], stitky[i][1])) << i;
     }
 }
+
+// The test prefix's wide faces, DejaVu Sans and DejaVu Sans Condensed: advances of x y R G B = -
+// and a digit, in 2048ths of the height. Rounded per glyph, they give the widths wine measures.
+const int kDejaVu[2][8] = {{1212, 1212, 1423, 1587, 1405, 1716, 739, 1303},
+                           {1090, 1090, 1280, 1428, 1264, 1544, 665, 1172}};
+
+static int SirkaDejaVu(const char* text, int vyska, void* tvar) {
+    int sirka = 0;
+    for (const char* c = text; *c; ++c) {
+        const char* znak = std::strchr("xyRGB=-", *c);
+        const int advance = static_cast<const int*>(tvar)[znak ? znak - "xyRGB=-" : 7];
+        sirka += (advance * vyska + 1024) / 2048;
+    }
+    return sirka;
+}
+
+// Face, dpi, x, y, R, G, B; the font height chosen, and 1 where the fields stand at their places.
+// Where the texts fit, the places of the fixed layout; a wider text pushes those after it, the
+// last ones move back into the strip, and five-digit coordinates shrink the font.
+TEST(Kreslenie, ReadoutFieldsApartAndInTheStrip) {
+    // clang-format off
+    const int pripady[][9] = {
+        {1, 96, 0, 0, 0, 0, 0, 11, 1}, {0, 144, 0, 0, 0, 0, 0, 17, 1}, {1, 96, 1919, 1199, 255, 255, 255, 11, 1},
+        {1, 144, 1919, 1199, 255, 255, 255, 17, 0}, {0, 96, 1919, 1199, 255, 255, 255, 10, 0},
+        {0, 144, 1919, 1199, 255, 255, 255, 16, 0}, {0, 96, -32768, -32768, 255, 255, 255, 9, 0},
+        {1, 144, -32768, -32768, 255, 255, 255, 16, 0}, {1, 96, -1280, 1079, 170, 170, 170, 11, 0},
+        {0, 96, 600, 500, 255, 255, 255, 11, 0}};
+    // clang-format on
+    const char* const formaty[POCET_UDAJOV] = {"x=%d", "y=%d", "R=%d", "G=%d", "B=%d"};
+    for (const auto& p : pripady) {
+        char texty[POCET_UDAJOV][NAPIS_BUFFER];
+        const char* zoznam[POCET_UDAJOV];
+        for (int i = 0; i < POCET_UDAJOV; ++i) {
+            FormatujNapis(texty[i], formaty[i], p[2 + i]);
+            zoznam[i] = texty[i];
+        }
+        const int dpi = p[1];
+        void* tvar = const_cast<int*>(kDejaVu[p[0]]);
+        int x[POCET_UDAJOV];
+        const int vyska = RozlozUdaj(zoznam, 0, 214, dpi, SirkaDejaVu, tvar, x);
+        const std::string pripad =
+            std::string(texty[0]) + " at " + std::to_string(dpi) + " face " + std::to_string(p[0]);
+        EXPECT_EQ(vyska, p[7]) << pripad;
+        const int medzera = Skaluj(MEDZERA_UDAJOV, dpi);
+        EXPECT_EQ(x[0], Skaluj(10, dpi)) << pripad;
+        for (int i = 1; i < POCET_UDAJOV; ++i)
+            EXPECT_GE(x[i] - x[i - 1] - SirkaDejaVu(zoznam[i - 1], vyska, tvar), medzera)
+                << pripad << " before " << zoznam[i];
+        EXPECT_LE(x[4] + SirkaDejaVu(zoznam[4], vyska, tvar), Skaluj(214, dpi) - Skaluj(1, dpi))
+            << pripad;
+        const std::vector<int> miesta = {Skaluj(10, dpi), Skaluj(50, dpi), Skaluj(100, dpi),
+                                         Skaluj(137, dpi), Skaluj(176, dpi)};
+        if (p[8]) {
+            EXPECT_EQ(std::vector<int>(x, x + POCET_UDAJOV), miesta) << pripad;
+        }
+    }
+}

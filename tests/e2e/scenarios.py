@@ -610,13 +610,14 @@ def one_scale(s, dpi, metrics, reference):
     log("LogPixels", dpi, "window metrics", metrics)
     # Grey setting 3, tracking on, outlines off: over objects in all four corners their popup covers
     # the whole screen, and wine without a window manager stalls two seconds in hiding such a window.
-    values = dict(saved(800, 300, 224, 242, 3, 20, 70, 1, 1), UkazatObjekty=dword(0))
+    # Saved at the bottom edge with tracking off, it grows at the start and moves up just that far.
+    values = dict(saved(800, 1080 - LOW, WIDTH, LOW, 3, 20, 70, 1, 1), UkazatObjekty=dword(0))
     set_scale(s, dpi, metrics, f"\n[-{KEY}]\n\n[{KEY}]\n" + "".join(f'"{n}"={reg_data(*v)}\n' for n, v in values.items()))
     app = s.start()
     facts = app.probe()
     (left, top, right, bottom), (x0, y0, x1, y1) = facts["client"], facts["window"]
     check_equal((right - left, bottom - top), tuple(scaled(v, dpi) for v in FACE), "the client area is the face at the scale")
-    check(0 <= x0 and 0 <= y0 and x1 <= 1920 and y1 <= 1080, "the window on the screen", None, facts["window"])
+    check_equal((x0, y1), (800, 1080), "the window's left edge where it was saved, its bottom on the screen's")
     found = boxes(s.display.screenshot(os.path.join(s.workdir, f"face{dpi}-{bool(metrics)}.png")),
                   left, top, right - left, bottom - top)
     reference[:] = reference or found
