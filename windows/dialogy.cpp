@@ -1,4 +1,4 @@
-// The Settings and About dialogs and the main window's two modes.
+// The Settings and About dialogs; the Settings dialog's Ok applies the main window's mode.
 #include "windows/dialogy.h"
 
 #include "base/stav.h"

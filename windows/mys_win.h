@@ -3,7 +3,8 @@
 
 #include <windows.h>
 
-// Cursor probes and synthetic clicks, a toolkit the program does not call.
+// Cursor probes and synthetic clicks. The readout's timer reads the cursor and the colour under
+// it; the movement probe and the clicks are a toolkit the program does not call.
 POINT PolohaMysiDesktop(HWND okno);
 int AktivitaMysi(HWND okno);
 COLORREF FarbaMysiDesktop();
