@@ -11,8 +11,11 @@
 namespace {
 
 // Closes the file and turns the outcome of the writes and the close into the writers' 1 or 0.
+// Flushed first: a C runtime may drop the error of the flush that its close does (wine's does), and
+// a full disk shows only there.
 int ZavriPoZapise(FILE* subor, bool zapisy_ok) {
-    const bool chyba = std::ferror(subor) != 0;
+    const bool vyprazdneny = std::fflush(subor) == 0;
+    const bool chyba = !vyprazdneny || std::ferror(subor) != 0;
     const bool zavrety = std::fclose(subor) == 0;
     return zapisy_ok && !chyba && zavrety ? 1 : 0;
 }
