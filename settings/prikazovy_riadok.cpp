@@ -18,7 +18,8 @@ const char* const kPouzitieDavky =
     "  /spajanie R      spájanie pixelov: riadky, 4 alebo 8 susedov\r\n"
     "  /subor CESTA     zapísať stredy do iného súboru; /subor - ich vypíše na štandardný "
     "výstup\r\n"
-    "  /json            vypísať objekty (stred a rámik) na štandardný výstup ako pole JSON\r\n"
+    "  /json            vypísať objekty (stred a rámik) na štandardný výstup ako pole JSON;\r\n"
+    "                   s /subor - namiesto riadkov stredov, bez súboru\r\n"
     "  /oblast Ľ,H,P,D  hľadať len v tomto obdĺžniku obrazovky (pravý a dolný okraj vrátane)\r\n"
     "  /okno            hľadať len v okne v popredí\r\n"
     "  /monitor N       hľadať len na monitore N: 1 je hlavný, potom ostatné v poradí Windows\r\n"
@@ -205,12 +206,10 @@ int Rezim(int pocet, const char* const* argumenty, PrikazovyRiadok* prikaz) {
     return prikaz->rezim = kRezimHladaj;
 }
 
-// One part of the screen, one user of standard output.
+// One part of the screen.
 int OverSpolu(PrikazovyRiadok* prikaz, int druhy_oblasti) {
     if ((druhy_oblasti & (druhy_oblasti - 1)) != 0)
         return Chyba(prikaz, "/oblast, /okno a /monitor sa navzájom vylučujú");
-    if (prikaz->json && prikaz->subor == kStandardnyVystup)
-        return Chyba(prikaz, "/json a /subor - sa navzájom vylučujú (oba píšu na štandardný výstup)");
     return prikaz->rezim;
 }
 

@@ -32,7 +32,7 @@ struct PrikazovyRiadok {
     DWORD vypln = kNezadane;    // fill percentage 0..100
     DWORD spajanie = kNezadane; // grouping of pixels: 0 rows, 4 or 8 neighbours
     std::string subor = "Stredy.txt"; // or kStandardnyVystup
-    bool json = false;                // the objects as JSON on standard output too
+    bool json = false; // the objects as JSON on standard output, in place of the lines of /subor -
     int druh_oblasti = kOblastCela;
     // /oblast, right and bottom inclusive; the whole screen by default.
     RECT oblast = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};

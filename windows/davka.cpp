@@ -182,7 +182,7 @@ int Hladaj(const PrikazovyRiadok& prikaz) {
                           static_cast<int>(n.percento_vyplne), n.spajanie);
     if (pocet < 0)
         return Koniec(3, "zornavit: obrazovku sa nepodarilo skopírovať");
-    if (na_vystup && !NaVystup(TextStredov(centers, pocet)))
+    if (na_vystup && !prikaz.json && !NaVystup(TextStredov(centers, pocet)))
         return Koniec(3, bez_vystupu);
     // Written whole beside the old file and put in its place in one step, so that a full disk or a
     // held file leaves the old results as they were.

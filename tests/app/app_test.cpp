@@ -188,7 +188,7 @@ TEST(PrikazovyRiadok, Table) {
         {"/hladaj|/monitor|0", "zornavit: /monitor: „0“ nie je číslo monitora od 1 do 99"}, {"/hladaj|/monitor|100", "zornavit: /monitor: „100“"},
         {"/hladaj|/okno|/monitor|1", "zornavit: /oblast, /okno a /monitor sa navzájom vylučujú"},
         {"/hladaj|/oblast|0,0,1,1|/okno", "zornavit: /oblast, /okno a /monitor sa"}, {"/hladaj|/monitor|1|/oblast|0,0,1,1", "zornavit: /oblast, /okno a"},
-        {"/hladaj|/json|/subor:-", "zornavit: /json a /subor - sa navzájom vylučujú"},
+        {"/hladaj|/json|/subor:-", "hladaj - - - - - * * * * json"},
         {"/hladaj|/stupen|8", "zornavit: /stupen: „8“ nie je celé číslo od 0 do 7 (okno ukazuje pásmo o jedno vyššie, 1-8"},
         {"/hladaj|/stupen:", "zornavit: /stupen: „“"},
         {"/hladaj|/velkost|65536", "zornavit: /velkost: „65536“ nie je celé číslo od 0 do 65535"},
