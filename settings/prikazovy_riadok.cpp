@@ -45,8 +45,8 @@ enum Prepinac {
     kMonitor,
     kPocet
 };
-const char* const kMena[kPocet] = {"hladaj",   "json",  "okno",   "?",      "stupen", "velkost",
-                                   "vypln",    "spajanie", "subor", "oblast", "monitor"};
+const char* const kMena[kPocet] = {"hladaj", "json",     "okno",  "?",      "stupen", "velkost",
+                                   "vypln",  "spajanie", "subor", "oblast", "monitor"};
 
 bool RovnakeMeno(const char* text, size_t dlzka, const char* meno) {
     if (std::strlen(meno) != dlzka)
@@ -179,8 +179,8 @@ int NastavPrepinac(int k, const char* hodnota, PrikazovyRiadok* prikaz) {
         break;
     case kMonitor:
         if (!CitajHodnotu(hodnota, kNajviacMonitor, &prikaz->monitor) || prikaz->monitor == 0)
-            return Chyba(prikaz, zla + "nie je číslo monitora od 1 do " +
-                                     std::to_string(kNajviacMonitor));
+            return Chyba(prikaz,
+                         zla + "nie je číslo monitora od 1 do " + std::to_string(kNajviacMonitor));
         prikaz->druh_oblasti = kOblastMonitor;
         break;
     }

@@ -27,12 +27,13 @@ extern const char* const kStandardnyVystup;
 
 struct PrikazovyRiadok {
     int rezim = kRezimOkno;
-    DWORD stupen = kNezadane;   // grey band 0..7
-    DWORD velkost = kNezadane;  // minimum size 0..65535
-    DWORD vypln = kNezadane;    // fill percentage 0..100
-    DWORD spajanie = kNezadane; // grouping of pixels: 0 rows, 4 or 8 neighbours
+    DWORD stupen = kNezadane;         // grey band 0..7
+    DWORD velkost = kNezadane;        // minimum size 0..65535
+    DWORD vypln = kNezadane;          // fill percentage 0..100
+    DWORD spajanie = kNezadane;       // grouping of pixels: 0 rows, 4 or 8 neighbours
     std::string subor = "Stredy.txt"; // or kStandardnyVystup
-    bool json = false; // the objects as JSON on standard output, in place of the lines of /subor -
+    // The objects as JSON on standard output, in place of the lines of /subor -.
+    bool json = false;
     int druh_oblasti = kOblastCela;
     // /oblast, right and bottom inclusive; the whole screen by default.
     RECT oblast = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};

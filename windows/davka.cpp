@@ -149,7 +149,8 @@ int Oblast(const PrikazovyRiadok& prikaz, RECT* oblast) {
     if (prikaz.druh_oblasti == kOblastMonitor) {
         ObnovDesktop();
         RECT plochy[kNajviacMonitorov];
-        const int pocet = Monitory(plochy, plochy, kNajviacMonitorov);
+        RECT pracovne[kNajviacMonitorov];
+        const int pocet = Monitory(plochy, pracovne, kNajviacMonitorov);
         if (!MonitorPodlaCisla(static_cast<int>(prikaz.monitor), oblast))
             return Koniec(2, "zornavit: /monitor " + std::to_string(prikaz.monitor) +
                                  ": taký monitor nie je (monitorov je " + std::to_string(pocet) +
@@ -177,9 +178,8 @@ int Hladaj(const PrikazovyRiadok& prikaz) {
     // Tells the shell the start is over, so its busy cursor goes at once.
     MSG sprava;
     PeekMessageW(&sprava, nullptr, 0, 0, PM_NOREMOVE);
-    const int pocet =
-        HladajNaObrazovke(oblast, n.stupne_sedi, static_cast<int>(n.VelkostObjektu),
-                          static_cast<int>(n.percento_vyplne), n.spajanie);
+    const int pocet = HladajNaObrazovke(oblast, n.stupne_sedi, static_cast<int>(n.VelkostObjektu),
+                                        static_cast<int>(n.percento_vyplne), n.spajanie);
     if (pocet < 0)
         return Koniec(3, "zornavit: obrazovku sa nepodarilo skopírovať");
     if (na_vystup && !prikaz.json && !NaVystup(TextStredov(centers, pocet)))

@@ -208,9 +208,9 @@ TEST(PrikazovyRiadok, Table) {
                   cakane)
             << argumenty;
     const std::string pouzitie = kPouzitieDavky;
-    for (const char* prepinac : {"/hladaj ", "/stupen G", "/velkost S", "/vypln F", "/spajanie R",
-                                 "/subor CESTA", "/subor -", "/json", "/oblast Ľ,H,P,D", "/okno",
-                                 "/monitor N", "1-8"})
+    for (const char* prepinac :
+         {"/hladaj ", "/stupen G", "/velkost S", "/vypln F", "/spajanie R", "/subor CESTA",
+          "/subor -", "/json", "/oblast Ľ,H,P,D", "/okno", "/monitor N", "1-8"})
         EXPECT_NE(pouzitie.find(prepinac), std::string::npos) << prepinac;
 }
 

@@ -1,7 +1,7 @@
 // The tests' helper inside wine: "sonda [close]" prints the main window's and dialogs' rectangles,
 // styles and controls (then may close the window); "drzi FILE" holds the file open without sharing
-// until its input ends; "popredie X Y W H" keeps a grey window in front for a minute; else it checks
-// the drawing primitives, the screen copy and the mouse tools.
+// until its input ends; "popredie X Y W H" keeps a grey window in front for a minute; else it
+// checks the drawing primitives, the screen copy and the mouse tools.
 #include <windows.h>
 
 #include <algorithm>
