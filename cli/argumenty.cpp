@@ -18,6 +18,7 @@ const char* const kPouzitie =
     "  --out FILE         also write the centre file (\"x,y\" and CR LF per centre)\n"
     "  --json             print one JSON array instead of lines\n"
     "  --help             print this text\n"
+    "  --version          print the version\n"
     "Output: one line per object, \"x,y left,top,right,bottom\". Exit status 0 on success (also\n"
     "when nothing is found), 2 on bad input.\n";
 
@@ -161,6 +162,10 @@ bool CitajArgumenty(int argc, char** argv, NastaveniaCli* n, std::string* chyba)
         const char* arg = argv[i];
         if (!len_subory && (std::strcmp(arg, "--help") == 0 || std::strcmp(arg, "-h") == 0)) {
             n->pomoc = true;
+            return true;
+        }
+        if (!len_subory && std::strcmp(arg, "--version") == 0) {
+            n->verzia = true;
             return true;
         }
         if (!len_subory && std::strcmp(arg, "--") == 0) {

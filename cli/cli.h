@@ -14,6 +14,7 @@ struct NastaveniaCli {
     const char* vystupny_subor = nullptr;
     bool json = false;
     bool pomoc = false;
+    bool verzia = false;
     const char* obrazok = nullptr;
 };
 
@@ -26,9 +27,6 @@ bool CitajArgumenty(int argc, char** argv, NastaveniaCli* nastavenia, std::strin
 // Images wider or higher than kMaxRozmer are refused before anything is allocated for them.
 constexpr int kMaxRozmer = 16384;
 bool CitajPng(const char* cesta, COLORREF** tabulka, int* sirka, int* vyska, std::string* chyba);
-
-// Standard output: "x,y left,top,right,bottom" per object, or one JSON array.
-std::string TextVysledku(const POINT* stredy, const RECT* boxy, int pocet, bool json);
 
 // Writes the centre file to cesta through a temporary file in the same directory, so that a
 // failure leaves no partial file behind.

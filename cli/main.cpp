@@ -1,5 +1,7 @@
 // zornavit-cli: the program's object search run on a PNG screenshot.
+#include "base/verzia.h"
 #include "cli/cli.h"
+#include "search/ciselne_subory.h"
 #include "search/desktop.h"
 #include "search/hladanie.h"
 
@@ -41,6 +43,10 @@ int main(int argc, char** argv) {
     }
     if (n.pomoc) {
         std::fputs(kPouzitie, stdout);
+        return 0;
+    }
+    if (n.verzia) {
+        std::fputs("zornavit-cli " ZORNAVIT_VERZIA "\n", stdout);
         return 0;
     }
     COLORREF* tabulka = nullptr;

@@ -1,4 +1,4 @@
-// The finder's output: result lines or JSON, and the centre file written whole or not at all.
+// The finder's centre file, written whole or not at all.
 #include "cli/cli.h"
 #include "search/ciselne_subory.h"
 
@@ -8,32 +8,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
-
-std::string TextVysledku(const POINT* stredy, const RECT* boxy, int pocet, bool json) {
-    std::string text = json ? "[" : "";
-    char riadok[160];
-    for (int i = 0; i < pocet; ++i) {
-        const POINT& s = stredy[i];
-        const RECT& b = boxy[i];
-        if (json) {
-            std::snprintf(riadok, sizeof riadok,
-                          "%s\n  {\"x\": %d, \"y\": %d, \"left\": %d, \"top\": %d, \"right\": %d, "
-                          "\"bottom\": %d}",
-                          i == 0 ? "" : ",", static_cast<int>(s.x), static_cast<int>(s.y),
-                          static_cast<int>(b.left), static_cast<int>(b.top),
-                          static_cast<int>(b.right), static_cast<int>(b.bottom));
-        } else {
-            std::snprintf(riadok, sizeof riadok, "%d,%d %d,%d,%d,%d\n", static_cast<int>(s.x),
-                          static_cast<int>(s.y), static_cast<int>(b.left), static_cast<int>(b.top),
-                          static_cast<int>(b.right), static_cast<int>(b.bottom));
-        }
-        text += riadok;
-    }
-    if (json) {
-        text += pocet > 0 ? "\n]\n" : "]\n";
-    }
-    return text;
-}
 
 namespace {
 

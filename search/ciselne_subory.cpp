@@ -11,8 +11,11 @@
 namespace {
 
 // Closes the file and turns the outcome of the writes and the close into the writers' 1 or 0.
+// Flushed first: a C runtime may drop the error of the flush that its close does (wine's does), and
+// a full disk shows only there.
 int ZavriPoZapise(FILE* subor, bool zapisy_ok) {
-    const bool chyba = std::ferror(subor) != 0;
+    const bool vyprazdneny = std::fflush(subor) == 0;
+    const bool chyba = !vyprazdneny || std::ferror(subor) != 0;
     const bool zavrety = std::fclose(subor) == 0;
     return zapisy_ok && !chyba && zavrety ? 1 : 0;
 }
@@ -36,18 +39,52 @@ bool CitajLE(FILE* subor, DWORD* hodnota) {
 
 } // namespace
 
+std::string TextStredov(const POINT* body, int pocet) {
+    // An explicit CR LF: the same bytes on every platform.
+    std::string text;
+    char riadok[32];
+    for (int i = 0; i < pocet; ++i) {
+        std::snprintf(riadok, sizeof riadok, "%d,%d\r\n", static_cast<int>(body[i].x),
+                      static_cast<int>(body[i].y));
+        text += riadok;
+    }
+    return text;
+}
+
+std::string TextVysledku(const POINT* stredy, const RECT* boxy, int pocet, bool json) {
+    std::string text = json ? "[" : "";
+    char riadok[160];
+    for (int i = 0; i < pocet; ++i) {
+        const POINT& s = stredy[i];
+        const RECT& b = boxy[i];
+        if (json) {
+            std::snprintf(riadok, sizeof riadok,
+                          "%s\n  {\"x\": %d, \"y\": %d, \"left\": %d, \"top\": %d, \"right\": %d, "
+                          "\"bottom\": %d}",
+                          i == 0 ? "" : ",", static_cast<int>(s.x), static_cast<int>(s.y),
+                          static_cast<int>(b.left), static_cast<int>(b.top),
+                          static_cast<int>(b.right), static_cast<int>(b.bottom));
+        } else {
+            std::snprintf(riadok, sizeof riadok, "%d,%d %d,%d,%d,%d\n", static_cast<int>(s.x),
+                          static_cast<int>(s.y), static_cast<int>(b.left), static_cast<int>(b.top),
+                          static_cast<int>(b.right), static_cast<int>(b.bottom));
+        }
+        text += riadok;
+    }
+    if (json) {
+        text += pocet > 0 ? "\n]\n" : "]\n";
+    }
+    return text;
+}
+
 int PointPoleDoTxt(const char* cesta, const POINT* body, int pocet) {
-    // Binary mode with an explicit CR LF: the same bytes on every platform.
+    // Binary mode: the line ends stay as the text has them.
     FILE* subor = std::fopen(cesta, "wb");
     if (subor == nullptr) {
         return 0;
     }
-    bool ok = true;
-    for (int i = 0; i < pocet; ++i) {
-        ok = std::fprintf(subor, "%d,%d\r\n", static_cast<int>(body[i].x),
-                          static_cast<int>(body[i].y)) > 0 &&
-             ok;
-    }
+    const std::string text = TextStredov(body, pocet);
+    const bool ok = std::fwrite(text.data(), 1, text.size(), subor) == text.size();
     return ZavriPoZapise(subor, ok);
 }
 

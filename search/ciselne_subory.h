@@ -4,9 +4,16 @@
 
 #include "base/wintypy.h"
 
+#include <string>
+
 // The centre file: "%d,%d" and CR LF per point, the same bytes on every platform.
 // The writers return 1 when the file could be opened, written and closed, 0 when not.
 int PointPoleDoTxt(const char* cesta, const POINT* body, int pocet);
+// The centre file's bytes, for a file or for standard output.
+std::string TextStredov(const POINT* body, int pocet);
+// The objects for standard output, '\n' line ends: "x,y left,top,right,bottom" per object, or one
+// JSON array of {"x", "y", "left", "top", "right", "bottom"} ("[]" when empty).
+std::string TextVysledku(const POINT* stredy, const RECT* boxy, int pocet, bool json);
 
 // The toolkit the program does not call; rezim is the fopen mode, line ends are '\n'.
 // "{x,y}, " per point, a line end after every tenth point and one at the end.

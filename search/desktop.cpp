@@ -41,3 +41,19 @@ int Monitory(RECT* plochy, RECT* pracovne, int najviac) {
     std::copy(g_pracovne, g_pracovne + pocet, pracovne);
     return pocet;
 }
+
+bool MonitorPodlaCisla(int cislo, RECT* oblast) {
+    RECT plochy[kNajviacMonitorov];
+    RECT pracovne[kNajviacMonitorov];
+    const int pocet = Monitory(plochy, pracovne, kNajviacMonitorov);
+    if (cislo < 1 || cislo > pocet)
+        return false;
+    const RECT* hlavny = std::find_if(plochy, plochy + pocet,
+                                      [](const RECT& r) { return r.left == 0 && r.top == 0; });
+    // The primary moves to the front; the others keep their order behind it.
+    if (hlavny != plochy + pocet)
+        std::rotate(plochy, plochy + (hlavny - plochy), plochy + (hlavny - plochy) + 1);
+    const RECT& m = plochy[cislo - 1];
+    *oblast = {m.left, m.top, m.right - 1, m.bottom - 1};
+    return true;
+}

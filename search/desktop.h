@@ -14,3 +14,8 @@ void NastavVelkostDesktopu(int sirka, int vyska);
 const int kNajviacMonitorov = 16;
 int Monitory(RECT* plochy, RECT* pracovne, int najviac);
 void NastavMonitory(const RECT* plochy, const RECT* pracovne, int pocet);
+
+// Monitor cislo as the batch search counts them: 1 the primary (the one whose corner is 0, 0), then
+// the others in the order they were set. Its rectangle goes through the pointer, right and bottom
+// inclusive; false when there is no such monitor.
+bool MonitorPodlaCisla(int cislo, RECT* oblast);

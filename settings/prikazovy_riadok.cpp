@@ -3,27 +3,50 @@
 
 #include <cstring>
 
+const char* const kStandardnyVystup = "-";
+
 const char* const kPouzitieDavky =
     "Použitie: zornavit.exe /hladaj [/stupen G] [/velkost S] [/vypln F] [/spajanie riadky|4|8]\r\n"
-    "                       [/subor CESTA] [/oblast Ľ,H,P,D]\r\n"
+    "                       [/subor CESTA|-] [/json] [/oblast Ľ,H,P,D | /okno | /monitor N]\r\n"
     "Raz prehľadá obrazovku s uloženými nastaveniami, zapíše stredy nájdených objektov do "
     "súboru\r\n"
     "Stredy.txt v pracovnom priečinku (riadok x,y na stred) a skončí; okno neotvorí.\r\n"
-    "  /stupen G        pásmo sivej 0-7: úrovne 32*G až 32*G+31\r\n"
+    "  /stupen G        pásmo sivej 0-7: úrovne 32*G až 32*G+31; okno ukazuje pásmo o jedno\r\n"
+    "                   vyššie, 1-8 (keď okno ukazuje 3, zadajte /stupen 2)\r\n"
     "  /velkost S       najmenšia šírka a výška objektu v pixeloch, 0-65535\r\n"
     "  /vypln F         najmenšie vyplnenie rámika objektu v percentách, 0-100\r\n"
     "  /spajanie R      spájanie pixelov: riadky, 4 alebo 8 susedov\r\n"
-    "  /subor CESTA     zapísať stredy do iného súboru\r\n"
+    "  /subor CESTA     zapísať stredy do iného súboru; /subor - ich vypíše na štandardný "
+    "výstup\r\n"
+    "  /json            vypísať objekty (stred a rámik) na štandardný výstup ako pole JSON;\r\n"
+    "                   s /subor - namiesto riadkov stredov, bez súboru\r\n"
     "  /oblast Ľ,H,P,D  hľadať len v tomto obdĺžniku obrazovky (pravý a dolný okraj vrátane)\r\n"
-    "Hodnota môže stáť aj za dvojbodkou: /stupen:2. Návratový kód: 0 hotovo (aj keď sa nič\r\n"
-    "nenašlo), 2 zlý prepínač alebo hodnota, 3 obrazovku nemožno skopírovať alebo súbor "
-    "zapísať.\r\n";
+    "  /okno            hľadať len v okne v popredí\r\n"
+    "  /monitor N       hľadať len na monitore N: 1 je hlavný, potom ostatné v poradí Windows\r\n"
+    "Súradnice sú vždy súradnice obrazovky; výstup je v UTF-8. Hodnota môže stáť aj za\r\n"
+    "dvojbodkou: /stupen:2. Návratový kód: 0 hotovo (aj keď sa nič nenašlo), 2 zlý prepínač,\r\n"
+    "hodnota alebo monitor, ktorý nie je, 3 obrazovku nemožno skopírovať alebo súbor zapísať.\r\n";
 
 namespace {
 
-enum Prepinac { kHladaj, kPomoc, kStupen, kVelkost, kVypln, kSpajanie, kSubor, kOblast, kPocet };
-const char* const kMena[kPocet] = {"hladaj", "?",        "stupen", "velkost",
-                                   "vypln",  "spajanie", "subor",  "oblast"};
+// The first kBezHodnoty switches take no value.
+enum Prepinac {
+    kHladaj,
+    kJson,
+    kOkno,
+    kBezHodnoty,
+    kPomoc = kBezHodnoty,
+    kStupen,
+    kVelkost,
+    kVypln,
+    kSpajanie,
+    kSubor,
+    kOblast,
+    kMonitor,
+    kPocet
+};
+const char* const kMena[kPocet] = {"hladaj", "json",     "okno",  "?",      "stupen", "velkost",
+                                   "vypln",  "spajanie", "subor", "oblast", "monitor"};
 
 bool RovnakeMeno(const char* text, size_t dlzka, const char* meno) {
     if (std::strlen(meno) != dlzka)
@@ -119,11 +142,12 @@ bool CitajSpajanie(const char* text, DWORD* spajanie) {
 // Stores the value of one switch; the mode, with a message on a bad value.
 int NastavPrepinac(int k, const char* hodnota, PrikazovyRiadok* prikaz) {
     const std::string meno = std::string("/") + kMena[k];
-    const std::string zla = meno + ": „" + hodnota + "“ ";
+    const std::string zla = meno + ": „" + (hodnota != nullptr ? hodnota : "") + "“ ";
     switch (k) {
     case kStupen:
         if (!CitajHodnotu(hodnota, 7, &prikaz->stupen))
-            return Chyba(prikaz, zla + "nie je celé číslo od 0 do 7");
+            return Chyba(prikaz, zla + "nie je celé číslo od 0 do 7 (okno ukazuje pásmo o jedno "
+                                       "vyššie, 1-8: jeho 8 je /stupen 7)");
         break;
     case kVelkost:
         if (!CitajHodnotu(hodnota, 65535, &prikaz->velkost))
@@ -145,6 +169,19 @@ int NastavPrepinac(int k, const char* hodnota, PrikazovyRiadok* prikaz) {
     case kOblast:
         if (!CitajOblast(hodnota, &prikaz->oblast))
             return Chyba(prikaz, zla + "nie je obdĺžnik Ľ,H,P,D (celé čísla, P ≥ Ľ, D ≥ H)");
+        prikaz->druh_oblasti = kOblastZadana;
+        break;
+    case kOkno:
+        prikaz->druh_oblasti = kOblastOkno;
+        break;
+    case kJson:
+        prikaz->json = true;
+        break;
+    case kMonitor:
+        if (!CitajHodnotu(hodnota, kNajviacMonitor, &prikaz->monitor) || prikaz->monitor == 0)
+            return Chyba(prikaz,
+                         zla + "nie je číslo monitora od 1 do " + std::to_string(kNajviacMonitor));
+        prikaz->druh_oblasti = kOblastMonitor;
         break;
     }
     return prikaz->rezim;
@@ -169,6 +206,13 @@ int Rezim(int pocet, const char* const* argumenty, PrikazovyRiadok* prikaz) {
     return prikaz->rezim = kRezimHladaj;
 }
 
+// One part of the screen.
+int OverSpolu(PrikazovyRiadok* prikaz, int druhy_oblasti) {
+    if ((druhy_oblasti & (druhy_oblasti - 1)) != 0)
+        return Chyba(prikaz, "/oblast, /okno a /monitor sa navzájom vylučujú");
+    return prikaz->rezim;
+}
+
 } // namespace
 
 int RozoberPrikazovyRiadok(int pocet, const char* const* argumenty, PrikazovyRiadok* prikaz) {
@@ -176,18 +220,20 @@ int RozoberPrikazovyRiadok(int pocet, const char* const* argumenty, PrikazovyRia
     if (Rezim(pocet, argumenty, prikaz) != kRezimHladaj)
         return prikaz->rezim;
     const char* hodnota = nullptr;
+    int druhy_oblasti = 0;
     for (int i = 0; i < pocet && prikaz->rezim == kRezimHladaj; ++i) {
         const int k = KtoryPrepinac(argumenty[i], &hodnota);
         if (k == kPocet)
             return Chyba(prikaz, std::string("neznámy argument „") + argumenty[i] +
                                      "“ (zornavit.exe /? vypíše použitie)");
-        if (k == kHladaj && hodnota != nullptr)
-            return Chyba(prikaz, "/hladaj nemá hodnotu");
-        if (k == kHladaj)
-            continue;
-        if (hodnota == nullptr && i + 1 == pocet)
+        if (k < kBezHodnoty && hodnota != nullptr)
+            return Chyba(prikaz, std::string("/") + kMena[k] + " nemá hodnotu");
+        if (k >= kBezHodnoty && hodnota == nullptr && i + 1 == pocet)
             return Chyba(prikaz, std::string("/") + kMena[k] + " potrebuje hodnotu");
-        NastavPrepinac(k, hodnota != nullptr ? hodnota : argumenty[++i], prikaz);
+        if (k >= kBezHodnoty && hodnota == nullptr)
+            hodnota = argumenty[++i];
+        NastavPrepinac(k, hodnota, prikaz);
+        druhy_oblasti |= 1 << prikaz->druh_oblasti;
     }
-    return prikaz->rezim;
+    return prikaz->rezim == kRezimHladaj ? OverSpolu(prikaz, druhy_oblasti >> 1) : prikaz->rezim;
 }

@@ -15,15 +15,29 @@ const int kRezimChyba = 3;  // a bad switch or value: the message in chyba
 // A setting the command line leaves to the saved one.
 const DWORD kNezadane = 0xFFFFFFFFu;
 
+// The part of the screen searched.
+const int kOblastCela = 0;    // the whole virtual screen
+const int kOblastZadana = 1;  // /oblast: the rectangle in oblast
+const int kOblastOkno = 2;    // /okno: the foreground window's visible frame
+const int kOblastMonitor = 3; // /monitor N: monitor N, 1 the primary
+const DWORD kNajviacMonitor = 99;
+
+// /subor with this name writes the centre lines to standard output.
+extern const char* const kStandardnyVystup;
+
 struct PrikazovyRiadok {
     int rezim = kRezimOkno;
-    DWORD stupen = kNezadane;   // grey band 0..7
-    DWORD velkost = kNezadane;  // minimum size 0..65535
-    DWORD vypln = kNezadane;    // fill percentage 0..100
-    DWORD spajanie = kNezadane; // grouping of pixels: 0 rows, 4 or 8 neighbours
-    std::string subor = "Stredy.txt";
-    // The part of the screen searched, right and bottom inclusive; the whole screen by default.
+    DWORD stupen = kNezadane;         // grey band 0..7
+    DWORD velkost = kNezadane;        // minimum size 0..65535
+    DWORD vypln = kNezadane;          // fill percentage 0..100
+    DWORD spajanie = kNezadane;       // grouping of pixels: 0 rows, 4 or 8 neighbours
+    std::string subor = "Stredy.txt"; // or kStandardnyVystup
+    // The objects as JSON on standard output, in place of the lines of /subor -.
+    bool json = false;
+    int druh_oblasti = kOblastCela;
+    // /oblast, right and bottom inclusive; the whole screen by default.
     RECT oblast = {INT_MIN, INT_MIN, INT_MAX, INT_MAX};
+    DWORD monitor = 0; // /monitor: 1..kNajviacMonitor
     std::string chyba; // one line, UTF-8
 };
 

@@ -145,7 +145,7 @@ TEST_F(Klavesy, PauseCounter) {
 }
 
 // The arguments split at '|': the mode and, for a search, the settings ("-" not given), file and
-// area ("*" an edge of the whole screen), or the message.
+// area ("*" an edge of the whole screen), then json, okno or monitor N when asked; or the message.
 static std::string Zhrnutie(const std::string& riadok) {
     std::vector<std::string> casti;
     std::istringstream text(riadok);
@@ -164,6 +164,9 @@ static std::string Zhrnutie(const std::string& riadok) {
     s += " " + p.subor;
     for (LONG h : {p.oblast.left, p.oblast.top, p.oblast.right, p.oblast.bottom})
         s += h == INT_MIN || h == INT_MAX ? " *" : " " + std::to_string(h);
+    s += p.json ? " json" : "";
+    s += p.druh_oblasti == kOblastOkno ? " okno" : "";
+    s += p.druh_oblasti == kOblastMonitor ? " monitor " + std::to_string(p.monitor) : "";
     return s;
 }
 
@@ -178,7 +181,16 @@ TEST(PrikazovyRiadok, Table) {
         {"/hladaj|/subor:D:\\x:y|/spajanie|8|/oblast|-1920,-5,0,1079", "hladaj - - - 8 D:\\x:y -1920 -5 0 1079"},
         {"/hladaj|/oblast:7,7,7,7|/stupen|1|/stupen|002", "hladaj 2 - - - Stredy.txt 7 7 7 7"},
         {"/stupen|1", "zornavit: prepínače hľadania platia len spolu s /hladaj"},
-        {"/hladaj|/stupen|8", "zornavit: /stupen: „8“ nie je celé číslo od 0 do 7"}, {"/hladaj|/stupen:", "zornavit: /stupen: „“"},
+        {"/hladaj|/subor|-|/okno|/okno", "hladaj - - - - - * * * * okno"}, {"/JSON|/hladaj|/Monitor:2", "hladaj - - - - Stredy.txt * * * * json monitor 2"},
+        {"/json|/hladaj|/subor|x.txt|/monitor|99", "hladaj - - - - x.txt * * * * json monitor 99"},
+        {"/okno", "zornavit: prepínače hľadania platia len spolu s /hladaj"}, {"/hladaj|/okno:1", "zornavit: /okno nemá hodnotu"},
+        {"/hladaj|/json:", "zornavit: /json nemá hodnotu"}, {"/hladaj|/monitor", "zornavit: /monitor potrebuje hodnotu"},
+        {"/hladaj|/monitor|0", "zornavit: /monitor: „0“ nie je číslo monitora od 1 do 99"}, {"/hladaj|/monitor|100", "zornavit: /monitor: „100“"},
+        {"/hladaj|/okno|/monitor|1", "zornavit: /oblast, /okno a /monitor sa navzájom vylučujú"},
+        {"/hladaj|/oblast|0,0,1,1|/okno", "zornavit: /oblast, /okno a /monitor sa"}, {"/hladaj|/monitor|1|/oblast|0,0,1,1", "zornavit: /oblast, /okno a"},
+        {"/hladaj|/json|/subor:-", "hladaj - - - - - * * * * json"},
+        {"/hladaj|/stupen|8", "zornavit: /stupen: „8“ nie je celé číslo od 0 do 7 (okno ukazuje pásmo o jedno vyššie, 1-8"},
+        {"/hladaj|/stupen:", "zornavit: /stupen: „“"},
         {"/hladaj|/velkost|65536", "zornavit: /velkost: „65536“ nie je celé číslo od 0 do 65535"},
         {"/hladaj|/vypln|101", "zornavit: /vypln: „101“ nie je celé číslo od 0 do 100"},
         {"/hladaj|/spajanie|6", "zornavit: /spajanie: „6“ nie je riadky, 4 ani 8"},
@@ -195,6 +207,26 @@ TEST(PrikazovyRiadok, Table) {
         EXPECT_EQ(Zhrnutie(argumenty).substr(0, cakane[0] == 'z' ? std::strlen(cakane) : 999),
                   cakane)
             << argumenty;
+    const std::string pouzitie = kPouzitieDavky;
+    for (const char* prepinac :
+         {"/hladaj ", "/stupen G", "/velkost S", "/vypln F", "/spajanie R", "/subor CESTA",
+          "/subor -", "/json", "/oblast Ľ,H,P,D", "/okno", "/monitor N", "1-8"})
+        EXPECT_NE(pouzitie.find(prepinac), std::string::npos) << prepinac;
+}
+
+// The batch search's monitor numbers: the primary (at 0, 0) first, the others in their order.
+TEST(PrikazovyRiadok, MonitorsByNumber) {
+    const RECT plochy[] = {{-1280, 0, 0, 1024}, {1920, -200, 3200, 824}, {0, 0, 1920, 1080}};
+    NastavMonitory(plochy, plochy, 3);
+    std::vector<std::array<LONG, 4>> najdene;
+    RECT r = {};
+    for (int cislo = 0; cislo <= 4; ++cislo)
+        if (MonitorPodlaCisla(cislo, &r))
+            najdene.push_back({r.left, r.top, r.right, r.bottom});
+    const std::vector<std::array<LONG, 4>> cakane = {
+        {0, 0, 1919, 1079}, {-1280, 0, -1, 1023}, {1920, -200, 3199, 823}};
+    EXPECT_EQ(najdene, cakane);
+    NastavMonitory(nullptr, nullptr, 0);
 }
 
 const DWORD kRegSz = 1, kRegBinary = 3, kRegDword = 4, kStred1920 = 848u | (411u << 16);

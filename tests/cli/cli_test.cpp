@@ -1,4 +1,5 @@
 // Tests of zornavit-cli: options reaching the search through PNG files, every PNG form, bad input.
+#include "base/verzia.h"
 #include "tests/fast/porovnanie.h"
 
 #include <gtest/gtest.h>
@@ -115,6 +116,7 @@ TEST_F(Cli, OptionsReachTheSearchAndBadInputIsRefused) {
     EXPECT_EQ(prava, fs::perms::group_read) << "the centre file keeps the usual rights";
     const auto help = Cmd("--help");
     EXPECT_EQ(help[0] + help[2] + help[1].substr(0, 19), "0usage: zornavit-cli");
+    EXPECT_EQ(Cmd("--version")[1], "zornavit-cli " ZORNAVIT_VERZIA "\n");
     // Bad input: status 2, one line on standard error naming the problem, nothing on standard
     // output, no file written, none left behind.
     const std::string png = ReadFile(dir_ + sq);

@@ -1,10 +1,12 @@
 // The tests' helper inside wine: "sonda [close]" prints the main window's and dialogs' rectangles,
 // styles and controls (then may close the window); "drzi FILE" holds the file open without sharing
-// until its input ends; else it checks the drawing primitives, the screen copy and the mouse tools.
+// until its input ends; "popredie X Y W H" keeps a grey window in front for a minute; else it
+// checks the drawing primitives, the screen copy and the mouse tools.
 #include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <initializer_list>
@@ -218,6 +220,29 @@ void Mys() {
     }
 }
 
+// A grey popup (band 0) in front at x, y, w x h: "front" once Windows has it as the foreground
+// window, then it stays until it is stopped or a minute has passed.
+int Popredie(char** argv) {
+    WNDCLASSA trieda = {};
+    trieda.lpfnWndProc = DefWindowProcA;
+    trieda.hInstance = GetModuleHandleA(nullptr);
+    trieda.hbrBackground = CreateSolidBrush(RGB(20, 20, 20));
+    trieda.lpszClassName = "Popredie";
+    RegisterClassA(&trieda);
+    HWND okno = CreateWindowExA(WS_EX_TOPMOST, "Popredie", "Popredie", WS_POPUP, std::atoi(argv[0]),
+                                std::atoi(argv[1]), std::atoi(argv[2]), std::atoi(argv[3]), nullptr,
+                                nullptr, trieda.hInstance, nullptr);
+    ShowWindow(okno, SW_SHOW);
+    SetForegroundWindow(okno);
+    UpdateWindow(okno);
+    for (int i = 0; i < 100 && GetForegroundWindow() != okno; ++i)
+        Pumpuj(50);
+    std::puts(GetForegroundWindow() == okno ? "front" : "not in front");
+    std::fflush(stdout);
+    Pumpuj(60000);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -225,6 +250,8 @@ int main(int argc, char** argv) {
         return Sonda(argc > 2 && std::strcmp(argv[2], "close") == 0);
     if (argc == 3 && std::strcmp(argv[1], "drzi") == 0)
         return Drz(argv[2]);
+    if (argc == 6 && std::strcmp(argv[1], "popredie") == 0)
+        return Popredie(argv + 2);
     Primitivy();
     ObnovDesktop();
     VelkostDesktopu(&sirka, &vyska);

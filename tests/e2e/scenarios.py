@@ -12,7 +12,7 @@ sys.dont_write_bytecode = True  # keeps the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import (HEIGHT, KEY, LOW, REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ, VALUE_NAMES, WINE,  # noqa: E402
                      WIDTH, Failure, check, check_equal, check_mode, dword, log, main, pack, reg_data, rgb, saved,
-                     store, wait_for)
+                     stop_process, store, wait_for)
 
 BG, GREY = (30, 90, 150), (20, 20, 20)  # GREY is in the band of grey setting 0 (0..31)
 # Screen A; the window stands at the centred position of a 1920 x 1080 desktop (848, 411, 224 x 242).
@@ -80,25 +80,63 @@ def settings(s, app, *controls):
     wait_for(lambda: "settings" not in app.probe() and not s.display.windows("^ Nastavenia$"), 20, "the dialog to go")
 
 
-def batch(s, app, args, want, status=2, old=b"1,2\r\n"):
-    """A batch run over an old file: the centres (status 0), the status, old file and message, or the status."""
-    if not os.path.isdir(os.path.join(s.workdir, "Stredy.txt")):
-        with open(os.path.join(s.workdir, "Stredy.txt"), "wb") as f:
-            f.write(old)
+def run_batch(s, args):
+    """Runs the program with args, checking that it shows no window: status, standard output (bytes), standard error."""
     p = subprocess.Popen([WINE, s.exe, *args.split()], cwd=s.workdir, env=s.wine.env(), stdout=subprocess.PIPE,
-                         stderr=subprocess.PIPE, text=True)
+                         stderr=subprocess.PIPE)
     while p.poll() is None:  # wine itself may show a window at times: only the program's count
         mine = subprocess.run(["xdotool", "search", "--onlyvisible", "--pid", str(p.pid)],
                               env=s.display.env(), capture_output=True, text=True).stdout
         check_equal(mine.split(), [], f"the program's windows while {args} runs"), time.sleep(0.02)
     out, err = p.communicate()
+    return p.returncode, out, err.decode(errors="replace")
+
+
+def batch(s, app, args, want, status=2, old=b"1,2\r\n"):
+    """A batch run over an old file: the centres (status 0), the status, old file and message, or the status."""
+    if not os.path.isdir(os.path.join(s.workdir, "Stredy.txt")):
+        with open(os.path.join(s.workdir, "Stredy.txt"), "wb") as f:
+            f.write(old)
+    code, out, err = run_batch(s, args)
+    out = out.decode(errors="replace")
     if isinstance(want, int):
-        return check_equal(p.returncode, want, f"exit status of {args}")
+        return check_equal(code, want, f"exit status of {args}")
     with open(os.path.join(s.workdir, re.findall(r"/subor (\S+)", args + " /subor Stredy.txt")[0]), "rb") as f:
-        got = (p.returncode, f.read(), sum(line.startswith("zornavit") for line in err.splitlines()))  # not wine's
+        got = (code, f.read(), sum(line.startswith("zornavit") for line in err.splitlines()))  # not wine's
     check_equal(got, (status, old, int(status == 2)) if isinstance(want, str) else (0, centres(want), 0),
                 f"status, file, lines on standard error of {args}")
     check(not isinstance(want, str) or want in err + out, f"the message of {args}", want, err + out)
+
+
+def as_json(boxes):
+    """The finder's --json for these boxes."""
+    rows = ['  {"x": %d, "y": %d, "left": %d, "top": %d, "right": %d, "bottom": %d}' % (*middle(b), *b) for b in boxes]
+    return ("[\n" + ",\n".join(rows) + "\n]\n" if rows else "[]\n").encode()
+
+
+def output(s, app, args, boxes):
+    """Standard output over an old file: the bytes the file would get, or with /json the finder's array; the file
+    untouched with /subor -, else written."""
+    path, lines, json = os.path.join(s.workdir, "Stredy.txt"), centres(map(middle, boxes)), "/json" in args
+    with open(path, "wb") as f:
+        f.write(b"1,2\r\n")
+    code, out, err = run_batch(s, args)
+    with open(path, "rb") as f:
+        check_equal((code, out, f.read()), (0, as_json(boxes) if json else lines,
+                                            b"1,2\r\n" if "/subor -" in args else lines),
+                    f"status, standard output, Stredy.txt of {args}")
+
+
+def foreground(s, app, box, args, boxes):
+    """The helper's grey window in front, with box as its frame: the batch run with args finds boxes."""
+    x0, y0, x1, y1 = box
+    helper = subprocess.Popen([WINE, s.probe, "popredie", *map(str, (x0, y0, x1 - x0 + 1, y1 - y0 + 1))], cwd=s.workdir,
+                              env=s.wine.env(), stdout=subprocess.PIPE, text=True, start_new_session=True)
+    try:
+        check_equal(helper.stdout.readline().strip(), "front", "the helper's window in front")
+        output(s, app, args, boxes)
+    finally:
+        stop_process(helper)
 
 
 def blocked(s, app, how=None):
@@ -164,7 +202,7 @@ OPS = {
                                                   "the save"), once(s, app), app.stop()),
     "shell": lambda s, app, command: check(subprocess.run(command, shell=True, cwd=s.workdir).returncode == 0, command),
 }
-OPS.update((f.__name__, f) for f in (no_jump, close, once, settings, batch, blocked, full_disk))
+OPS.update((f.__name__, f) for f in (no_jump, close, once, settings, batch, output, foreground, blocked, full_disk))
 OPS["saved"] = expect_saved
 
 
@@ -258,11 +296,17 @@ def checkers(s):
     """The manifest; inside wine the drawing primitives, the program's copy of the screen, the mouse."""
     with open(s.exe, "rb") as f:
         exe = f.read()  # the manifest lies in the program as it is written
-    check(exe.count(b'processorArchitecture="amd64"') == 2 and all(b in exe for b in (
+    pe = int.from_bytes(exe[0x3C:0x40], "little")
+    arch = b"amd64" if exe[pe + 4:pe + 6] == b"\x64\x86" else b"x86"  # the PE header's machine
+    check(exe.count(b'processorArchitecture="' + arch + b'"') == 2 and all(b in exe for b in (
         b'"Microsoft.Windows.Common-Controls"', b'<requestedExecutionLevel level="asInvoker" uiAccess="false"/>',
         b'<dpiAware xmlns="http://schemas.microsoft.com/SMI/2005/WindowsSettings">true/pm</dpiAware>',
         b'<dpiAwareness xmlns="http://schemas.microsoft.com/SMI/2016/WindowsSettings">PerMonitorV2, PerMonitor<')),
-          "the manifest: amd64 for the program and common controls 6, asInvoker, per-monitor DPI awareness")
+          "the manifest: the program's architecture for it and common controls 6, asInvoker, per-monitor DPI awareness")
+    utf16 = lambda text: re.escape(text.encode("utf-16-le"))  # noqa: E731
+    check(all(re.search(utf16(name) + b"\0\0(\0\0)?" + utf16(text) + b"\0\0", exe) for name, text in (
+        ("FileDescription", "Zornavit: hľadanie sivých objektov na obrazovke"), ("ProductName", "Zornavit"),
+        ("FileVersion", VERSION), ("ProductVersion", VERSION))), "the version resource's texts")
     size = f"{s.display.width}x{s.display.height}"  # a plasma: neighbours and channels differ nearly everywhere
     for args in (["-seed", "7", "plasma:fractal", "rgb:s.rgb"], ["rgb:s.rgb", "PNG24:s.png"]):
         subprocess.run(["convert", "-size", size, "-depth", "8", *args], cwd=s.workdir, check=True, timeout=60)
@@ -285,6 +329,9 @@ HELD = [("screen", "two", SCREEN_A[:2]), ("store", {}), ("start",), ("shell", r"
 # search (their forms and messages are the parser's unit tests) -> the centres in the file, or exit
 # status 2 and a part of the message; status 3 for Stredy.txt a directory, left as it was.
 P, Q = (1509, 109), (1529, 129)  # squares touching at a corner
+BOX_A, BOX_D, BOX_C, BOX_P, BOX_Q = SCREEN_A[0][1], SCREEN_A[5][1], SCREEN_A[6][1], (1500, 100, 1519, 119), (1520, 120, 1539, 139)
+with open(os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "CMakeLists.txt")) as f:
+    VERSION = re.search(r"project\(Zornavit VERSION (\S+)", f.read())[1]
 BATCH = [
     ("screen", "batch", [SCREEN_A[0], SCREEN_A[5], *SCREEN_A[6:9], (GREY, (1500, 100, 1519, 119)),
                          (GREY, (1520, 120, 1539, 139))]),
@@ -295,7 +342,11 @@ BATCH = [
     ("batch", "/hladaj /oblast 995,795,1010,845 /velkost 10", [(1005, 819)]),  # c cut at its hole
     ("batch", "/hladaj /spajanie 8", [A, C]),  # p and q one object, 50 % filled
     ("batch", "/hladaj /stupen 8", "/stupen: „8“ nie je celé číslo od 0 do 7"),
-    ("batch", "/subor iny.txt /hladaj", [A, P, Q, C]), ("batch", "/?", "Použitie: zornavit.exe /hladaj", 0),
+    ("batch", "/subor iny.txt /hladaj", [A, P, Q, C]), ("batch", "/?", f"Zornavit {VERSION}\r\nPoužitie: zornavit.exe", 0),
+    ("output", "/hladaj /subor -", [BOX_A, BOX_P, BOX_Q, BOX_C]), ("output", "/subor - /hladaj /stupen 5", []),
+    ("output", "/hladaj /json /velkost 15", [BOX_A, BOX_P, BOX_Q, BOX_D, BOX_C]), ("output", "/json /hladaj /stupen 5", []),
+    ("output", "/hladaj /json /subor - /vypln 80", [BOX_A, BOX_P, BOX_Q]),
+    ("foreground", (300, 300, 399, 379), "/hladaj /okno /json", [(300, 300, 399, 379)]),  # the helper's grey window
     ("shell", "rm Stredy.txt && mkdir -p Stredy.txt/stary"), ("batch", "/hladaj", 3), ("shell", 'test "$(ls Stredy.txt)" = stary'),
     ("full_disk",),
 ]
@@ -372,6 +423,8 @@ TWO_MONITORS = [
     ("move", -30, 300, -1310, 300), ("close", "Escape"), ("saved", dict(WindowPos=(-1280, 300))),
     ("start",), ("at", 0, 300), ("close", "Escape"), ("store", dict(WindowPos=(-600, 1030))), ("start",),
     ("at", 848 + 1280, 411), ("close", "Escape"), ("batch", "/hladaj", SPLIT[:2] + [(0, 514)] + SPLIT[3:]),
+    ("batch", "/hladaj /monitor 1", [(119, 119), (9, 514)]),  # the object across both cut at their edge
+    ("batch", "/hladaj /monitor:2", [(-1180, 114), (-10, 514), (-780, 1011)]), ("batch", "/hladaj /monitor 3", "/monitor 3: taký monitor nie je"),
 ]
 
 
