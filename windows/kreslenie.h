@@ -10,6 +10,8 @@
 // and kept for the whole process.
 HFONT Pismo(const char* tvar, int vyska, int vaha, int uhol);
 
+// The extent of a text in that face and height, as Napis would report it, without drawing it.
+SIZE RozmerTextu(HDC dc, const char* text, int vyska, const char* tvar);
 void Napis(HDC dc, SIZE* rozmer, const char* format, int hodnota, int x, int y, COLORREF farba,
            int vyska, int tucne, int otocit, const char* pismo);
 void NapisDouble(HDC dc, SIZE* rozmer, const char* format, double hodnota, int x, int y,

@@ -103,3 +103,12 @@ void SkryObrysyPredSnimkou() {
     if (uplynulo < kZmiznutie)
         Sleep(kZmiznutie - uplynulo);
 }
+
+int ObrysyUkazane() {
+    return obrysy != nullptr && IsWindowVisible(obrysy);
+}
+
+void PredlzObrysy() {
+    if (ObrysyUkazane())
+        SetTimer(obrysy, kCasovac, kNaObrazovke, nullptr);
+}

@@ -164,6 +164,14 @@ HFONT Pismo(const char* tvar, int vyska, int vaha, int uhol) {
     return nove.pismo;
 }
 
+SIZE RozmerTextu(HDC dc, const char* text, int vyska, const char* tvar) {
+    HGDIOBJ starePismo = SelectObject(dc, Pismo(tvar, vyska, 0, 0));
+    SIZE rozmer = {};
+    Zmeraj(dc, text, static_cast<int>(strnlen(text, NAPIS_BUFFER - 1)), &rozmer);
+    SelectObject(dc, starePismo);
+    return rozmer;
+}
+
 void Napis(HDC dc, SIZE* rozmer, const char* format, int hodnota, int x, int y, COLORREF farba,
            int vyska, int tucne, int otocit, const char* pismo) {
     char text[NAPIS_BUFFER];
