@@ -34,7 +34,7 @@ unsigned char SivaPasika(DWORD stupne, int i); // grey level of stroke i (0..31)
 // it: at least kMedzeraStitkov pixels of background lie between any two. Tried in order: above the
 // outline's top-left corner, above its top-right one, below its bottom corners, beside its four
 // corners, inside the box where it fits, then the nearest free place around the first. A label
-// with no free place within four label heights is left out: an empty rectangle.
+// with no free place within eight label heights is left out: an empty rectangle.
 const int kMedzeraStitkov = 2;
 void RozmiestniCisla(const RECT* boxy, const SIZE* velkosti, int pocet, RECT oblast, RECT* stitky);
 // Whether two labels overlap or have less than kMedzeraStitkov pixels between them.

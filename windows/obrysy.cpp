@@ -18,7 +18,7 @@ const UINT kNaObrazovke = 2000; // ms
 // A window just hidden may still be on a composited screen for a frame or two.
 const DWORD kZmiznutie = 50; // ms
 const COLORREF kKluc = RGB(255, 0, 255);
-const int kOkraj = 64; // pixels at 96 dpi around the boxes, room for the numbers
+const int kOkraj = 96; // pixels at 96 dpi around the boxes, room for the numbers of crowded ones
 
 HWND obrysy;
 RECT oblast; // the window's rectangle on the screen

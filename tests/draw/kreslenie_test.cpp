@@ -109,8 +109,8 @@ static int Medzera(const RECT& a, const RECT& b) {
 
 // Labels of one 60 x 40 box, 20 x 10 each: above its corners, below them, inside its corners and
 // middle (the places beside the corners touch those above and below), then anywhere free; none
-// where nothing is free. Then dense grids of 20 x 20 squares 4 apart, two-digit labels at 96 and
-// 144 DPI: every label placed, whole in the area, 2 pixels from every other.
+// where nothing is free. Then a dense grid of 16 x 16 squares 2 apart, labels wider than the
+// squares at 96 and 144 DPI: every label placed, whole in the area, 2 pixels from every other.
 TEST(Kreslenie, LabelsTouchNoOtherLabel) {
     const RECT obrazovka = {0, 0, 1920, 1080};
     const std::vector<RECT> box(10, RECT{100, 100, 159, 139});
@@ -132,11 +132,11 @@ TEST(Kreslenie, LabelsTouchNoOtherLabel) {
         std::vector<RECT> boxy, stitky(96);
         std::vector<SIZE> velkost;
         for (int i = 0; i < 96; ++i) {
-            const LONG bx = 500 + 24 * (i % 12), by = 300 + 24 * (i / 12);
-            boxy.push_back(RECT{bx, by, bx + 19, by + 19});
+            const LONG bx = 500 + 18 * (i % 12), by = 300 + 18 * (i / 12);
+            boxy.push_back(RECT{bx, by, bx + 15, by + 15});
             velkost.push_back(SIZE{Skaluj(i < 9 ? 13 : 20, dpi), Skaluj(17, dpi)});
         }
-        const RECT oblast = OblastObrysov(boxy.data(), 1, 96, Skaluj(64, dpi), obrazovka);
+        const RECT oblast = OblastObrysov(boxy.data(), 1, 96, Skaluj(96, dpi), obrazovka);
         RozmiestniCisla(boxy.data(), velkost.data(), 96, oblast, stitky.data());
         for (int i = 0; i < 96; ++i) {
             const RECT& s = stitky[i];
