@@ -146,10 +146,10 @@ TEST_F(Klavesy, ChordsClicksAndNumbers) {
                               {0x22, 0, 0, 0, kUkonNic}};
     for (const auto& k : klavesy)
         EXPECT_EQ(UkonKlavesu(k[0], k[1], k[2], k[3]), k[4]) << k[0] << " " << k[1] << k[2] << k[3];
-    std::vector<int> skratky;
+    std::vector<int> tabulka;
     for (int i = 0; i <= kPocetSkratiek; ++i)
-        skratky.insert(skratky.end(), {i < kPocetSkratiek ? KlavesSkratky(i) : 0, UkonSkratky(i)});
-    EXPECT_EQ(skratky, (std::vector<int>{0x0D, kUkonHladaj, 0x22, kUkonDalsi, 0x21, kUkonSpat, 0x20,
+        tabulka.insert(tabulka.end(), {i < kPocetSkratiek ? KlavesSkratky(i) : 0, UkonSkratky(i)});
+    EXPECT_EQ(tabulka, (std::vector<int>{0x0D, kUkonHladaj, 0x22, kUkonDalsi, 0x21, kUkonSpat, 0x20,
                                          kUkonKlik, 0, kUkonNic}));
     char text[NAPIS_BUFFER];
     std::vector<std::string> texty;
