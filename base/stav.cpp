@@ -11,6 +11,7 @@ DWORD g_dwWindowPos = 0;
 DWORD g_dwWindowSize = 0;
 DWORD g_dwWindowShow = 0;
 DWORD ukazat_objekty = 1;
+DWORD skratky = 1;
 
 const int g_cas_timera = 10;
 const int hl_okno_sirka = 224;
@@ -29,6 +30,7 @@ int cislo_objektu = 0;
 int status = kStatusNapoveda;
 int vypinac_TAB = 1;
 int nastavenia_ulozene = 0;
+int obsadene_skratky = 0;
 
 int g_timer_pocet = 0;
 int g_timer_pocitadlo = 0;

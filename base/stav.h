@@ -14,6 +14,7 @@ extern DWORD g_dwWindowPos;      // window's top-left corner: left in the low wo
 extern DWORD g_dwWindowSize;     // outer size at the last close: width low, height high
 extern DWORD g_dwWindowShow;     // showCmd of the placement at the last close
 extern DWORD ukazat_objekty;     // 0 = the objects found are not outlined on screen; else they are
+extern DWORD skratky;            // 0 = no system-wide Ctrl+Alt chords; else they are registered
 
 // Fixed values.
 extern const int g_cas_timera;  // timer 1 period, ms
@@ -46,11 +47,13 @@ const int kStatusPocet = 2;      // the number of objects found
 const int kStatusNic = 3;        // nothing found
 const int kStatusNezapisane = 4; // Stredy.txt could not be written
 const int kStatusMaloPamate = 5; // no memory for the search
+const int kStatusSkratky = 6;    // chords held by another program (obsadene_skratky)
 
 // User-interface state.
 extern int status;             // one of the kStatus values
 extern int vypinac_TAB;        // 1 = the next TAB goes to the current object without advancing
 extern int nastavenia_ulozene; // 1 once the settings have been saved this run
+extern int obsadene_skratky;   // the chords another program holds, bit i = chord i (klavesy.h)
 
 // Pause counters of the mouse toolbox, which the program does not call.
 extern int g_timer_pocet;

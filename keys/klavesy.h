@@ -39,3 +39,53 @@ void VolbaPoVytvoreni();
 
 // Left click: back to the idle hint; results stay.
 void KlikDoOkna();
+
+// What a key in the window or a system-wide chord does; a chord does exactly what its key does.
+const int kUkonNic = 0;
+const int kUkonHladaj = 1;    // ENTER
+const int kUkonDalsi = 2;     // TAB
+const int kUkonSpat = 3;      // SHIFT+TAB
+const int kUkonKlik = 4;      // SPACE: the left button
+const int kUkonKlikPravy = 5; // SHIFT+SPACE
+const int kUkonDvojklik = 6;  // CTRL+SPACE
+
+// Windows' virtual-key codes of the keys named here.
+const int kKlavesTab = 0x09;
+const int kKlavesEnter = 0x0D;
+const int kKlavesMedzera = 0x20;
+const int kKlavesPgUp = 0x21;
+const int kKlavesPgDn = 0x22;
+
+// A key pressed in the window, with SHIFT and CTRL held or not: a search, a jump or a click, or
+// kUkonNic for the keys that only change the settings. A key held down (opakovany) clicks once.
+int UkonKlavesu(int klaves, int shift, int ctrl, int opakovany);
+
+// The chords Ctrl+Alt with ENTER, PAGE DOWN, PAGE UP and SPACE: no letters or digits, which
+// Ctrl+Alt types as AltGr on Slovak, Czech and German layouts. Chord i is bit i of a mask.
+const int kPocetSkratiek = 4;
+int KlavesSkratky(int i);
+int UkonSkratky(int i);
+// The chords that another program holds (a mask): said in the status box (kStatusSkratky).
+void SkratkyObsadene(int maska);
+// The status box's text for the chords in obsadene_skratky, code page 1250; its length.
+int TextObsadenychSkratiek(char* text, int velkost);
+
+// The click's target: the current object's centre, where the cursor goes first as on TAB. 0 when
+// there is no current object.
+int CielKliku(POINT* ciel);
+
+// Jump by number: the digit of a key (0..9 on the main and the numeric keys), else -1.
+int CifraKlavesu(int klaves);
+// A digit typed at tick cas (ms). Digits typed less than kCasCifier apart make one number. Returns
+// the object to jump to now (its number is no prefix of another object's), kCisloCaka while the
+// number may still grow, or kCisloZiadne when no object has it.
+const unsigned kCasCifier = 1000;
+const int kCisloCaka = 0;
+const int kCisloZiadne = -1;
+int CifraCisla(int cifra, unsigned cas);
+// The wait for more digits is over: the object of the number typed so far, else kCisloZiadne.
+int KoniecCisla();
+// Any other key drops the number being typed.
+void ZrusCislo();
+// Jump to object cislo: the target centre in *ciel; it becomes the current object.
+void SkokNaCislo(int cislo, POINT* ciel);

@@ -60,20 +60,6 @@ unsigned char SivaPasika(DWORD stupne, int i) {
     return static_cast<unsigned char>((32 * stupne + static_cast<DWORD>(i)) & 0xFF);
 }
 
-POINT PolohaCisla(RECT box, SIZE stitok, RECT oblast) {
-    // The outline's outer ring lies one pixel outside the box; the label sits on it.
-    POINT p = {box.left - 1, box.top - 1 - stitok.cy};
-    if (p.y < oblast.top)
-        p.y = box.bottom + 2;
-    if (p.x > oblast.right - stitok.cx)
-        p.x = oblast.right - stitok.cx;
-    if (p.x < oblast.left)
-        p.x = oblast.left;
-    if (p.y > oblast.bottom - stitok.cy)
-        p.y = oblast.bottom - stitok.cy;
-    return p;
-}
-
 RECT OblastObrysov(const RECT* boxy, int od, int po, int okraj, RECT obrazovka) {
     if (od > po)
         return RECT{obrazovka.left, obrazovka.top, obrazovka.left, obrazovka.top};

@@ -29,9 +29,16 @@ int StatusPoObjektoch(int y5, int cy); // status box y below the object-size lin
 int StatusBezObjektov(int y3, int cy); // status box y below the fill row when nothing is shown
 unsigned char SivaPasika(DWORD stupne, int i); // grey level of stroke i (0..31) of the band strip
 
-// Top-left corner of an object's number label of the given size: above the outline's top-left
-// corner, below the box where the area (right and bottom exclusive) ends above it, always in it.
-POINT PolohaCisla(RECT box, SIZE stitok, RECT oblast);
+// The outlines' number labels (right and bottom exclusive): label i, of size velkosti[i], for
+// boxes[i] (right and bottom inclusive), each whole in the area and touching no label placed before
+// it: at least kMedzeraStitkov pixels of background lie between any two. Tried in order: above the
+// outline's top-left corner, above its top-right one, below its bottom corners, beside its four
+// corners, inside the box where it fits, then the nearest free place around the first. A label
+// with no free place within eight label heights is left out: an empty rectangle.
+const int kMedzeraStitkov = 2;
+void RozmiestniCisla(const RECT* boxy, const SIZE* velkosti, int pocet, RECT oblast, RECT* stitky);
+// Whether two labels overlap or have less than kMedzeraStitkov pixels between them.
+bool StitkyDotyka(const RECT& a, const RECT& b);
 
 // The part of the screen (right and bottom exclusive) that the outlines of boxes od..po (numbers
 // from 1) and their labels need: the boxes' union grown by okraj on every side, cut to the screen.

@@ -18,3 +18,8 @@ void UdajZobrazeny(POINT kurzor, COLORREF farba);
 // every g_cas_timera ms while things change, ten times slower after half a second without a change
 // (a still screen then costs a tenth), and fast again at the next change.
 int NovaPeriodaUdaja(int zmena);
+
+// A screen coordinate as synthetic mouse input's absolute one (0..65535 over the virtual screen
+// that starts at zaciatok and is rozmer pixels long): a quarter into the pixel's share, so that it
+// maps back to that pixel whether the system truncates or rounds.
+int AbsolutnaSuradnica(int bod, int zaciatok, int rozmer);

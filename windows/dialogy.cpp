@@ -100,6 +100,7 @@ void InitNastavenia(HWND dialog, HBITMAP* obrazok) {
     CheckRadioButton(dialog, IDC_SPAJANIE_RIADKY, IDC_SPAJANIE_ROHY, tlacidlo);
     SendDlgItemMessageA(dialog, IDC_UKAZAT_OBJEKTY, BM_SETCHECK,
                         ukazat_objekty != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
+    CheckDlgButton(dialog, IDC_SKRATKY, skratky != 0 ? BST_CHECKED : BST_UNCHECKED);
     ObnovRam(dialog);
 }
 
@@ -121,6 +122,8 @@ void PrikazNastavenia(HWND dialog, int prikaz) {
                 spajanie = kSpajania[i];
         ukazat_objekty =
             SendDlgItemMessageA(dialog, IDC_UKAZAT_OBJEKTY, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        skratky = IsDlgButtonChecked(dialog, IDC_SKRATKY) == BST_CHECKED;
+        NastavSkratky(g_hwnd);
         RezimOkna(g_hwnd, sledovanie_kurzora);
         SetTimer(g_hwnd, IDT_REZIM, 0, RezimPoDialogu);
     }
@@ -184,6 +187,11 @@ void OnWM_PAINTDLG2(HDC dc) {
     Napis(dc, &rozmer, "Sp\xe1janie bodov:", -1, 22, 54, RGB(0, 0, 0), -12, 0, 0, "Segoe UI");
     Napis(dc, &rozmer, "Uk\xe1za\x9d n\xe1jden\xe9 objekty", -1, 39, 115, RGB(0, 0, 0), -12, 0, 0,
           "Segoe UI");
+    Napis(dc, &rozmer,
+          "Skratky Ctrl+Alt v in\xfd"
+          "ch okn\xe1"
+          "ch",
+          -1, 39, 133, RGB(0, 0, 0), -12, 0, 0, "Segoe UI");
 }
 
 INT_PTR CALLBACK ProceduraDialogu(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {

@@ -10,6 +10,9 @@
 // and kept for the whole process.
 HFONT Pismo(const char* tvar, int vyska, int vaha, int uhol);
 
+// The extent in device pixels of a text in that face at that device height, not scaled, without
+// drawing it (at 96 DPI what Napis reports).
+SIZE RozmerTextu(HDC dc, const char* text, int vyska, const char* tvar);
 void Napis(HDC dc, SIZE* rozmer, const char* format, int hodnota, int x, int y, COLORREF farba,
            int vyska, int tucne, int otocit, const char* pismo);
 void NapisDouble(HDC dc, SIZE* rozmer, const char* format, double hodnota, int x, int y,
@@ -27,9 +30,8 @@ void SipkaVlavo(HDC dc, int s, int x, int y);
 void SipkaHore(HDC dc, int s, int x, int y);
 void SipkaDole(HDC dc, int s, int x, int y);
 
-// In device pixels, for a layout made at the window's DPI: the width of a text in a face of the
-// given font height (negative: character height), and the text drawn at (x, y) in it.
-int SirkaTextuVBodoch(HDC dc, const char* text, const char* tvar, int vyska);
+// In device pixels, for a layout made at the window's DPI: the text drawn at (x, y) in a face of
+// the given font height (negative: character height); RozmerTextu measures it.
 void NapisVBodoch(HDC dc, const char* text, int x, int y, COLORREF farba, const char* tvar,
                   int vyska);
 

@@ -10,6 +10,10 @@ int AktivitaMysi(HWND okno);
 COLORREF FarbaMysiDesktop();
 void KlikMysou(int x, int y);
 void KlikanieMysou(int pocet, int x, int y);
+// A click from the keyboard at a screen point, as real input: the left or the right button, once
+// or twice (a double click). It waits until Ctrl, Alt and Shift are released, a second at most, so
+// that the target gets a plain click.
+void KlikZKlavesnice(POINT ciel, int pravy, int pocet);
 
 // Paints the readout strip into *dc, laid out on the window's client rectangle.
 void PohybMysiDesktop(HWND okno, HDC* dc);

@@ -1,6 +1,7 @@
-// Cursor probes and synthetic left clicks.
+// Cursor probes and synthetic clicks.
 #include <windows.h>
 
+#include "mouse/mys.h"
 #include "windows/mys_win.h"
 
 namespace {
@@ -13,6 +14,22 @@ void KlikovaSekvencia(int x, int y) {
     Sleep(20);
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
     Sleep(20);
+}
+
+const int kNajdlhsieCakanie = 1000; // ms for the modifiers to be released
+const int kKrokCakania = 10;        // ms
+
+bool Drzany(int klaves) {
+    return (GetAsyncKeyState(klaves) & 0x8000) != 0;
+}
+
+// Until Ctrl, Alt and Shift are released, or a second has gone.
+void PockajNaPustenie() {
+    for (int cas = 0; cas < kNajdlhsieCakanie; cas += kKrokCakania) {
+        if (!Drzany(VK_CONTROL) && !Drzany(VK_MENU) && !Drzany(VK_SHIFT))
+            return;
+        Sleep(kKrokCakania);
+    }
 }
 
 } // namespace
@@ -51,4 +68,23 @@ void KlikMysou(int x, int y) {
 void KlikanieMysou(int pocet, int x, int y) {
     for (int i = 0; i < pocet; ++i)
         KlikovaSekvencia(x, y);
+}
+
+void KlikZKlavesnice(POINT ciel, int pravy, int pocet) {
+    PockajNaPustenie();
+    const DWORD kde = MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_VIRTUALDESK;
+    const DWORD dole = pravy ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    const DWORD hore = pravy ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+    const DWORD udalosti[5] = {MOUSEEVENTF_MOVE, dole, hore, dole, hore};
+    const UINT n = pocet == 2 ? 5 : 3;
+    INPUT vstupy[5] = {};
+    for (UINT i = 0; i < n; i++) {
+        vstupy[i].type = INPUT_MOUSE;
+        vstupy[i].mi.dx = AbsolutnaSuradnica(ciel.x, GetSystemMetrics(SM_XVIRTUALSCREEN),
+                                             GetSystemMetrics(SM_CXVIRTUALSCREEN));
+        vstupy[i].mi.dy = AbsolutnaSuradnica(ciel.y, GetSystemMetrics(SM_YVIRTUALSCREEN),
+                                             GetSystemMetrics(SM_CYVIRTUALSCREEN));
+        vstupy[i].mi.dwFlags = udalosti[i] | kde;
+    }
+    SendInput(n, vstupy, sizeof(INPUT));
 }

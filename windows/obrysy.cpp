@@ -18,7 +18,7 @@ const UINT kNaObrazovke = 2000; // ms
 // A window just hidden may still be on a composited screen for a frame or two.
 const DWORD kZmiznutie = 50; // ms
 const COLORREF kKluc = RGB(255, 0, 255);
-const int kOkraj = 64; // pixels at 96 dpi around the boxes, room for the numbers
+const int kOkraj = 96; // pixels at 96 dpi around the boxes, room for the numbers of crowded ones
 
 HWND obrysy;
 RECT oblast; // the window's rectangle on the screen
@@ -102,4 +102,13 @@ void SkryObrysyPredSnimkou() {
     const DWORD uplynulo = GetTickCount() - skryte;
     if (uplynulo < kZmiznutie)
         Sleep(kZmiznutie - uplynulo);
+}
+
+int ObrysyUkazane() {
+    return obrysy != nullptr && IsWindowVisible(obrysy);
+}
+
+void PredlzObrysy() {
+    if (ObrysyUkazane())
+        SetTimer(obrysy, kCasovac, kNaObrazovke, nullptr);
 }

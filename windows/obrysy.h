@@ -10,3 +10,6 @@ void UkazObrysy(int vsetky); // all found objects, or the current one (klavesy.h
 void SkryObrysy();
 // Hides them and waits until a hidden window can no longer show in a copy of the screen.
 void SkryObrysyPredSnimkou();
+// Whether they are on screen; kept there another two seconds from now, while a number is typed.
+int ObrysyUkazane();
+void PredlzObrysy();

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -19,17 +20,29 @@ void Obrys(HDC dc, const RECT& box) {
     Rectangle(dc, box.left - 1, box.top - 1, box.right + 2, box.bottom + 2);
 }
 
-// The number on a label of the outline's colour, so it reads on any background.
-void Cislo(HDC dc, const RECT& box, int cislo, const RECT& oblast, HBRUSH stitok) {
+// The numbers on labels of the outline's colour, so that they read on any background, placed so
+// that none touches another; drawn after every outline, so that no outline crosses a number.
+void Cisla(HDC dc, int od, int po, const RECT& oblast, HBRUSH stitok) {
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    const SIZE okraj = {MulDiv(3, dpi, 96), MulDiv(1, dpi, 96)}; // around the digits
+    const int pocet = po - od + 1;
+    std::vector<SIZE> velkosti(pocet);
+    std::vector<RECT> stitky(pocet);
     char text[16];
-    const int dlzka = std::snprintf(text, sizeof text, "%d", cislo);
-    SIZE rozmer = {};
-    GetTextExtentPoint32A(dc, text, dlzka, &rozmer);
-    const SIZE velkost = {rozmer.cx + 6, rozmer.cy + 2};
-    const POINT p = PolohaCisla(box, velkost, oblast);
-    const RECT plocha = {p.x, p.y, p.x + velkost.cx, p.y + velkost.cy};
-    FillRect(dc, &plocha, stitok);
-    TextOutA(dc, p.x + 3, p.y + 1, text, dlzka);
+    for (int i = 0; i < pocet; ++i) {
+        const int dlzka = std::snprintf(text, sizeof text, "%d", od + i);
+        GetTextExtentPoint32A(dc, text, dlzka, &velkosti[i]);
+        velkosti[i].cx += 2 * okraj.cx;
+        velkosti[i].cy += 2 * okraj.cy;
+    }
+    RozmiestniCisla(objekty + od - 1, velkosti.data(), pocet, oblast, stitky.data());
+    for (int i = 0; i < pocet; ++i) {
+        if (stitky[i].right == stitky[i].left)
+            continue; // no free place for it
+        FillRect(dc, &stitky[i], stitok);
+        const int dlzka = std::snprintf(text, sizeof text, "%d", od + i);
+        TextOutA(dc, stitky[i].left + okraj.cx, stitky[i].top + okraj.cy, text, dlzka);
+    }
 }
 
 } // namespace
@@ -53,10 +66,9 @@ void KresliObrysy(HDC dc, RECT oblast, int od, int po, COLORREF kluc) {
     HGDIOBJ starePismo = SelectObject(dc, pismo);
     const COLORREF staraFarba = SetTextColor(dc, CISLO_FARBA);
     const int staryRezim = SetBkMode(dc, TRANSPARENT);
-    for (int cislo = od; cislo <= po; ++cislo) {
+    for (int cislo = od; cislo <= po; ++cislo)
         Obrys(dc, objekty[cislo - 1]);
-        Cislo(dc, objekty[cislo - 1], cislo, oblast, stitok);
-    }
+    Cisla(dc, od, po, oblast, stitok);
     SetBkMode(dc, staryRezim);
     SetTextColor(dc, staraFarba);
     SelectObject(dc, starePismo);

@@ -29,3 +29,8 @@ HICON IkonaPreDpi(int cislo, int velkost);
 HCURSOR KurzorPreDpi(int cislo);
 // Timer 1, the readout's tick, runs only while the readout is on (sledovanie 1).
 void CasovacUdaja(HWND okno, DWORD sledovanie);
+// The system-wide Ctrl+Alt chords, registered anew for the window (none while skratky is 0); those
+// another program holds are said in the status box. SkratkaPodlaId: a WM_HOTKEY's chord, or -1.
+void NastavSkratky(HWND okno);
+void ZrusSkratky(HWND okno);
+int SkratkaPodlaId(WPARAM id);

@@ -164,14 +164,6 @@ HFONT Pismo(const char* tvar, int vyska, int vaha, int uhol) {
     return nove.pismo;
 }
 
-int SirkaTextuVBodoch(HDC dc, const char* text, const char* tvar, int vyska) {
-    HGDIOBJ starePismo = SelectObject(dc, Pismo(tvar, vyska, 0, 0));
-    SIZE rozmer;
-    Zmeraj(dc, text, static_cast<int>(strnlen(text, NAPIS_BUFFER - 1)), &rozmer);
-    SelectObject(dc, starePismo);
-    return rozmer.cx;
-}
-
 void NapisVBodoch(HDC dc, const char* text, int x, int y, COLORREF farba, const char* tvar,
                   int vyska) {
     SetBkMode(dc, TRANSPARENT);
@@ -180,6 +172,14 @@ void NapisVBodoch(HDC dc, const char* text, int x, int y, COLORREF farba, const 
     Vypis(dc, x, y, text, static_cast<int>(strnlen(text, NAPIS_BUFFER - 1)));
     SelectObject(dc, starePismo);
     SetTextColor(dc, staraFarba);
+}
+
+SIZE RozmerTextu(HDC dc, const char* text, int vyska, const char* tvar) {
+    HGDIOBJ starePismo = SelectObject(dc, Pismo(tvar, vyska, 0, 0));
+    SIZE rozmer = {};
+    Zmeraj(dc, text, static_cast<int>(strnlen(text, NAPIS_BUFFER - 1)), &rozmer);
+    SelectObject(dc, starePismo);
+    return rozmer;
 }
 
 void Napis(HDC dc, SIZE* rozmer, const char* format, int hodnota, int x, int y, COLORREF farba,

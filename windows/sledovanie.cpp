@@ -32,7 +32,7 @@ RECT KlientVJednotkach(HWND okno) {
 }
 
 int SirkaUdaja(const char* text, int vyska, void* dc) {
-    return SirkaTextuVBodoch(*static_cast<HDC*>(dc), text, PISMO_UDAJA, -vyska);
+    return RozmerTextu(*static_cast<HDC*>(dc), text, -vyska, PISMO_UDAJA).cx;
 }
 
 // The texts are laid out by their widths at the window's DPI: a face wider than the one the

@@ -1,5 +1,6 @@
 // The face of the main window: setting rows, object rows, status box and key legend.
 #include "base/stav.h"
+#include "keys/klavesy.h"
 #include "layout/rozlozenie.h"
 #include "windows/kreslenie.h"
 
@@ -146,8 +147,24 @@ const RiadokStatusu STATUSY[] = {
     {"M\xe1lo pam\xe4te", 66, 1, RGB(250, 0, 0), -13, "Segoe UI"},
 };
 
+// The chords another program holds, centred in the box at the largest height that fits.
+void StatusSkratiek(HDC dc, int y) {
+    char text[NAPIS_BUFFER];
+    TextObsadenychSkratiek(text, sizeof text);
+    int vyska = -10;
+    SIZE r = RozmerTextu(dc, text, vyska, "Segoe UI");
+    while (r.cx > 134 && vyska < -8)
+        r = RozmerTextu(dc, text, ++vyska, "Segoe UI");
+    Napis(dc, &r, text, -1, 35 + (140 - r.cx) / 2, y + (21 - r.cy) / 2, RGB(250, 0, 0), vyska, 0, 0,
+          "Segoe UI");
+}
+
 void StatusBox(HDC dc, SIZE* rozmer, int y) {
     Okienko(dc, RGB(160, 210, 210), RGB(230, 240, 240), 16, 35, y, 140, 21);
+    if (status == kStatusSkratky) {
+        StatusSkratiek(dc, y);
+        return;
+    }
     if (status < 0 || status >= static_cast<int>(std::size(STATUSY)))
         return;
     const RiadokStatusu& r = STATUSY[status];

@@ -38,6 +38,7 @@ int ReadRegistry() {
     vysledok &= registry_ReadBYTE(kluc, "InfoKurzor", &sledovanie_kurzora);
     vysledok &= registry_ReadDWORD(kluc, "Spajanie", &spajanie);
     vysledok &= registry_ReadDWORD(kluc, "UkazatObjekty", &ukazat_objekty);
+    vysledok &= registry_ReadDWORD(kluc, "Skratky", &skratky);
     vysledok &= registry_CloseKey(kluc);
     // A grouping the program does not know groups by rows.
     spajanie = ZnameSpajanie(spajanie);
@@ -89,6 +90,7 @@ int ZapisNastavenia(RECT okno, DWORD zobrazenie) {
         registry_WriteBYTE(kluc, "InfoKurzor", static_cast<BYTE>(sledovanie_kurzora & 0xFF));
     vysledok &= registry_WriteDWORD(kluc, "Spajanie", spajanie);
     vysledok &= registry_WriteDWORD(kluc, "UkazatObjekty", ukazat_objekty);
+    vysledok &= registry_WriteDWORD(kluc, "Skratky", skratky);
     vysledok &= registry_CloseKey(kluc);
     return vysledok;
 }

@@ -54,15 +54,91 @@ void Skok(HWND okno, int (*skok)(POINT*)) {
     UkazObrysy(0);
 }
 
-void OnWM_KEYDOWN(HWND okno, WPARAM kluc, int sirka_desktopu) {
-    SkryObrysy(); // shown until the next key
-    switch (kluc) {
-    case VK_TAB:
-        Skok(okno, GetKeyState(VK_SHIFT) < 0 ? SkokSpat : SkokTAB);
+// SPACE and its kinds: at the current object, the cursor put there first as TAB puts it.
+void Klik(HWND okno, int ukon) {
+    POINT ciel = {};
+    if (!CielKliku(&ciel))
         return;
-    case VK_RETURN:
+    SetCursorPos(ciel.x, ciel.y);
+    Prekresli(okno);
+    KlikZKlavesnice(ciel, ukon == kUkonKlikPravy, ukon == kUkonDvojklik ? 2 : 1);
+}
+
+// Any key but a digit ends what the last keys showed: the outlines and a number being typed.
+void DalsiKlaves(HWND okno) {
+    SkryObrysy();
+    ZrusCislo();
+    KillTimer(okno, IDT_CISLO);
+}
+
+// A search, a jump or a click: the same from a key in the window and from a chord anywhere.
+void Vykonaj(HWND okno, int ukon) {
+    DalsiKlaves(okno);
+    switch (ukon) {
+    case kUkonHladaj:
         Hladanie(okno);
+        break;
+    case kUkonDalsi:
+        Skok(okno, SkokTAB);
+        break;
+    case kUkonSpat:
+        Skok(okno, SkokSpat);
+        break;
+    case kUkonKlik:
+    case kUkonKlikPravy:
+    case kUkonDvojklik:
+        Klik(okno, ukon);
+        break;
+    }
+}
+
+void SkokNaObjekt(HWND okno, int cislo) {
+    POINT ciel = {};
+    SkokNaCislo(cislo, &ciel);
+    SkryObrysy();
+    SetCursorPos(ciel.x, ciel.y);
+    Prekresli(okno);
+    UkazObrysy(0);
+}
+
+// A digit while the numbers are on screen: they stay while the number grows.
+void Cifra(HWND okno, int cifra) {
+    if (!ObrysyUkazane())
         return;
+    KillTimer(okno, IDT_CISLO);
+    const int cislo = CifraCisla(cifra, GetTickCount());
+    if (cislo > 0) {
+        SkokNaObjekt(okno, cislo);
+        return;
+    }
+    PredlzObrysy();
+    if (cislo == kCisloCaka)
+        SetTimer(okno, IDT_CISLO, kCasCifier, nullptr);
+}
+
+// No further digit came: the number typed so far.
+void KoniecPisania(HWND okno) {
+    KillTimer(okno, IDT_CISLO);
+    const int cislo = KoniecCisla();
+    if (cislo > 0)
+        SkokNaObjekt(okno, cislo);
+}
+
+// opakovany: the key is held down and repeats.
+void OnWM_KEYDOWN(HWND okno, WPARAM kluc, int opakovany, int sirka_desktopu) {
+    const int klaves = static_cast<int>(kluc);
+    if (CifraKlavesu(klaves) >= 0) {
+        Cifra(okno, CifraKlavesu(klaves));
+        return;
+    }
+    const int ukon =
+        UkonKlavesu(klaves, GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, opakovany);
+    if (ukon != kUkonNic) {
+        Vykonaj(okno, ukon);
+        return;
+    }
+    DalsiKlaves(okno);
+    switch (kluc) {
     case VK_ESCAPE:
         SendMessageA(okno, WM_CLOSE, 0, 0);
         return;
@@ -82,6 +158,13 @@ void OnWM_KEYDOWN(HWND okno, WPARAM kluc, int sirka_desktopu) {
         return;
     }
     Prekresli(okno);
+}
+
+// A chord from any program does what its key does, and leaves the focus where it is; not while a
+// dialog of the program is open.
+void OnWM_HOTKEY(HWND okno, WPARAM id) {
+    if (IsWindowEnabled(okno))
+        Vykonaj(okno, UkonSkratky(SkratkaPodlaId(id)));
 }
 
 void OnWM_COMMAND(HWND okno, WORD prikaz) {
@@ -118,12 +201,15 @@ void OnWM_CREATE(HWND okno) {
 
 void OnWM_DESTROY(HWND okno) {
     KillTimer(okno, IDT_UDAJ);
+    ZrusSkratky(okno);
     PostQuitMessage(0);
 }
 
 // A still cursor over an unchanging screen costs one pixel read per tick, no paint, and the ticks
 // slow down while it stays so.
 void OnWM_TIMER_Okna(HWND okno, WPARAM casovac) {
+    if (casovac == IDT_CISLO)
+        KoniecPisania(okno);
     if (casovac != IDT_UDAJ || sledovanie_kurzora != 1)
         return;
     const POINT kurzor = PolohaMysiDesktop(okno);
@@ -214,10 +300,13 @@ LRESULT CALLBACK WndProc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
             UlozNastavenia(okno);
         break;
     case WM_KEYDOWN:
-        OnWM_KEYDOWN(okno, wParam, desktop.right - desktop.left);
+        OnWM_KEYDOWN(okno, wParam, (lParam & 0x40000000) != 0, desktop.right - desktop.left);
         break;
     case WM_COMMAND:
         OnWM_COMMAND(okno, LOWORD(wParam));
+        break;
+    case WM_HOTKEY:
+        OnWM_HOTKEY(okno, wParam);
         break;
     case WM_TIMER:
         OnWM_TIMER_Okna(okno, wParam);
@@ -258,6 +347,7 @@ int WINAPI WinMain(HINSTANCE instancia, HINSTANCE, LPSTR, int) {
     g_hwnd = okno;
     RezimOkna(g_hwnd, sledovanie_kurzora);
     VytvorObrysy(instancia);
+    NastavSkratky(g_hwnd);
 
     MSG sprava = {};
     while (GetMessageA(&sprava, nullptr, 0, 0) > 0) {

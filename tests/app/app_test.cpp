@@ -13,6 +13,7 @@
 
 #include "base/stav.h"
 #include "keys/klavesy.h"
+#include "layout/rozlozenie.h"
 #include "mouse/mys.h"
 #include "search/desktop.h"
 #include "search/hladanie.h"
@@ -23,7 +24,8 @@
 // The application state back at its start values.
 static void ObnovStav() {
     stupne_sedi = 0, VelkostObjektu = 20, percento_vyplne = 70, volba = 1, sledovanie_kurzora = 0;
-    spajanie = 0, ukazat_objekty = 1, g_dwWindowPos = g_dwWindowSize = g_dwWindowShow = 0;
+    spajanie = 0, ukazat_objekty = skratky = 1, g_dwWindowPos = g_dwWindowSize = g_dwWindowShow = 0;
+    obsadene_skratky = 0;
     PocetObjektov = cislo_objektu = status = g_timer_pocet = g_timer_pocitadlo = 0, vypinac_TAB = 1;
 }
 
@@ -129,6 +131,82 @@ TEST_F(Klavesy, TabVisitsTheCentresInOrderAndWraps) {
     KlavesVlavo();
     EXPECT_EQ(Skoky(2), (std::vector<int>{30, 30}));
     EXPECT_EQ(Skoky(2, SkokSpat), (std::vector<int>{30, 30}));
+}
+
+// Keys and chords: what each does (a chord as its key), where a click goes and what keeps the
+// status box. Digits: each row types into a fresh number over that many objects; a digit is
+// "d@ms", "T" the wait's end, "X" another key; each result the object jumped to, or w(ait) or
+// n(one).
+TEST_F(Klavesy, ChordsClicksAndNumbers) {
+    // key, SHIFT, CTRL, repeated, what it does; then the four chords and one too many
+    const int klavesy[][5] = {{0x09, 0, 0, 0, kUkonDalsi},     {0x09, 1, 1, 1, kUkonSpat},
+                              {0x0D, 1, 0, 0, kUkonHladaj},    {0x20, 0, 0, 0, kUkonKlik},
+                              {0x20, 1, 0, 0, kUkonKlikPravy}, {0x20, 1, 1, 0, kUkonDvojklik},
+                              {0x20, 0, 0, 1, kUkonNic},       {0x25, 0, 0, 0, kUkonNic},
+                              {0x22, 0, 0, 0, kUkonNic}};
+    for (const auto& k : klavesy)
+        EXPECT_EQ(UkonKlavesu(k[0], k[1], k[2], k[3]), k[4]) << k[0] << " " << k[1] << k[2] << k[3];
+    std::vector<int> tabulka;
+    for (int i = 0; i <= kPocetSkratiek; ++i)
+        tabulka.insert(tabulka.end(), {i < kPocetSkratiek ? KlavesSkratky(i) : 0, UkonSkratky(i)});
+    EXPECT_EQ(tabulka, (std::vector<int>{0x0D, kUkonHladaj, 0x22, kUkonDalsi, 0x21, kUkonSpat, 0x20,
+                                         kUkonKlik, 0, kUkonNic}));
+    char text[NAPIS_BUFFER];
+    std::vector<std::string> texty;
+    for (int maska : {2, 9, 15}) {
+        SkratkyObsadene(maska);
+        TextObsadenychSkratiek(text, sizeof text);
+        texty.push_back(std::to_string(status) + " " + text);
+    }
+    EXPECT_EQ(texty, (std::vector<std::string>{"6 Ctrl+Alt+PgDn je obsaden\xe1",
+                                               "6 Ctrl+Alt+ENTER,SPACE obsaden\xe9",
+                                               "6 Skratky Ctrl+Alt s\xfa obsaden\xe9"}));
+    SkratkyObsadene(0);
+    EXPECT_EQ(status, kStatusNapoveda); // every chord registered after all
+    POINT ciel = {};
+    EXPECT_EQ(CielKliku(&ciel), 0); // nothing found
+    Najdene(12);
+    cislo_objektu = 3;
+    EXPECT_EQ(std::make_pair(CielKliku(&ciel), ciel.x), std::make_pair(1, 30));
+    EXPECT_EQ(Skoky(1), (std::vector<int>{40})); // the click's cursor stood on object 3
+    // clang-format off
+    const std::vector<std::string> riadky[] = {
+        {"12", "1@0 1@100", "w 11"}, {"12", "1@0 T", "w 1"}, {"12", "1@0 2@999 T", "w 12 n"}, {"12", "1@0 1@1000 T", "w w 1"},
+        {"12", "1@0 3@100 T", "w n n"}, {"12", "5@0", "5"}, {"12", "0@0 7@50", "w 7"}, {"12", "1@0 X 2@100", "w - 2"},
+        {"9", "9@0", "9"}, {"100", "1@0 0@10 0@20", "w w 100"}, {"100", "1@0 0@10 T", "w w 10"}, {"0", "1@0", "n"}};
+    // clang-format on
+    for (const auto& r : riadky) {
+        Najdene(std::stoi(r[0]));
+        KoniecCisla();
+        std::string vysledky;
+        std::istringstream kroky(r[1]);
+        for (std::string k; kroky >> k;) {
+            int c = -2;
+            if (k == "T")
+                c = KoniecCisla();
+            else if (k == "X")
+                ZrusCislo();
+            else
+                c = CifraCisla(k[0] - '0', std::stoi(k.substr(2)) + 5000);
+            const char* slovo = c == 0 ? "w" : c == -1 ? "n" : "-";
+            vysledky += (vysledky.empty() ? "" : " ") + (c > 0 ? std::to_string(c) : slovo);
+        }
+        EXPECT_EQ(vysledky, r[2]) << r[0] << ": " << r[1];
+    }
+    Najdene(12);
+    SkokNaCislo(11, &ciel);
+    EXPECT_EQ(std::make_pair(ciel.x, cislo_objektu), std::make_pair(110, 11));
+    EXPECT_EQ(Skoky(1), (std::vector<int>{120})); // TAB goes on from the object jumped to
+    // A click's absolute input coordinate maps back to its pixel, truncated or rounded.
+    for (int w : {640, 1920, 7680})
+        for (int x = -1280; x < w - 1280; x += 3) {
+            const long long n = AbsolutnaSuradnica(x, -1280, w);
+            EXPECT_EQ(n * w / 65536 - 1280, x) << w;
+            EXPECT_EQ((n * w + 32767) / 65535 - 1280, x) << w;
+        }
+    EXPECT_EQ((std::vector<int>{CifraKlavesu(0x30), CifraKlavesu(0x39), CifraKlavesu(0x60),
+                                CifraKlavesu(0x69), CifraKlavesu(0x3A), CifraKlavesu(0x2F)}),
+              (std::vector<int>{0, 9, 0, 9, -1, -1}));
 }
 
 // A sum of steps against a target; a zero step is true; reset keeps a target the sum passed.
@@ -254,7 +332,8 @@ const Riadok kRiadky[] = {
     {"WindowSize", kRegDword, &g_dwWindowSize, 224u | (242u << 16), 224u | (259u << 16)}, {"WindowShow", kRegDword, &g_dwWindowShow, 1, 1},
     {"StupneSedi", kRegDword, &stupne_sedi, 200, 0}, {"VelkostObjektu", kRegDword, &VelkostObjektu, 60, 20},
     {"percento_vyplne", kRegDword, &percento_vyplne, 0, 70}, {"Volba", kRegDword, &volba, 4, 1}, {"InfoKurzor", kRegBinary, &sledovanie_kurzora, 1, 0},
-    {"Spajanie", kRegDword, &spajanie, 8, 0}, {"UkazatObjekty", kRegDword, &ukazat_objekty, 0, 1}};
+    {"Spajanie", kRegDword, &spajanie, 8, 0}, {"UkazatObjekty", kRegDword, &ukazat_objekty, 0, 1},
+    {"Skratky", kRegDword, &skratky, 0, 1}};
 // clang-format on
 
 // Every row's variable, or the value the row's column holds.
@@ -303,7 +382,7 @@ TEST_F(Nastavenia, FirstRunLoadsAndSavesEveryValue) {
 // Unreadable values keep their variables; an old key is no first run: nothing is centred.
 TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) {
     UlozVsetko();
-    for (const char* meno : {"WindowPos", "StupneSedi", "UkazatObjekty"}) // absent: outlines on
+    for (const char* meno : {"WindowPos", "StupneSedi", "UkazatObjekty", "Skratky"}) // absent: on
         g_register.hodnoty.erase(meno);
     g_register.hodnoty["VelkostObjektu"] = {kRegBinary, "12345"};    // longer than 4 bytes
     g_register.hodnoty["percento_vyplne"] = {kRegSz, {'5', '0', 0}}; // any type, 4 bytes or less
@@ -312,7 +391,7 @@ TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) {
     EXPECT_EQ(ReadRegistry(), 0);
     std::vector<DWORD> cakane = Premenne(&Riadok::ulozena);
     cakane[0] = cakane[3] = cakane[8] = 0, cakane[4] = 20, cakane[5] = 0x3035,
-    cakane[7] = cakane[9] = 1;
+    cakane[7] = cakane[9] = cakane[10] = 1;
     EXPECT_EQ(Premenne(), cakane);
     for (const Riadok& r : kRiadky) { // each value's own failure is reported
         UlozVsetko();

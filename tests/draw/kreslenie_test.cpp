@@ -5,6 +5,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -76,22 +77,79 @@ TEST(Kreslenie, TextsAndCp1250) {
     iconv_close(prevod);
 }
 
-// Two monitors. The boxes' area grown by 64, cut to the screen; a 20 x 10 label above the
-// outline's corner, below the box at the screen's top, pulled in at the edges.
+// Two monitors. The boxes' area grown by 64, cut to the screen; a lone 20 x 10 label above the
+// outline's corner, below the box at the screen's top, pulled in at the edge, inside a box that
+// fills both.
 TEST(Kreslenie, OutlineAreaAndNumberLabels) {
     const RECT obrazovka = {-1920, 0, 1920, 1080};
-    const RECT b[] = {
-        {100, 100, 139, 129}, {-1920, 5, -1900, 30}, {1910, 500, 1919, 509}, {0, 0, 1919, 1079}};
+    const RECT b[] = {{100, 100, 139, 129},
+                      {-1920, 5, -1900, 30},
+                      {1910, 500, 1919, 509},
+                      {-1920, 0, 1919, 1079}};
     const std::vector<int> oblasti[] = {
-        {1, 3, -1920, 0, 1920, 574}, {4, 4, -64, 0, 1920, 1080}, {1, 0, -1920, 0, -1920, 0}};
+        {1, 3, -1920, 0, 1920, 574}, {2, 4, -1920, 0, 1920, 1080}, {1, 0, -1920, 0, -1920, 0}};
     for (const auto& o : oblasti) {
         const RECT r = OblastObrysov(b, o[0], o[1], 64, obrazovka);
         EXPECT_EQ((std::vector<int>{o[0], o[1], r.left, r.top, r.right, r.bottom}), o);
     }
-    const int stitky[][2] = {{99, 89}, {-1920, 32}, {1900, 489}, {-1, 1070}};
+    const int stitky[][2] = {{99, 89}, {-1920, 32}, {1900, 489}, {-1919, 1}};
     for (int i = 0; i < 4; ++i) {
-        const POINT p = PolohaCisla(b[i], SIZE{20, 10}, obrazovka);
-        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(stitky[i][0], stitky[i][1])) << i;
+        RECT r;
+        RozmiestniCisla(&b[i], std::vector<SIZE>{{20, 10}}.data(), 1, obrazovka, &r);
+        EXPECT_EQ(std::vector<int>({r.left, r.top, r.right - r.left, r.bottom - r.top}),
+                  std::vector<int>({stitky[i][0], stitky[i][1], 20, 10}))
+            << i;
+    }
+}
+
+// Background pixels between two labels (negative: they overlap).
+static int Medzera(const RECT& a, const RECT& b) {
+    return std::max({b.left - a.right, a.left - b.right, b.top - a.bottom, a.top - b.bottom});
+}
+
+// Labels of one 60 x 40 box, 20 x 10 each: above its corners, below them, inside its corners and
+// middle (the places beside the corners touch those above and below), then anywhere free; none
+// where nothing is free. Then a dense grid of 16 x 16 squares 2 apart, labels wider than the
+// squares at 96 and 144 DPI: every label placed, whole in the area, 2 pixels from every other.
+TEST(Kreslenie, LabelsTouchNoOtherLabel) {
+    const RECT obrazovka = {0, 0, 1920, 1080};
+    const std::vector<RECT> box(10, RECT{100, 100, 159, 139});
+    const std::vector<SIZE> velkosti(10, SIZE{20, 10});
+    std::vector<RECT> r(10);
+    RozmiestniCisla(box.data(), velkosti.data(), 10, obrazovka, r.data());
+    std::vector<int> rohy;
+    for (const RECT& s : r)
+        rohy.insert(rohy.end(), {s.left, s.top});
+    rohy.resize(18);
+    EXPECT_EQ(rohy, (std::vector<int>{99, 89, 141, 89, 99, 141, 141, 141, 101, 101, 139, 101, 101,
+                                      129, 139, 129, 120, 115}));
+    for (int i = 0; i < 9; ++i)
+        EXPECT_GE(Medzera(r[9], r[i]), 2) << i;
+    RozmiestniCisla(box.data(), velkosti.data(), 2, RECT{90, 80, 130, 100}, r.data());
+    EXPECT_EQ((std::vector<int>{r[0].left, r[0].top, r[1].left, r[1].right}),
+              (std::vector<int>{99, 89, 90, 90}));
+    for (int dpi : {96, 144}) {
+        std::vector<RECT> boxy, stitky(96);
+        std::vector<SIZE> velkost;
+        for (int i = 0; i < 96; ++i) {
+            const LONG bx = 500 + 18 * (i % 12), by = 300 + 18 * (i / 12);
+            boxy.push_back(RECT{bx, by, bx + 15, by + 15});
+            velkost.push_back(SIZE{Skaluj(i < 9 ? 13 : 20, dpi), Skaluj(17, dpi)});
+        }
+        const RECT oblast = OblastObrysov(boxy.data(), 1, 96, Skaluj(96, dpi), obrazovka);
+        RozmiestniCisla(boxy.data(), velkost.data(), 96, oblast, stitky.data());
+        for (int i = 0; i < 96; ++i) {
+            const RECT& s = stitky[i];
+            EXPECT_EQ(std::make_pair(s.right - s.left, s.bottom - s.top),
+                      std::make_pair(velkost[i].cx, velkost[i].cy));
+            const RECT v = {std::max(s.left, oblast.left), std::max(s.top, oblast.top),
+                            std::min(s.right, oblast.right), std::min(s.bottom, oblast.bottom)};
+            EXPECT_EQ((std::vector<LONG>{v.left, v.top, v.right, v.bottom}),
+                      (std::vector<LONG>{s.left, s.top, s.right, s.bottom}))
+                << "whole in the area: " << i << " at " << dpi;
+            for (int j = 0; j < i; ++j)
+                EXPECT_GE(Medzera(s, stitky[j]), 2) << i << " and " << j << " at " << dpi;
+        }
     }
 }
 

@@ -1,7 +1,8 @@
 // The tests' helper inside wine: "sonda [close]" prints the main window's and dialogs' rectangles,
 // styles and controls (then may close the window); "drzi FILE" holds the file open without sharing
-// until its input ends; "popredie X Y W H" keeps a grey window in front for a minute; else it
-// checks the drawing primitives, the screen copy and the mouse tools.
+// until its input ends; "popredie X Y W H" keeps a grey window in front for a minute; "terc [pgup]"
+// shows a target of grey buttons that reports every click (and may hold the chord Ctrl+Alt+PAGE UP
+// first); else it checks the drawing primitives, the screen copy and the mouse tools.
 #include <windows.h>
 
 #include <algorithm>
@@ -42,7 +43,7 @@ void Okno(HWND okno, const char* meno) {
     Obdlznik(meno, "", r);
     GetClientRect(okno, &r);
     Obdlznik(meno, "_client", r, okno);
-    for (int id : {IDOK, IDCANCEL, 501, 502, 511, 512, 513}) {
+    for (int id : {IDOK, IDCANCEL, 501, 502, 503, 511, 512, 513}) {
         char pripona[8];
         std::snprintf(pripona, sizeof pripona, "_%d", id);
         if (GetDlgItem(okno, id) != nullptr && GetWindowRect(GetDlgItem(okno, id), &r))
@@ -243,6 +244,65 @@ int Popredie(char** argv) {
     return 0;
 }
 
+// The target: 4 x 3 grey buttons 40 x 30, 120 and 80 pixels apart, in a window at (100, 100).
+// Each press prints "klik" with its kind (L, R, D for the second press of a double click), the
+// button (-1 for none), the modifiers held (MK_SHIFT 4, MK_CONTROL 8, Alt 32) and whether the
+// target is the foreground window; a change of the keyboard focus prints "fokus 1" or "fokus 0".
+const int kTercX = 100, kTercY = 100;
+
+int Tlacidlo(LPARAM bod) {
+    const int x = static_cast<short>(LOWORD(bod)) - 20, y = static_cast<short>(HIWORD(bod)) - 20;
+    const bool na = x >= 0 && y >= 0 && x % 120 < 40 && y % 80 < 30 && x < 480 && y < 240;
+    return na ? y / 80 * 4 + x / 120 : -1;
+}
+
+LRESULT CALLBACK Tlacidla(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
+    const char* druh = sprava == WM_LBUTTONDOWN     ? "L"
+                       : sprava == WM_RBUTTONDOWN   ? "R"
+                       : sprava == WM_LBUTTONDBLCLK ? "D"
+                                                    : nullptr;
+    if (druh != nullptr)
+        std::printf("klik %s %d %d %d\n", druh, Tlacidlo(lParam),
+                    static_cast<int>(wParam & (MK_SHIFT | MK_CONTROL)) |
+                        (GetKeyState(VK_MENU) < 0 ? 32 : 0),
+                    GetForegroundWindow() == okno ? 1 : 0);
+    if (sprava == WM_SETFOCUS || sprava == WM_KILLFOCUS)
+        std::printf("fokus %d\n", sprava == WM_SETFOCUS ? 1 : 0);
+    if (sprava == WM_PAINT) {
+        PAINTSTRUCT ps;
+        HDC kde = BeginPaint(okno, &ps);
+        for (int i = 0; i < 12; i++) {
+            const RECT r = {20 + i % 4 * 120, 20 + i / 4 * 80, 60 + i % 4 * 120, 50 + i / 4 * 80};
+            FillRect(kde, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+        }
+        EndPaint(okno, &ps);
+        return 0;
+    }
+    std::fflush(stdout);
+    return DefWindowProcA(okno, sprava, wParam, lParam);
+}
+
+int Terc(bool drz_skratku) {
+    WNDCLASSA trieda = {};
+    trieda.style = CS_DBLCLKS;
+    trieda.lpfnWndProc = Tlacidla;
+    trieda.hInstance = GetModuleHandleA(nullptr);
+    trieda.hbrBackground = CreateSolidBrush(RGB(200, 220, 240));
+    trieda.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    trieda.lpszClassName = "ZornavitTerc";
+    RegisterClassA(&trieda);
+    HWND okno = CreateWindowExA(0, "ZornavitTerc", "terc", WS_POPUP | WS_VISIBLE, kTercX, kTercY,
+                                500, 260, nullptr, nullptr, trieda.hInstance, nullptr);
+    if (drz_skratku)
+        std::printf("drzi %d\n", RegisterHotKey(okno, 1, MOD_CONTROL | MOD_ALT, VK_PRIOR) ? 1 : 0);
+    std::puts("terc");
+    std::fflush(stdout);
+    MSG sprava;
+    while (GetMessageA(&sprava, nullptr, 0, 0) > 0)
+        DispatchMessageA(&sprava);
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -252,6 +312,8 @@ int main(int argc, char** argv) {
         return Drz(argv[2]);
     if (argc == 6 && std::strcmp(argv[1], "popredie") == 0)
         return Popredie(argv + 2);
+    if (argc > 1 && std::strcmp(argv[1], "terc") == 0)
+        return Terc(argc > 2);
     Primitivy();
     ObnovDesktop();
     VelkostDesktopu(&sirka, &vyska);

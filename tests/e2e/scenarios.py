@@ -13,6 +13,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from harness import (HEIGHT, KEY, LOW, REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ, VALUE_NAMES, WINE,  # noqa: E402
                      WIDTH, Failure, check, check_equal, check_mode, dword, log, main, pack, reg_data, rgb, saved,
                      stop_process, store, wait_for)
+import dosah  # noqa: E402
 
 BG, GREY = (30, 90, 150), (20, 20, 20)  # GREY is in the band of grey setting 0 (0..31)
 # Screen A; the window stands at the centred position of a 1920 x 1080 desktop (848, 411, 224 x 242).
@@ -204,6 +205,7 @@ OPS = {
 }
 OPS.update((f.__name__, f) for f in (no_jump, close, once, settings, batch, output, foreground, blocked, full_disk))
 OPS["saved"] = expect_saved
+OPS.update(dosah.OPS)
 
 
 def play(steps):
@@ -704,7 +706,7 @@ SCENARIOS = {"search": (play(SEARCH), {}), "grouping": (play(GROUPING), {}),
              "checkers": (checkers, dict(width=640, height=480)), "held_centre_file": (play(HELD), {}),
              "corners_8k": (play(CORNERS_8K), dict(width=W8, height=H8)), "batch": (play(BATCH), {}),
              "overlay": (overlay, {}), "two_monitors": (play(TWO_MONITORS), dict(width=3200, height=1080, monitors=MONITORS)),
-             "face": (face, {}), "dpi_scales": (dpi_scales, {})}
+             "face": (face, {}), "dpi_scales": (dpi_scales, {}), "reach": (play(dosah.REACH), {})}
 
 if __name__ == "__main__":
     sys.exit(main(SCENARIOS, __doc__))

@@ -25,6 +25,7 @@
 // Dialog templates and controls (the buttons use IDOK and IDCANCEL)
 #define IDC_SLEDOVANIE 501
 #define IDC_UKAZAT_OBJEKTY 502
+#define IDC_SKRATKY 503
 #define IDC_SPAJANIE_RIADKY 511 // grouping radio buttons: by rows, touching sides, also corners
 #define IDC_SPAJANIE_STRANY 512
 #define IDC_SPAJANIE_ROHY 513
@@ -34,3 +35,10 @@
 // Timers of the main window (the outlines window keeps its own)
 #define IDT_UDAJ 1  // the readout's tick
 #define IDT_REZIM 2 // the mode switch after the Settings dialog closes
+#define IDT_CISLO 3 // the wait for another digit of an object's number
+
+// The main window's system-wide chords (RegisterHotKey), in the order of the chord table
+#define IDH_HLADAJ 1 // Ctrl+Alt+ENTER
+#define IDH_DALSI 2  // Ctrl+Alt+PAGE DOWN
+#define IDH_SPAT 3   // Ctrl+Alt+PAGE UP
+#define IDH_KLIK 4   // Ctrl+Alt+SPACE
