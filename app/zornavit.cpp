@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "app/klavesy.h"
+#include "app/meranie.h"
 #include "app/okno.h"
 #include "app/prikazovy_riadok.h"
 #include "app/register.h"
@@ -25,18 +26,28 @@ void Prekresli(HWND okno) {
 }
 
 void Hladanie(HWND okno) {
+    ZaciatokMerania();
     ZaciatokHladania();
     Prekresli(okno);
+    KoniecKroku(kKrokHladam);
     SkryObrysyPredSnimkou(); // the outlines must never be part of what is searched
-    const int pocet =
-        Zornavit(okno, static_cast<int>(stupne_sedi), static_cast<int>(VelkostObjektu),
-                 static_cast<int>(percento_vyplne), static_cast<int>(spajanie));
+    KoniecKroku(kKrokSkrytie);
+    RECT obrazovka = {};
+    const COLORREF* kopia = ZakrytaKopiaObrazovky(&obrazovka);
+    KoniecKroku(kKrokKopia);
+    const int pocet = Zornavit(okno, kopia, obrazovka, static_cast<int>(stupne_sedi),
+                               static_cast<int>(VelkostObjektu), static_cast<int>(percento_vyplne),
+                               static_cast<int>(spajanie));
+    KoniecKroku(kKrokVyhladanie);
     const int zapisane = PointPoleDoTxtCely("Stredy.txt", centers, pocet > 0 ? pocet : 0);
+    KoniecKroku(kKrokSubor);
     VysledokHladania(pocet);
     if (!zapisane)
         StredyNezapisane();
     Prekresli(okno);
+    KoniecKroku(kKrokVysledok);
     UkazObrysy(1);
+    KoniecKroku(kKrokObrysy);
 }
 
 // TAB, or SHIFT+TAB with skok = SkokSpat.

@@ -51,8 +51,8 @@ void NaFarbyGetPixel(COLORREF* pixely, size_t pocet) {
     }
 }
 
-// The whole virtual screen copied, the pixels on no monitor painted out; its rectangle (right and
-// bottom inclusive) goes through the pointer. Null when the copy cannot be had.
+} // namespace
+
 const COLORREF* ZakrytaKopiaObrazovky(RECT* obrazovka) {
     const POINT pociatok = {GetSystemMetrics(SM_XVIRTUALSCREEN),
                             GetSystemMetrics(SM_YVIRTUALSCREEN)};
@@ -68,8 +68,6 @@ const COLORREF* ZakrytaKopiaObrazovky(RECT* obrazovka) {
                        Monitory(monitory, pracovne, kNajviacMonitorov));
     return farby;
 }
-
-} // namespace
 
 COLORREF* SnimkaObrazovky(int sirka, int vyska, int x, int y) {
     static HBITMAP bitmapa = nullptr;
@@ -95,12 +93,15 @@ int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int pe
                           static_cast<int>(spajanie));
 }
 
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
+int Zornavit(HWND okno, const COLORREF* kopia, RECT obrazovka, int stupen_sedi, int min_velkost,
+             int percento_vyplne, int spajanie) {
+    if (kopia == nullptr)
+        return -1;
     RECT obdlznik = {};
     GetWindowRect(okno, &obdlznik);
     const RECT vsetko = {LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX};
-    return HladajNaObrazovke(vsetko, static_cast<unsigned>(stupen_sedi), min_velkost,
-                             percento_vyplne, static_cast<DWORD>(spajanie), obdlznik);
+    return HladajVOblasti(kopia, obrazovka, vsetko, obdlznik, static_cast<unsigned>(stupen_sedi),
+                          min_velkost, percento_vyplne, spajanie);
 }
 
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec) {
