@@ -61,7 +61,8 @@ void Skok(HWND okno, int (*skok)(POINT*)) {
 }
 
 void OnWM_KEYDOWN(HWND okno, WPARAM kluc, int sirka_desktopu) {
-    SkryObrysy(); // shown until the next key
+    if (kluc != VK_RETURN)
+        SkryObrysy(); // shown until the next key; a search keeps them out of its copy itself
     switch (kluc) {
     case VK_TAB:
         Skok(okno, GetKeyState(VK_SHIFT) < 0 ? SkokSpat : SkokTAB);
