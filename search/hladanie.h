@@ -92,7 +92,8 @@ int Zornavit(HWND okno, const COLORREF* kopia, RECT obrazovka, int stupen_sedi, 
 // the table lives until the next call. Null when it cannot be had. Win32 only.
 COLORREF* SnimkaObrazovky(int sirka, int vyska, int x = 0, int y = 0);
 
-// Rebuilds the main window's back buffer, filled with the brush. Win32 only.
+// The main window's back buffer filled with the brush; its bitmap is made anew only when the client
+// area has changed size. Win32 only.
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec);
 
 // The centre file: "%d,%d" and CR LF per point, the same bytes on every platform.

@@ -104,20 +104,34 @@ int Zornavit(HWND okno, const COLORREF* kopia, RECT obrazovka, int stupen_sedi, 
                           min_velkost, percento_vyplne, spajanie);
 }
 
+namespace {
+
+// The buffer holds a bitmap of exactly the client area's size.
+bool BufferSedi(HDC buffer, const RECT& klient) {
+    BITMAP b = {};
+    return buffer != nullptr &&
+           GetObjectA(GetCurrentObject(buffer, OBJ_BITMAP), sizeof b, &b) == sizeof b &&
+           b.bmWidth == klient.right && b.bmHeight == klient.bottom;
+}
+
+} // namespace
+
+// Every paint starts here, the readout's every 10 ms: making the bitmap each time would be waste.
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec) {
     // The bitmap that a new memory DC starts with, to be selected back before the DC is deleted.
     static HGDIOBJ povodna = nullptr;
-    if (*buffer != nullptr) {
-        HGDIOBJ nasa = SelectObject(*buffer, povodna);
-        DeleteDC(*buffer);
-        DeleteObject(nasa);
-    }
-    HDC dc = GetDC(okno);
     RECT klient = {};
     GetClientRect(okno, &klient);
-    *buffer = CreateCompatibleDC(dc);
-    HBITMAP bitmapa = CreateCompatibleBitmap(dc, klient.right, klient.bottom);
-    povodna = SelectObject(*buffer, bitmapa);
+    if (!BufferSedi(*buffer, klient)) {
+        if (*buffer != nullptr) {
+            HGDIOBJ nasa = SelectObject(*buffer, povodna);
+            DeleteDC(*buffer);
+            DeleteObject(nasa);
+        }
+        HDC dc = GetDC(okno);
+        *buffer = CreateCompatibleDC(dc);
+        povodna = SelectObject(*buffer, CreateCompatibleBitmap(dc, klient.right, klient.bottom));
+        ReleaseDC(okno, dc);
+    }
     FillRect(*buffer, &klient, stetec);
-    ReleaseDC(okno, dc);
 }
