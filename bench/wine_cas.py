@@ -90,7 +90,7 @@ def time_enter(s, band, runs, timeout):
     """Starts the program with the band at its first-start place, presses ENTER `runs` times in a
     row (each while the outlines of the one before are still up), then once more after they are
     gone; returns (time, steps) per ENTER (time None for a search given up after `timeout`
-    seconds), the window rectangle and the last centre file."""
+    seconds), the window rectangle and every centre file written."""
     s.wine.set_values({"WindowPos": dword(pack(WIDTH // 2 - 112, HEIGHT // 2 - 129)),
                        "StupneSedi": dword(band), "VelkostObjektu": dword(MIN_SIZE),
                        "percento_vyplne": dword(FILL), "Volba": dword(1)})
@@ -99,7 +99,7 @@ def time_enter(s, band, runs, timeout):
     steps = os.path.join(app.workdir, STEPS_FILE)
     if os.path.exists(steps):
         os.remove(steps)
-    enters, centres = [], None
+    enters, centres = [], []
     for k in range(runs + 1):
         if k == runs:
             time.sleep(OUTLINES_GONE)
@@ -113,9 +113,9 @@ def time_enter(s, band, runs, timeout):
         except Failure:
             enters.append((None, {}))
             app.stop()
-            return enters, (x, y, x + w, y + h), None
+            return enters, (x, y, x + w, y + h), centres
         with open(app.centre_file, "rb") as f:
-            centres = f.read()
+            centres.append(f.read())
     app.close_with("Escape")
     return enters, (x, y, x + w, y + h), centres
 
@@ -194,8 +194,11 @@ def measure(s, timer, name, args):
     log(f"{name}: ENTER in the program, grey setting {band}")
     enters, rect, centres = time_enter(s, band, args.enters, args.timeout)
     first, row = print_enters(name, enters, args.enters, args.timeout)
-    if centres is not None:
-        print(f"{name}_program_centres: {len(centres.splitlines())}")
+    if centres:
+        print(f"{name}_program_centres: {len(centres[-1].splitlines())}")
+        # Those in a row were searched with the outlines of the one before on screen.
+        same = len(set(centres)) == 1
+        print(f"{name}_same_file_with_and_without_outlines: {'yes' if same else 'NO'}")
     sys.stdout.flush()
 
     log(f"{name}: the steps inside one process")
@@ -208,9 +211,9 @@ def measure(s, timer, name, args):
     print_against_copy(name, first, row, found)
     if not finished:
         print(f"{name}_timer: over {args.timeout:.0f} s, given up")
-    if centres is not None:
+    if centres:
         with open(os.path.join(steps, "Stredy.txt"), "rb") as f:
-            same = f.read() == centres
+            same = f.read() == centres[-1]
         print(f"{name}_timer_centres_same_as_program: {'yes' if same else 'NO'}")
     sys.stdout.flush()
 
