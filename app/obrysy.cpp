@@ -1,7 +1,7 @@
 // The click-through, never-activated window over the virtual screen that shows the outlines, and
 // out of every screen capture where Windows can do it. It spans only the part of the virtual screen
-// that the outlines need: wine without a window manager holds the thread for two seconds when it
-// hides a popup covering a whole monitor.
+// that the outlines need, and never a whole monitor: wine without a window manager holds the
+// thread for two seconds when it hides a popup covering one.
 #include <windows.h>
 
 #include "app/klavesy.h"
@@ -9,6 +9,7 @@
 #include "app/snimka.h"
 #include "app/stav.h"
 #include "draw/kreslenie.h"
+#include "search/hladanie.h"
 
 namespace {
 
@@ -140,7 +141,11 @@ void UkazObrysy(int vsetky) {
     HDC obrazovka = GetDC(nullptr);
     const int okraj = MulDiv(kOkraj, GetDeviceCaps(obrazovka, LOGPIXELSY), 96);
     ReleaseDC(nullptr, obrazovka);
-    oblast = OblastObrysov(objekty, od, po, okraj, VirtualnaObrazovka());
+    RECT monitory[kNajviacMonitorov];
+    RECT pracovne[kNajviacMonitorov];
+    const int pocet = Monitory(monitory, pracovne, kNajviacMonitorov);
+    oblast = OblastBezCelehoMonitora(OblastObrysov(objekty, od, po, okraj, VirtualnaObrazovka()),
+                                     monitory, pocet);
     InvalidateRect(obrysy, nullptr, FALSE);
     SetWindowPos(obrysy, HWND_TOPMOST, oblast.left, oblast.top, oblast.right - oblast.left,
                  oblast.bottom - oblast.top, SWP_NOACTIVATE | SWP_NOCOPYBITS | SWP_SHOWWINDOW);
