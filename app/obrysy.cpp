@@ -61,12 +61,18 @@ HMODULE Dwmapi() {
     return LoadLibraryA(cesta);
 }
 
+// Wine reports a Windows build of its choosing, and its screen copies are X's, which know nothing
+// of the request even where wine were to accept it.
+int PodWine() {
+    return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version") != nullptr;
+}
+
 // Out of every capture where Windows can do it; else the means to wait for the hide, loaded now so
 // that no search pays for them.
 void MimoSnimok() {
     const AfinitaFn afinita =
         Funkcia<AfinitaFn>(GetModuleHandleA("user32.dll"), "SetWindowDisplayAffinity");
-    vylucene = VylucenieZoSnimokMozne(ZostavaWindows()) && afinita != nullptr &&
+    vylucene = !PodWine() && VylucenieZoSnimokMozne(ZostavaWindows()) && afinita != nullptr &&
                afinita(obrysy, kMimoSnimok);
     if (vylucene)
         return;
