@@ -20,6 +20,9 @@ from harness import WINE, Failure, Session, check, dword, log, pack, stop_proces
 
 WIDTH, HEIGHT = 1920, 1080
 MIN_SIZE, FILL = 20, 70  # the program's defaults
+STEPS_FILE = "casy.txt"  # ZORNAVIT_CASY: the program appends its own step times of each ENTER
+UP_TO_FILE = ("searching", "hide", "copy", "search", "file")  # the steps before it is written
+OUTLINES_GONE = 2.5  # seconds: the outlines stay up for 2
 
 
 def write_png(path, w, h, rgb):
@@ -73,31 +76,48 @@ def wait_written(path, settle=0.4, timeout=600):
     raise Failure(f"{path} not written within {timeout} s")
 
 
+def last_steps(path):
+    """The program's own times of the steps of its last ENTER (ZORNAVIT_CASY): name -> ms."""
+    try:
+        with open(path) as f:
+            words = f.read().splitlines()[-1].split()
+    except (FileNotFoundError, IndexError):
+        return {}
+    return {name: float(ms) for name, ms in zip(words[::2], words[1::2])}
+
+
 def time_enter(s, band, runs, timeout):
-    """Starts the program with the band at its first-start place, presses ENTER up to `runs` times;
-    returns the times (None for a search given up after `timeout` seconds), the window rectangle
-    and the last centre file."""
+    """Starts the program with the band at its first-start place, presses ENTER `runs` times in a
+    row (each while the outlines of the one before are still up), then once more after they are
+    gone; returns (time, steps) per ENTER (time None for a search given up after `timeout`
+    seconds), the window rectangle and every centre file written."""
     s.wine.set_values({"WindowPos": dword(pack(WIDTH // 2 - 112, HEIGHT // 2 - 129)),
                        "StupneSedi": dword(band), "VelkostObjektu": dword(MIN_SIZE),
                        "percento_vyplne": dword(FILL), "Volba": dword(1)})
     app = s.start()
     x, y, w, h = app.geometry()
-    times, centres = [], None
-    for _ in range(runs):
+    steps = os.path.join(app.workdir, STEPS_FILE)
+    if os.path.exists(steps):
+        os.remove(steps)
+    enters, centres = [], []
+    for k in range(runs + 1):
+        if k == runs:
+            time.sleep(OUTLINES_GONE)
         if os.path.exists(app.centre_file):
             os.remove(app.centre_file)
         start = time.monotonic()
         app.display.xdotool("key", "Return")
         try:
-            times.append(1000 * (wait_written(app.centre_file, timeout=timeout) - start))
+            enters.append((1000 * (wait_written(app.centre_file, timeout=timeout) - start),
+                           last_steps(steps)))
         except Failure:
-            times.append(None)
+            enters.append((None, {}))
             app.stop()
-            return times, (x, y, x + w, y + h), None
+            return enters, (x, y, x + w, y + h), centres
         with open(app.centre_file, "rb") as f:
-            centres = f.read()
+            centres.append(f.read())
     app.close_with("Escape")
-    return times, (x, y, x + w, y + h), centres
+    return enters, (x, y, x + w, y + h), centres
 
 
 def run_timer(s, args, cwd, timeout):
@@ -125,21 +145,60 @@ def xdotool_ms(display, runs=10):
     return statistics.median(times)
 
 
+def print_steps(label, group):
+    """The program's own step times of one or several ENTERs (the median of each step), and what
+    the ENTER took outside them up to the file: starting xdotool, the key's way to the program."""
+    group = [(t, st) for t, st in group if st]
+    if group:
+        steps = {k: statistics.median(st[k] for _, st in group) for k in group[0][1]}
+        outside = statistics.median(t - sum(st[k] for k in UP_TO_FILE) for t, st in group)
+        print(f"{label}_steps_ms: " + " ".join(f"{k} {v:.2f}" for k, v in steps.items())
+              + f" (outside the program {outside:.1f})")
+
+
+def print_enters(name, enters, runs, timeout):
+    """The first ENTER, those pressed in a row after it and the one after the outlines had gone,
+    each with the program's own step times; returns the first time and the median in a row."""
+    done = [e for e in enters if e[0] is not None]
+    groups = {"first": done[:1], "in_a_row": done[1:runs], "outlines_gone": done[runs:]}
+    for label, group in groups.items():
+        times = [t for t, _ in group]
+        if not times:
+            continue
+        if label == "in_a_row":
+            print(f"{name}_enter_to_file_in_a_row_median_ms: {statistics.median(times):.1f}")
+            print(f"{name}_enter_to_file_in_a_row_min_ms: {min(times):.1f}")
+        else:
+            print(f"{name}_enter_to_file_{label}_ms: {times[0]:.1f}")
+        print_steps(f"{name}_enter_{label}", group)
+    if len(done) < len(enters):
+        print(f"{name}_enter_to_file: over {timeout:.0f} s, given up")
+    row = groups["in_a_row"]
+    return (done[0][0] if done else None), (statistics.median(t for t, _ in row) if row else None)
+
+
+def print_against_copy(name, first, row, found):
+    """ENTER against the copy inside one process, with the targets: the first within 15 ms of the
+    first copy, those in a row within 12 ms of the copy's median."""
+    for label, enter, copy, target in (("first", first, "capture_fast_first_ms", 15),
+                                       ("in_a_row", row, "capture_fast_median_ms", 12)):
+        if enter is not None and copy in found:
+            over = enter - float(found[copy])
+            print(f"{name}_enter_{label}_minus_copy_ms: {over:.1f} "
+                  f"({'within' if over <= target else 'OVER'} the target {target})")
+
+
 def measure(s, timer, name, args):
     png, band = make_screen(s, timer, name, s.workdir)
     s.display.show(png)
     log(f"{name}: ENTER in the program, grey setting {band}")
     enters, rect, centres = time_enter(s, band, args.enters, args.timeout)
-    done = [t for t in enters if t is not None]
-    if done:
-        print(f"{name}_enter_to_file_first_ms: {done[0]:.1f}")
-    if len(done) > 1:
-        print(f"{name}_enter_to_file_median_ms: {statistics.median(done[1:]):.1f}")
-        print(f"{name}_enter_to_file_min_ms: {min(done[1:]):.1f}")
-    if None in enters:
-        print(f"{name}_enter_to_file: over {args.timeout:.0f} s, given up")
-    else:
-        print(f"{name}_program_centres: {len(centres.splitlines())}")
+    first, row = print_enters(name, enters, args.enters, args.timeout)
+    if centres:
+        print(f"{name}_program_centres: {len(centres[-1].splitlines())}")
+        # Those in a row were searched with the outlines of the one before on screen.
+        same = len(set(centres)) == 1
+        print(f"{name}_same_file_with_and_without_outlines: {'yes' if same else 'NO'}")
     sys.stdout.flush()
 
     log(f"{name}: the steps inside one process")
@@ -149,11 +208,12 @@ def measure(s, timer, name, args):
                                     str(FILL), *map(str, rect)], steps, args.timeout)
     for key, value in found.items():
         print(f"{name}_{key}: {value}")
+    print_against_copy(name, first, row, found)
     if not finished:
         print(f"{name}_timer: over {args.timeout:.0f} s, given up")
-    if centres is not None:
+    if centres:
         with open(os.path.join(steps, "Stredy.txt"), "rb") as f:
-            same = f.read() == centres
+            same = f.read() == centres[-1]
         print(f"{name}_timer_centres_same_as_program: {'yes' if same else 'NO'}")
     sys.stdout.flush()
 
@@ -165,7 +225,8 @@ def main():
     parser.add_argument("--build-dir", required=True, help="bench-wine/ in it holds the wine prefix")
     parser.add_argument("--screens", default="demo,desktop,greyui,noise")
     parser.add_argument("--repetitions", type=int, default=10, help="in-process timings")
-    parser.add_argument("--enters", type=int, default=5, help="ENTER presses per screen")
+    parser.add_argument("--enters", type=int, default=5,
+                        help="ENTER presses in a row per screen, then one more after the outlines")
     parser.add_argument("--timeout", type=float, default=120,
                         help="seconds after which a search is given up (the plain search on noise)")
     args = parser.parse_args()
@@ -173,6 +234,7 @@ def main():
     # A wine prefix of its own: the tests' prefix may be in use, and starting a session stops its
     # wineserver.
     own = os.path.join(os.path.abspath(args.build_dir), "bench-wine")
+    os.environ["ZORNAVIT_CASY"] = STEPS_FILE  # relative: in the program's working folder
     try:
         with Session(args.exe, own, os.path.join(own, "work"), width=WIDTH, height=HEIGHT) as s:
             print(f"xdotool_start_ms: {xdotool_ms(s.display):.1f}", flush=True)

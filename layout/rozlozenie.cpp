@@ -76,6 +76,25 @@ RECT OblastObrysov(const RECT* boxy, int od, int po, int okraj, RECT obrazovka) 
                 std::min<LONG>(r.bottom + 1 + okraj, obrazovka.bottom)};
 }
 
+// The bottom line first: a label sits above its box wherever there is room.
+RECT OblastBezCelehoMonitora(RECT oblast, const RECT* monitory, int pocet) {
+    for (int i = 0; i < pocet; ++i) {
+        const RECT& m = monitory[i];
+        if (oblast.left > m.left || oblast.top > m.top || oblast.right < m.right ||
+            oblast.bottom < m.bottom)
+            continue;
+        if (oblast.bottom == m.bottom)
+            oblast.bottom -= 1;
+        else if (oblast.right == m.right)
+            oblast.right -= 1;
+        else if (oblast.top == m.top)
+            oblast.top += 1;
+        else if (oblast.left == m.left)
+            oblast.left += 1;
+    }
+    return oblast;
+}
+
 namespace {
 
 int Pomer(int hodnota, int cislovatel, int menovatel) {

@@ -43,6 +43,11 @@ bool StitkyDotyka(const RECT& a, const RECT& b);
 // The part of the screen (right and bottom exclusive) that the outlines of boxes od..po (numbers
 // from 1) and their labels need: the boxes' union grown by okraj on every side, cut to the screen.
 RECT OblastObrysov(const RECT* boxy, int od, int po, int okraj, RECT obrazovka);
+// That area less one pixel line on a side it shares with each monitor (right and bottom exclusive)
+// it would cover whole: wine without a window manager holds the thread for two seconds when it
+// hides a popup covering a whole monitor. A monitor the area passes on all four sides stays
+// covered.
+RECT OblastBezCelehoMonitora(RECT oblast, const RECT* monitory, int pocet);
 
 // The readout strip's fields: x, y, R, G, B.
 const int POCET_UDAJOV = 5;

@@ -54,8 +54,8 @@ void NaFarbyGetPixel(COLORREF* pixely, size_t pocet) {
     }
 }
 
-// The whole virtual screen copied, the pixels on no monitor painted out; its rectangle (right and
-// bottom inclusive) goes through the pointer. Null when the copy cannot be had.
+} // namespace
+
 const COLORREF* ZakrytaKopiaObrazovky(RECT* obrazovka) {
     const POINT pociatok = {GetSystemMetrics(SM_XVIRTUALSCREEN),
                             GetSystemMetrics(SM_YVIRTUALSCREEN)};
@@ -72,8 +72,6 @@ const COLORREF* ZakrytaKopiaObrazovky(RECT* obrazovka) {
                        Monitory(monitory, pracovne, kNajviacMonitorov));
     return farby;
 }
-
-} // namespace
 
 COLORREF* SnimkaObrazovky(int sirka, int vyska, int x, int y) {
     static HBITMAP bitmapa = nullptr;
@@ -99,28 +97,45 @@ int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int pe
                           static_cast<int>(spajanie));
 }
 
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
+int Zornavit(HWND okno, const COLORREF* kopia, RECT obrazovka, int stupen_sedi, int min_velkost,
+             int percento_vyplne, int spajanie) {
+    if (kopia == nullptr)
+        return -1;
     RECT obdlznik = {};
     GetWindowRect(okno, &obdlznik);
     const RECT vsetko = {LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX};
-    return HladajNaObrazovke(vsetko, static_cast<unsigned>(stupen_sedi), min_velkost,
-                             percento_vyplne, static_cast<DWORD>(spajanie), obdlznik);
+    return HladajVOblasti(kopia, obrazovka, vsetko, obdlznik, static_cast<unsigned>(stupen_sedi),
+                          min_velkost, percento_vyplne, spajanie);
 }
 
+namespace {
+
+// The buffer holds a bitmap of exactly the client area's size.
+bool BufferSedi(HDC buffer, const RECT& klient) {
+    BITMAP b = {};
+    return buffer != nullptr &&
+           GetObjectA(GetCurrentObject(buffer, OBJ_BITMAP), sizeof b, &b) == sizeof b &&
+           b.bmWidth == klient.right && b.bmHeight == klient.bottom;
+}
+
+} // namespace
+
+// Every paint starts here, the readout's every 10 ms: making the bitmap each time would be waste.
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec) {
     // The bitmap that a new memory DC starts with, to be selected back before the DC is deleted.
     static HGDIOBJ povodna = nullptr;
-    if (*buffer != nullptr) {
-        HGDIOBJ nasa = SelectObject(*buffer, povodna);
-        DeleteDC(*buffer);
-        DeleteObject(nasa);
-    }
-    HDC dc = GetDC(okno);
     RECT klient = {};
     GetClientRect(okno, &klient);
-    *buffer = CreateCompatibleDC(dc);
-    HBITMAP bitmapa = CreateCompatibleBitmap(dc, klient.right, klient.bottom);
-    povodna = SelectObject(*buffer, bitmapa);
+    if (!BufferSedi(*buffer, klient)) {
+        if (*buffer != nullptr) {
+            HGDIOBJ nasa = SelectObject(*buffer, povodna);
+            DeleteDC(*buffer);
+            DeleteObject(nasa);
+        }
+        HDC dc = GetDC(okno);
+        *buffer = CreateCompatibleDC(dc);
+        povodna = SelectObject(*buffer, CreateCompatibleBitmap(dc, klient.right, klient.bottom));
+        ReleaseDC(okno, dc);
+    }
     FillRect(*buffer, &klient, stetec);
-    ReleaseDC(okno, dc);
 }

@@ -8,7 +8,8 @@
 void VytvorObrysy(HINSTANCE instancia);
 void UkazObrysy(int vsetky); // all found objects, or the current one (klavesy.h decides)
 void SkryObrysy();
-// Hides them and waits until a hidden window can no longer show in a copy of the screen.
+// Keeps them out of the next copy of the screen: left up where no capture shows them, else hidden,
+// and on a composited desktop one composition waited for when they were there to go.
 void SkryObrysyPredSnimkou();
 // Whether they are on screen; kept there another two seconds from now, while a number is typed.
 int ObrysyUkazane();

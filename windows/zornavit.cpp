@@ -11,6 +11,7 @@
 #include "windows/dialogy.h"
 #include "windows/hladanie_win.h"
 #include "windows/kreslenie.h"
+#include "windows/meranie.h"
 #include "windows/mys_win.h"
 #include "windows/obrysy.h"
 #include "windows/okno.h"
@@ -30,18 +31,28 @@ void Prekresli(HWND okno) {
 }
 
 void Hladanie(HWND okno) {
+    ZaciatokMerania();
     ZaciatokHladania();
     Prekresli(okno);
+    KoniecKroku(kKrokHladam);
     SkryObrysyPredSnimkou(); // the outlines must never be part of what is searched
-    const int pocet =
-        Zornavit(okno, static_cast<int>(stupne_sedi), static_cast<int>(VelkostObjektu),
-                 static_cast<int>(percento_vyplne), static_cast<int>(spajanie));
+    KoniecKroku(kKrokSkrytie);
+    RECT obrazovka = {};
+    const COLORREF* kopia = ZakrytaKopiaObrazovky(&obrazovka);
+    KoniecKroku(kKrokKopia);
+    const int pocet = Zornavit(okno, kopia, obrazovka, static_cast<int>(stupne_sedi),
+                               static_cast<int>(VelkostObjektu), static_cast<int>(percento_vyplne),
+                               static_cast<int>(spajanie));
+    KoniecKroku(kKrokVyhladanie);
     const int zapisane = PointPoleDoTxtCely("Stredy.txt", centers, pocet > 0 ? pocet : 0);
+    KoniecKroku(kKrokSubor);
     VysledokHladania(pocet);
     if (!zapisane)
         StredyNezapisane();
     Prekresli(okno);
+    KoniecKroku(kKrokVysledok);
     UkazObrysy(1);
+    KoniecKroku(kKrokObrysy);
 }
 
 // TAB, or SHIFT+TAB with skok = SkokSpat.
@@ -64,16 +75,18 @@ void Klik(HWND okno, int ukon) {
     KlikZKlavesnice(ciel, ukon == kUkonKlikPravy, ukon == kUkonDvojklik ? 2 : 1);
 }
 
-// Any key but a digit ends what the last keys showed: the outlines and a number being typed.
-void DalsiKlaves(HWND okno) {
-    SkryObrysy();
+// Any key but a digit ends what the last keys showed: the outlines and a number being typed. A
+// search keeps the outlines out of its copy itself, and moves them in place after it.
+void DalsiKlaves(HWND okno, int ukon) {
+    if (ukon != kUkonHladaj)
+        SkryObrysy();
     ZrusCislo();
     KillTimer(okno, IDT_CISLO);
 }
 
 // A search, a jump or a click: the same from a key in the window and from a chord anywhere.
 void Vykonaj(HWND okno, int ukon) {
-    DalsiKlaves(okno);
+    DalsiKlaves(okno, ukon);
     switch (ukon) {
     case kUkonHladaj:
         Hladanie(okno);
@@ -137,7 +150,7 @@ void OnWM_KEYDOWN(HWND okno, WPARAM kluc, int opakovany, int sirka_desktopu) {
         Vykonaj(okno, ukon);
         return;
     }
-    DalsiKlaves(okno);
+    DalsiKlaves(okno, kUkonNic);
     switch (kluc) {
     case VK_ESCAPE:
         SendMessageA(okno, WM_CLOSE, 0, 0);

@@ -222,6 +222,26 @@ TEST_F(Klavesy, PauseCounter) {
     EXPECT_EQ(g_timer_pocitadlo + g_timer_pocet, 0);
 }
 
+// Before the screen copy: outlines out of every capture stay; else shown ones are hidden, and on a
+// composited desktop one composition is waited for. Excluded, composited, on screen, the steps.
+TEST(PredSnimkou, AffinityOrTheHide) {
+    const int kroky[][4] = {{1, 1, 1, kHnedSnimka},
+                            {1, 0, 1, kHnedSnimka},
+                            {1, 1, 0, kHnedSnimka},
+                            {1, 0, 0, kHnedSnimka},
+                            {0, 1, 1, kSkrytObrysy | kPockatNaKompoziciu},
+                            {0, 0, 1, kSkrytObrysy},
+                            {0, 1, 0, kHnedSnimka},
+                            {0, 0, 0, kHnedSnimka}};
+    for (const auto& k : kroky)
+        EXPECT_EQ(KrokyPredSnimkou(k[0], k[1], k[2]), k[3])
+            << "excluded " << k[0] << ", composited " << k[1] << ", on screen " << k[2];
+    // Asked for only where it leaves the window out rather than blacks it out.
+    const DWORD zostavy[][2] = {{0, 0}, {7601, 0}, {19040, 0}, {19041, 1}, {22631, 1}};
+    for (const auto& z : zostavy)
+        EXPECT_EQ(VylucenieZoSnimokMozne(z[0]), static_cast<int>(z[1])) << "build " << z[0];
+}
+
 // The arguments split at '|': the mode and, for a search, the settings ("-" not given), file and
 // area ("*" an edge of the whole screen), then json, okno or monitor N when asked; or the message.
 static std::string Zhrnutie(const std::string& riadok) {

@@ -92,6 +92,31 @@ TEST(Kreslenie, OutlineAreaAndNumberLabels) {
         const RECT r = OblastObrysov(b, o[0], o[1], 64, obrazovka);
         EXPECT_EQ((std::vector<int>{o[0], o[1], r.left, r.top, r.right, r.bottom}), o);
     }
+    // No monitor covered whole: a bottom line shared with one goes, else its right column, top or
+    // left; an area short of a monitor on a side keeps all, one passed on every side stays.
+    // Monitors side by side (0), stacked (1), one (2).
+    const RECT monitory[][2] = {{{-1920, 0, 0, 1080}, {0, 0, 1920, 1080}},
+                                {{0, 0, 9, 9}, {0, 9, 9, 18}},
+                                {{1, 1, 9, 9}, {}}};
+    const std::vector<int> bez[] = {{0, 0, 0, 1920, 1080, 0, 0, 1920, 1079},
+                                    {0, -1920, 0, 1920, 1080, -1920, 0, 1920, 1079},
+                                    {2, 2, 1, 9, 9, 2, 1, 9, 9},
+                                    {2, 1, 2, 9, 9, 1, 2, 9, 9},
+                                    {2, 1, 1, 8, 9, 1, 1, 8, 9},
+                                    {2, 1, 1, 9, 8, 1, 1, 9, 8},
+                                    {1, 0, 0, 9, 15, 0, 0, 8, 15},
+                                    {1, 0, 3, 9, 18, 0, 3, 9, 17},
+                                    {2, 1, 0, 10, 10, 2, 0, 10, 10},
+                                    {2, 0, 1, 10, 10, 0, 2, 10, 10},
+                                    {2, 0, 0, 10, 10, 0, 0, 10, 10}};
+    for (const auto& o : bez) {
+        const RECT r = OblastBezCelehoMonitora(RECT{o[1], o[2], o[3], o[4]}, monitory[o[0]],
+                                               o[0] == 2 ? 1 : 2);
+        EXPECT_EQ((std::vector<int>{r.left, r.top, r.right, r.bottom}),
+                  std::vector<int>(o.begin() + 5, o.end()))
+            << "monitors " << o[0] << ", area " << o[1] << "," << o[2] << "," << o[3] << ","
+            << o[4];
+    }
     const int stitky[][2] = {{99, 89}, {-1920, 32}, {1900, 489}, {-1919, 1}};
     for (int i = 0; i < 4; ++i) {
         RECT r;
