@@ -142,37 +142,44 @@ inline RECT NahodneOkno(const Obrazovka& o, bool slova) {
 }
 
 // One search's count, then its entries up to the last it wrote, those past the count included.
-inline std::string Stopa(decltype(&HladajObjekty) hladaj, const Obrazovka& o, RECT okno,
-                         unsigned pasmo, int velkost, int percento, int kapacita, int spajanie) {
+inline std::vector<std::string> Stopa(decltype(&HladajObjekty) hladaj, const Obrazovka& o,
+                                      RECT okno, unsigned pasmo, int velkost, int percento,
+                                      int kapacita, int spajanie) {
     const POINT s0 = {0x5A5A5A5A, -7}; // what no search writes
     const RECT b0 = {-3, 3, -3, 3};
     std::vector<POINT> s(kapacita + 3, s0);
     std::vector<RECT> b(kapacita + 3, b0);
-    std::ostringstream t;
-    t << hladaj(o.farby.data(), o.krok, o.sirka, o.vyska, okno, pasmo, velkost, percento, spajanie,
-                s.data(), b.data(), kapacita)
-      << " found:";
+    std::vector<std::string> t = {
+        std::to_string(hladaj(o.farby.data(), o.krok, o.sirka, o.vyska, okno, pasmo, velkost,
+                              percento, spajanie, s.data(), b.data(), kapacita))};
     size_t n = s.size();
     while (n > 0 && !std::memcmp(&s[n - 1], &s0, sizeof s0) &&
            !std::memcmp(&b[n - 1], &b0, sizeof b0))
         n--;
-    for (size_t i = 0; i < n; i++)
-        t << " " << s[i].x << "," << s[i].y << " " << b[i].left << "," << b[i].top << ","
-          << b[i].right << "," << b[i].bottom;
-    return t.str();
+    for (size_t i = 0; i < n; i++) {
+        std::ostringstream z;
+        z << s[i].x << "," << s[i].y << " " << b[i].left << "," << b[i].top << "," << b[i].right
+          << "," << b[i].bottom;
+        t.push_back(z.str());
+    }
+    return t;
 }
 
-// Where the fast and the plain search differ in the groupings given (by rows, and by pixels
-// touching along a side or also at a corner); empty when they agree.
+// Where the fast and the plain search first differ in the groupings given (by rows, and by pixels
+// touching along a side or also at a corner): the count, or an entry, those past the count
+// included. Empty when they agree.
 inline std::string Nezhoda(const Obrazovka& o, RECT okno, unsigned pasmo, int velkost, int percento,
                            int kapacita, std::vector<int> spajania = {0, 4, 8}) {
     for (int sp : spajania) {
-        const std::string r = Stopa(HladajObjekty, o, okno, pasmo, velkost, percento, kapacita, sp);
-        const std::string d =
+        const auto r = Stopa(HladajObjekty, o, okno, pasmo, velkost, percento, kapacita, sp);
+        const auto d =
             Stopa(HladajObjektyDoslovne, o, okno, pasmo, velkost, percento, kapacita, sp);
-        if (r != d)
-            return "grouping " + std::to_string(sp) + ", the fast search: " + r +
-                   "\nthe plain: " + d;
+        const auto [x, y] = std::mismatch(r.begin(), r.end(), d.begin(), d.end());
+        if (x != r.end() || y != d.end())
+            return "grouping " + std::to_string(sp) + ", " +
+                   (x == r.begin() ? "count" : "entry " + std::to_string(x - r.begin() - 1)) +
+                   ": the fast search " + (x != r.end() ? *x : "none") + ", the plain " +
+                   (y != d.end() ? *y : "none");
     }
     return "";
 }

@@ -25,7 +25,7 @@ PrikazovyRiadok Rozober(const std::string& riadok) {
     return p;
 }
 
-const DWORD N = kNezadane; // not given
+const DWORD N = kNezadane;                 // not given
 const LONG kMin = INT_MIN, kMax = INT_MAX; // an edge of the whole screen
 
 } // namespace
