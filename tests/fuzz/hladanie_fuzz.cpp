@@ -1,8 +1,8 @@
-// libFuzzer target: the fast and the plain search agree on the screen the bytes describe: the
-// settings, the grouping (5: by rows), then four pixels a byte, each white, a band grey, or one of
-// two colours near it or of other bands.
+// libFuzzer target: the fast and the plain search agree on the screen the fuzzer's bytes describe.
 #include "tests/search/porovnanie.h"
 
+// The bytes: the settings, the grouping (5: by rows), then four pixels a byte, each white, a band
+// grey, or one of two colours near it or of other bands.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     g_bajty = data;
     g_precitane = 0;

@@ -1,5 +1,4 @@
-// The search over a pixel table: worked examples and edge cases, direct calls, and the fast search
-// against the plain one.
+// The search over a pixel table: worked examples, direct calls, the fast search against the plain.
 #include "search/hladanie.h"
 #include "tests/search/porovnanie.h"
 

@@ -1,5 +1,4 @@
-// The search tests' pixel tables and file reading, and the random screens the fast and the plain
-// search must agree on, shared with the finder's tests and the fuzzer.
+// Pixel tables and file reading for the tests; random screens the fast and plain search agree on.
 #pragma once
 
 #include "search/hladanie.h"

@@ -1,5 +1,4 @@
-// The program's results: grown with what the search finds, an area of the screen searched in
-// screen coordinates, the memory a search takes, the desktop-sized arrays.
+// The results: grown to what is found, a screen area searched, the memory, the desktop arrays.
 #include "base/stav.h"
 #include "search/desktop.h"
 #include "search/hladanie.h"

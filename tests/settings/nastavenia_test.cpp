@@ -1,6 +1,4 @@
-// The settings and the window's placement saved in the registry and loaded from it: every value
-// with its type and in its order, the first run, failures reported while the rest goes on, the
-// placement kept on a monitor. The registry wrappers run here over a key in memory.
+// The settings and the window's placement saved in the registry (a key in memory) and loaded.
 #include "base/stav.h"
 #include "search/desktop.h"
 #include "settings/nastavenia.h"
