@@ -31,24 +31,34 @@ Objekt DoprednyPrechod(const std::vector<POINT>& p, std::vector<Rozsah>& rozsahy
     bool pripojeny = false;
     int rmin = sirka, rmax = -1, dlzka = 0, semeno_y = 0, semeno_i = 0, semeno_n = 0;
     for (int i = 0, n = static_cast<int>(p.size()); i < n; ++i) {
-        if (++dlzka, i + 1 < n && p[i + 1].y == p[i].y && p[i + 1].x == p[i].x + 1)
+        ++dlzka;
+        if (i + 1 < n && p[i + 1].y == p[i].y && p[i + 1].x == p[i].x + 1)
             continue;
         const int s = p[i].x - dlzka + 1, e = p[i].x, y = p[i].y;
         const int d = i + 1 < n ? p[i + 1].y - y : 2; // the list's end: a gap of rows
-        if (rezim == HLADANIE)
-            ref = semeno = {s, e}, semeno_y = y, semeno_i = i, semeno_n = dlzka,
+        if (rezim == HLADANIE) {
+            ref = semeno = {s, e};
+            semeno_y = y;
+            semeno_i = i;
+            semeno_n = dlzka;
             rezim = RIADOK_SEMENA;
+        }
         dlzka = 0;
         if (rezim == RIADOK_SEMENA && d > 1)
             rezim = HLADANIE;
         bool znova = false;
         if (rezim == RAST) {
             if (Prekryva(s, e, ref)) {
-                pripojeny = true, rmin = std::min(rmin, s);
-                if (e > rmax)
-                    rmax = e, v.uzavretie = i;
+                pripojeny = true;
+                rmin = std::min(rmin, s);
+                if (e > rmax) {
+                    rmax = e;
+                    v.uzavretie = i;
+                }
                 rozsahy[semeno_y] = semeno;
-                v.hore = semeno_y, v.dole = y, v.preskok = semeno_i - semeno_n + 1;
+                v.hore = semeno_y;
+                v.dole = y;
+                v.preskok = semeno_i - semeno_n + 1;
             }
             if (d >= 1 && pripojeny)
                 ref = rozsahy[y] = {rmin, rmax};
@@ -61,7 +71,9 @@ Objekt DoprednyPrechod(const std::vector<POINT>& p, std::vector<Rozsah>& rozsahy
         v.stav = pripojeny ? OTVORENY : v.stav == OTVORENY ? UZAVRETY : v.stav;
         if (v.stav == UZAVRETY)
             break;
-        pripojeny = false, rmin = sirka, rmax = -1;
+        pripojeny = false;
+        rmin = sirka;
+        rmax = -1;
         i = znova ? semeno_i : i;
     }
     return v;
@@ -73,27 +85,38 @@ Objekt DoprednyPrechod(const std::vector<POINT>& p, std::vector<Rozsah>& rozsahy
 void UzatvaraciPrechod(std::vector<POINT>& p, std::vector<Rozsah>& rozsahy, Objekt& o) {
     Rozsah ref = {0, 0};
     bool prvy = true, pripojeny = false;
-    for (int i = o.uzavretie, n = 1; i >= 0; --i, ++n) {
+    for (int i = o.uzavretie, n = 0; i >= 0; --i) {
+        ++n; // entries of the run so far, from its end
         const POINT q = p[i];
         if (i > 0 && p[i - 1].y == q.y && p[i - 1].x == q.x - 1)
             continue;
         const int s = q.x, e = q.x + n - 1;
         Rozsah& r = rozsahy[q.y];
         if (prvy || Prekryva(s, e, ref)) {
-            if (prvy)
-                ref = r, o.lavy = r.s, o.pravy = r.e, prvy = false;
-            else if (r.s == -1 && r.e == -1)
-                r = {s, e}, o.hore = std::min(o.hore, static_cast<int>(q.y));
-            else
+            if (prvy) {
+                ref = r;
+                o.lavy = r.s;
+                o.pravy = r.e;
+                prvy = false;
+            } else if (r.s == -1 && r.e == -1) {
+                r = {s, e};
+                o.hore = std::min(o.hore, static_cast<int>(q.y));
+            } else {
                 r = {std::min(r.s, s), std::max(r.e, e)};
-            o.pocet += n, o.preskok -= i < o.preskok ? n : 0, pripojeny = true;
+            }
+            o.pocet += n;
+            o.preskok -= i < o.preskok ? n : 0;
+            pripojeny = true;
             p.erase(p.begin() + i, p.begin() + i + n);
         }
         n = 0;
         if (i > 0 && p[i - 1].y == q.y)
             continue; // not the first entry of its row
-        if (pripojeny)
-            ref = r, o.lavy = std::min(o.lavy, r.s), o.pravy = std::max(o.pravy, r.e);
+        if (pripojeny) {
+            ref = r;
+            o.lavy = std::min(o.lavy, r.s);
+            o.pravy = std::max(o.pravy, r.e);
+        }
         if (!pripojeny || i == 0 || p[i - 1].y < q.y - 1)
             break;
         pripojeny = false;
@@ -127,8 +150,10 @@ int HladajObjektyDoslovne(const COLORREF* farby, int krok, int sirka, int vyska,
             for (unsigned j = 0; j < 32; ++j)
                 if (farby[static_cast<size_t>(y) * krok + x] ==
                         (32u * stupen_sedi + j) % 256u * 0x010101u &&
-                    !(okno.left <= x && x <= okno.right && okno.top <= y && y <= okno.bottom))
-                    p.push_back(POINT{x, y}), sede[y * sirka + x] = 1;
+                    !(okno.left <= x && x <= okno.right && okno.top <= y && y <= okno.bottom)) {
+                    p.push_back(POINT{x, y});
+                    sede[y * sirka + x] = 1;
+                }
     std::vector<Rozsah> rozsahy(static_cast<size_t>(vyska) + 5, Rozsah{-1, -1});
     int k = 0;
     // By rows: the forward and the closing pass per object.
@@ -148,13 +173,16 @@ int HladajObjektyDoslovne(const COLORREF* farby, int krok, int sirka, int vyska,
         for (sede[i] = 0; !zasobnik.empty(); ++o.pocet) {
             const int x = zasobnik.back() % sirka, y = zasobnik.back() / sirka;
             zasobnik.pop_back();
-            o.lavy = std::min(o.lavy, x), o.pravy = std::max(o.pravy, x),
+            o.lavy = std::min(o.lavy, x);
+            o.pravy = std::max(o.pravy, x);
             o.dole = std::max(o.dole, y);
             for (int d = 0; d < 9; ++d) {
                 const int nx = x + d % 3 - 1, ny = y + d / 3 - 1, j = ny * sirka + nx;
                 if ((d % 2 == 1 || spajanie == 8) && nx >= 0 && ny >= 0 && nx < sirka &&
-                    ny < vyska && sede[j])
-                    sede[j] = 0, zasobnik.push_back(j);
+                    ny < vyska && sede[j]) {
+                    sede[j] = 0;
+                    zasobnik.push_back(j);
+                }
             }
         }
         k += o.pocet > 0 ? Zapis(o, min_velkost, percento_vyplne, stredy + k, boxy + k) : 0;

@@ -1,18 +1,10 @@
-// The search's worked examples, edge cases and decisions; the fast search against the plain one on
-// random screens of every kind; the results grown with what is found; the number files; the arrays.
-#include "base/stav.h"
-#include "keys/klavesy.h"
-#include "search/ciselne_subory.h"
-#include "search/desktop.h"
+// The search over a pixel table: worked examples, direct calls, the fast search against the plain.
 #include "search/hladanie.h"
-#include "tests/fast/porovnanie.h"
+#include "tests/search/porovnanie.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <unistd.h>
-
-TEST(Search, ExamplesAndEdgeCases) {
+TEST(Hladanie, WorkedExamplesAndEdgeCases) {
     // clang-format off
     struct Case { const char* what; Obrazovka im; int min_size, fill; V want; RECT window = kNoWindow; unsigned band = 2; };
     const Obrazovka u = Art("##..##|##..##|##..##|######"), sq = Boxes(100, 100, {{20, 30, 29, 39}});
@@ -56,127 +48,72 @@ TEST(Search, ExamplesAndEdgeCases) {
         EXPECT_EQ(Search(c.im, c.band, c.min_size, c.fill, c.window), c.want) << c.what;
 }
 
-// Entries past the count left alone; a stride longer than the width; bad tables in every grouping.
-TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
-    POINT c[4] = {{11, 12}, {13, 14}, {-5, -5}};
-    RECT b[4] = {{1, 2, 3, 4}};
-    const Obrazovka im =
-        Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
-    const COLORREF* px = im.farby.data();
-    const auto H = [&](const COLORREF* f, int krok, int sirka, int vyska, int sp, int kapacita) {
-        return HladajObjekty(f, krok, sirka, vyska, kNoWindow, 2, 1, 0, sp, c, b, kapacita);
-    };
-    EXPECT_TRUE(H(Boxes(30, 30, {}).farby.data(), 30, 30, 30, 0, 2) == 0 && c[0].x == 11 &&
-                b[0].bottom == 4);
-    EXPECT_TRUE(H(px, 100, 100, 20, 0, 2) == 2 && c[1].x == 26 && c[2].x == -5);
-    EXPECT_TRUE(H(px, 100, 100, 20, 0, 0) == 0 && H(px, 100, 40, 20, 0, 4) == 2 &&
-                b[1].right == 31);
-    for (int sp : {0, 4, 8})
-        EXPECT_TRUE(H(px, 39, 40, 20, sp, 4) == -1 && H(nullptr, 40, 40, 20, sp, 4) == -1 &&
-                    H(px, 100, 0, 20, sp, 4) == 0)
-            << sp;
+namespace {
+
+// Four band-2 squares in a row, 20 pixels apart.
+const Obrazovka kStvorce =
+    Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
+
+// A direct call by rows at size 1 and fill 0 into entries that hold what no search writes.
+struct Volanie {
+    POINT stredy[4] = {{11, 12}, {13, 14}, {-5, -5}};
+    RECT boxy[4] = {{1, 2, 3, 4}};
+    int Hladaj(const COLORREF* farby, int krok, int sirka, int vyska, int kapacita,
+               int spajanie = 0) {
+        return HladajObjekty(farby, krok, sirka, vyska, kNoWindow, 2, 1, 0, spajanie, stredy, boxy,
+                             kapacita);
+    }
+};
+
+} // namespace
+
+// Nothing found, a capacity reached, a stride longer than the width: no entry written past them.
+TEST(Hladanie, DirectCallsWriteNoEntryPastTheirCountOrWidth) {
+    Volanie biela, dve, ziadne, uzka;
+    EXPECT_EQ(biela.Hladaj(Boxes(30, 30, {}).farby.data(), 30, 30, 30, 2), 0);
+    EXPECT_EQ(biela.stredy[0].x, 11);
+    EXPECT_EQ(biela.boxy[0].bottom, 4);
+    EXPECT_EQ(dve.Hladaj(kStvorce.farby.data(), 100, 100, 20, 2), 2);
+    EXPECT_EQ(dve.stredy[1].x, 26);
+    EXPECT_EQ(dve.stredy[2].x, -5);
+    EXPECT_EQ(ziadne.Hladaj(kStvorce.farby.data(), 100, 100, 20, 0), 0);
+    EXPECT_EQ(uzka.Hladaj(kStvorce.farby.data(), 100, 40, 20, 4), 2);
+    EXPECT_EQ(uzka.boxy[1].right, 31);
 }
 
-TEST(RychleHladanie, AgreesWithThePlainSearchOnEveryKindOfScreen) {
+TEST(Hladanie, ABadTableFailsAndAnEmptyOneFindsNothingInEveryGrouping) {
+    for (int spajanie : {0, 4, 8}) {
+        SCOPED_TRACE(testing::Message() << "grouping " << spajanie);
+        Volanie v;
+        const COLORREF* farby = kStvorce.farby.data();
+        EXPECT_EQ(v.Hladaj(farby, 39, 40, 20, 4, spajanie), -1) << "a stride below the width";
+        EXPECT_EQ(v.Hladaj(nullptr, 40, 40, 20, 4, spajanie), -1) << "no table";
+        EXPECT_EQ(v.Hladaj(farby, 100, 0, 20, 4, spajanie), 0) << "no columns";
+    }
+}
+
+TEST(Hladanie, TheFastSearchAgreesWithThePlainOneOnEveryKindOfScreen) {
     for (const int* d : kDruhy)
         for (int semeno = d[0]; semeno < d[0] + d[1]; semeno++) {
             g.seed(semeno);
-            ASSERT_TRUE(ZhodaNaNahodnej(d)) << "seed " << semeno;
+            ASSERT_EQ(NezhodaNaNahodnej(d), "") << "seed " << semeno;
         }
-    // A run reached only at its far end, across a word; a snake of 1-px strokes over 32 words that
-    // needs a pass per turn, more than filling may take before the runs are labelled after all.
-    for (int had = 0; had < 2; had++) {
-        Obrazovka o = Boxes(2048, 6, {});
-        for (int i = 0, x = 0, y = 0; i < 2048 * 6; i++, x = i % 2048, y = i / 2048)
-            if (had ? x % 16 == 0 || (y == 0 && x % 32 < 16) || (y == 5 && x % 32 >= 16)
-                    : (y == 1 && x < 100) || (y == 0 && x == 99))
-                o.farby[i] = 0x505050;
-        EXPECT_TRUE(Zhoda(o, kNoWindow, 2, 1, 0, 1000, {4, 8})) << had;
-    }
 }
 
-TEST(Search, ResultsGrowWithWhatIsFoundAndReportFailures) {
-    // 1200 objects of 2 x 2: more than the results start with, far fewer than the table's pixels.
-    Obrazovka im = Boxes(1200, 300, {});
-    for (int x = 0; x < 4800; x += 4)
-        for (int i : {0, 1, 1200, 1201})
-            im.farby[x / 1200 * 4 * 1200 + x % 1200 + i] = 0x404040;
-    ASSERT_EQ(HladajDoVysledkov(im.farby.data(), 1200, 1200, 300, kNoWindow, 2, 1, 0, 0), 1200);
-    EXPECT_TRUE(poloziek_dskt_point_pola >= 1200 && poloziek_dskt_rect_pola <= 8 * 1200);
-    EXPECT_EQ(centers[1199].x * 100 + objekty[1199].bottom, 119613);
-    // Found, whether the file was written: status, count, TAB.
-    for (auto [pocet, zapisane, cakane] : {std::tuple{3, 0, 4}, {-1, 1, 5}, {-1, 0, 5}}) {
-        VysledokHladania(pocet);
-        if (!zapisane)
-            StredyNezapisane();
-        POINT ciel;
-        EXPECT_EQ(std::vector<int>({status, PocetObjektov, SkokTAB(&ciel)}),
-                  std::vector<int>({cakane, pocet > 0 ? pocet : 0, pocet > 0}));
-    }
-    // An area of a screen from (-100, -50): a square at x -31..-22, y -5..4, cut at x -27 and by a
-    // window's column at x -26; the results in screen coordinates, halves truncated toward zero.
-    const Obrazovka o = Boxes(200, 100, {{69, 45, 78, 54, 0x141414}});
-    const RECT obrazovka = {-100, -50, 99, 49}, okno = {-26, -50, -26, 49};
-    EXPECT_EQ(HladajVOblasti(o.farby.data(), obrazovka, {-500, -9, -200, 9}, {}, 0, 3, 70, 0), 0);
-    ASSERT_EQ(HladajVOblasti(o.farby.data(), obrazovka, {-27, -9, 9, 9}, okno, 0, 3, 70, 0), 1);
-    const RECT& b = objekty[0];
-    EXPECT_EQ(std::vector<LONG>({b.left, b.top, b.right, b.bottom, centers[0].x, centers[0].y}),
-              std::vector<LONG>({-25, -5, -22, 4, -23, 0}));
-    // 8K and three 4K monitors, the touching modes' labels included; at most: a screen of nothing
-    // but the smallest objects. 32-bit reservations stay well inside 2 GB.
-    for (auto [w, h] : {std::pair{7680, 4320}, std::pair{11520, 2160}}) {
-        long long vopred = 0, najviac = 0;
-        PamatHladania(w, h, &vopred, &najviac);
-        EXPECT_TRUE(vopred >= 4LL * w * h && vopred < 640LL << 20 && najviac < 1LL << 30) << w;
-    }
+// In the touching groupings, across 64-pixel words of the rows' masks.
+TEST(Hladanie, ARunReachedOnlyAtItsFarEndJoins) {
+    const Obrazovka o = Boxes(2048, 6, {{0, 1, 99, 1, 0x505050}, {99, 0, 99, 0, 0x505050}});
+    EXPECT_EQ(Nezhoda(o, kNoWindow, 2, 1, 0, 1000, {4, 8}), "");
 }
 
-TEST(NumberFiles, WritersLayOutTheirBytes) {
-    const std::string p = testing::TempDir() + "zornavit-" + std::to_string(getpid()) + "-";
-    const auto P = [&](int i) { return p + std::to_string(i); };
-    const POINT c[10] = {{24, 34}, {-1, 7}, {2, -2}, {3, -3}, {4, -4},
-                         {5, -5},  {6, -6}, {7, -7}, {8, -8}, {9, -9}};
-    const DWORD farby[8] = {0, 1, 2, 3, 4, 5, 6, 0x00FFFFFF};
-    // clang-format off
-    const std::pair<bool, std::string> pripady[] = {
-        {PointPoleDoTxt(P(0).c_str(), c, 2) == 1, "24,34\r\n-1,7\r\n"}, {PointPoleDoTxt(P(1).c_str(), c, 0) == 1, ""},
-        {PointPoleCiselDoTXT(P(2).c_str(), "w", c, 10) == 1, "{24,34}, {-1,7}, {2,-2}, {3,-3}, {4,-4}, {5,-5}, {6,-6}, {7,-7}, {8,-8}, {9,-9}, \n\n"},
-        {CislaFariebDoTXT(P(3).c_str(), "w", farby, 8) == 1, "0,  \n1,  2,  3,  4,  5,  6,  \n16777215,  \n"},
-        {PoleCiselDoTXT(P(4).c_str(), "w", std::array<int, 3>{7, -2, 0}.data(), 3) == 1, "7, -2, 0, \n"},
-        {CislaDoTXT(P(5).c_str(), "w", 42) && CislaDoTXT(P(5).c_str(), "a", -3) && CislaDoTXT(P(5).c_str(), "a", 0), "42, 0, "},
-        {CislaDoBIN(P(6).c_str(), "wb", 0x01020304) && CislaDoBIN(P(6).c_str(), "ab", -1), "\4\3\2\1"},
-        {CislaFariebDoBIN(P(7).c_str(), "wb", farby + 6, 2) == 2, std::string("\6\0\0\0\xFF\xFF\xFF\0", 8)},
-    };
-    // clang-format on
-    for (int i = 0; i < 8; i++)
-        EXPECT_EQ(std::make_pair(true, ReadFile(P(i))), pripady[i]) << i;
-    DWORD spat[4] = {9, 9, 9, 9};
-    EXPECT_EQ(CislaFariebZ_BIN(P(7).c_str(), spat, 4) * 10 +
-                  CislaFariebZ_BIN(P(7).c_str(), spat + 3, 1) +
-                  CislaFariebZ_BIN(P(8).c_str(), spat, 4),
-              21);
-    EXPECT_EQ(std::vector<DWORD>(spat, spat + 4), (std::vector<DWORD>{6, 0xFFFFFF, 9, 6}));
-    // A whole file into an array with 10 spare slots; a trailing partial value is not counted.
-    std::ofstream(P(8), std::ios::binary) << std::string("\5\0\0\0\0\0\0\x80\7\0\0\0\1", 13);
-    int n = -1;
-    const int* pole = CislaZoSuboruDoPola(P(8).c_str(), "rb", &n);
-    ASSERT_TRUE(pole != nullptr && n == 3);
-    EXPECT_EQ(std::vector<int>(pole, pole + 13),
-              (std::vector<int>{5, INT_MIN, 7, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_TRUE(CislaZoSuboruDoPola(P(9).c_str(), "rb", &n) == nullptr && n == 0);
-    for (int i = 0; i < 9; i++)
-        std::remove(P(i).c_str());
-    // Failures: a missing directory; a device that accepts the open but fails every write.
-    EXPECT_EQ(PointPoleDoTxt((p + "d/Stredy.txt").c_str(), c, 1) +
-                  PointPoleDoTxt("/dev/full", c, 1) + CislaFariebDoBIN("/dev/full", "wb", farby, 2),
-              0);
-    // The desktop-sized arrays: zero-filled, for the current desktop with a margin.
-    int m[3] = {};
-    NastavVelkostDesktopu(640, 480);
-    const POINT* body = AlokaciaDsktPointPola(&m[0]);
-    NastavVelkostDesktopu(800, 600);
-    const RECT* boxy = AlokaciaDsktRectPola(&m[1]);
-    const double* cisla = AlokaciaDsktDoublePola(&m[2]);
-    EXPECT_EQ(std::vector<int>(m, m + 3), (std::vector<int>{645 * 485, 805 * 605, 805 * 605}));
-    EXPECT_TRUE(body[m[0] - 1].y == 0 && boxy[m[1] - 1].bottom == 0 && cisla[m[2] - 1] == 0.0);
+// A snake of 1-pixel strokes over 32 words needs a pass of the fill per turn, more than filling
+// may take before the runs are labelled after all.
+TEST(Hladanie, ASnakeTooLongToFillIsLabelled) {
+    std::vector<std::vector<int>> tahy;
+    for (int x = 0; x < 2048; x += 16) {
+        tahy.push_back({x, 0, x, 5, 0x505050});
+        const int y = x % 32 == 0 ? 0 : 5; // joined at the top, then at the bottom
+        tahy.push_back({x, y, x + 15, y, 0x505050});
+    }
+    EXPECT_EQ(Nezhoda(Boxes(2048, 6, tahy), kNoWindow, 2, 1, 0, 1000, {4, 8}), "");
 }

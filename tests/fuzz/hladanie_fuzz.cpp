@@ -1,9 +1,12 @@
-// libFuzzer target: the two searches agree on the screen the bytes describe: settings, grouping
-// (5: by rows), then four pixels a byte of white, a band grey, two colours near it or of others.
-#include "tests/fast/porovnanie.h"
+// libFuzzer target: the fast and the plain search agree on the screen the fuzzer's bytes describe.
+#include "tests/search/porovnanie.h"
 
+// The bytes: the settings, the grouping (5: by rows), then four pixels a byte, each white, a band
+// grey, or one of two colours near it or of other bands.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    g_bajty = data, g_zostava = size;
+    g_bajty = data;
+    g_precitane = 0;
+    g_bajtov = size;
     const unsigned pasmo = NahodnePasmo();
     const int velkost = N(0, 15), percento = N(0, 100), kapacita = N(0, 3) ? 64 : N(0, 3);
     const int spajania[] = {0, 4, 8, 5}, spajanie = spajania[N(0, 3)];
@@ -12,9 +15,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const COLORREF paleta[] = {0xFFFFFF, Seda(pasmo), Farba(pasmo), Farba(pasmo)};
     const RECT okno = N(0, 1) ? NahodneOkno(o, false) : RECT{-100, -100, -100, -100};
     o.farby.assign(static_cast<size_t>(o.krok) * o.vyska, paleta[1]); // the stride's spare columns
-    for (int i = 0, bajt = 0; i < o.sirka * o.vyska; i++, bajt >>= 2)
-        o.farby[i / o.sirka * o.krok + i % o.sirka] = paleta[(i % 4 ? bajt : bajt = N(0, 255)) & 3];
-    if (!Zhoda(o, okno, pasmo, velkost, percento, kapacita, {spajanie}))
+    int bajt = 0;
+    for (int i = 0; i < o.sirka * o.vyska; i++) {
+        if (i % 4 == 0)
+            bajt = N(0, 255);
+        o.farby[i / o.sirka * o.krok + i % o.sirka] = paleta[bajt >> 2 * (i % 4) & 3];
+    }
+    if (!Nezhoda(o, okno, pasmo, velkost, percento, kapacita, {spajanie}).empty())
         __builtin_trap();
     return 0;
 }

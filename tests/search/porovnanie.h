@@ -1,5 +1,4 @@
-// Test pixel tables, the search on them, file reading; random screens the two searches must agree
-// on.
+// Pixel tables and file reading for the tests; random screens the fast and plain search agree on.
 #pragma once
 
 #include "search/hladanie.h"
@@ -9,9 +8,11 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <random>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -64,14 +65,16 @@ inline std::string ReadFile(const std::string& path) {
 // any (then 0, so every draw ends at its smallest value).
 inline std::mt19937 g;
 inline const uint8_t* g_bajty = nullptr;
-inline size_t g_zostava = 0;
+inline size_t g_precitane = 0, g_bajtov = 0;
 
+// A number from od to po: a byte for every 8 bits of the range, or from the generator.
 inline int N(int od, int po) {
+    if (g_bajty == nullptr)
+        return std::uniform_int_distribution<int>(od, po)(g);
     unsigned v = 0;
-    for (unsigned rozsah = static_cast<unsigned>(po - od); g_bajty && rozsah > 0; rozsah >>= 8)
-        v = v << 8 | (g_zostava > 0 ? (--g_zostava, *g_bajty++) : 0);
-    return g_bajty ? od + static_cast<int>(v % (static_cast<unsigned>(po - od) + 1))
-                   : std::uniform_int_distribution<int>(od, po)(g);
+    for (unsigned rozsah = static_cast<unsigned>(po - od); rozsah > 0; rozsah >>= 8)
+        v = v << 8 | (g_precitane < g_bajtov ? g_bajty[g_precitane++] : 0);
+    return od + static_cast<int>(v % (static_cast<unsigned>(po - od) + 1));
 }
 
 inline COLORREF Seda(unsigned pasmo) {
@@ -137,22 +140,47 @@ inline RECT NahodneOkno(const Obrazovka& o, bool slova) {
     return okna[slova ? 1 : std::max(0, N(-1, 5))];
 }
 
-// In every grouping (by rows, and by pixels touching along a side or also at a corner) both
-// searches give the same count and entries, and leave the entries past those as they were.
-inline bool Zhoda(const Obrazovka& o, RECT r, unsigned pasmo, int velkost, int percento,
-                  int kapacita, std::vector<int> spajania = {0, 4, 8}) {
-    const auto hladaj = [&](decltype(&HladajObjekty) f, int sp) {
-        std::vector<POINT> s(kapacita + 3, POINT{0x5A5A5A5A, -7});
-        std::vector<RECT> b(kapacita + 3, RECT{-3, 3, -3, 3});
-        const int k = f(o.farby.data(), o.krok, o.sirka, o.vyska, r, pasmo, velkost, percento, sp,
-                        s.data(), b.data(), kapacita);
-        return std::to_string(k) +
-               std::string(reinterpret_cast<char*>(s.data()), s.size() * sizeof(POINT)) +
-               std::string(reinterpret_cast<char*>(b.data()), b.size() * sizeof(RECT));
-    };
-    return std::all_of(spajania.begin(), spajania.end(), [&](int sp) {
-        return hladaj(HladajObjektyDoslovne, sp) == hladaj(HladajObjekty, sp);
-    });
+// One search's count, then its entries up to the last it wrote, those past the count included.
+inline std::vector<std::string> Stopa(decltype(&HladajObjekty) hladaj, const Obrazovka& o,
+                                      RECT okno, unsigned pasmo, int velkost, int percento,
+                                      int kapacita, int spajanie) {
+    const POINT s0 = {0x5A5A5A5A, -7}; // what no search writes
+    const RECT b0 = {-3, 3, -3, 3};
+    std::vector<POINT> s(kapacita + 3, s0);
+    std::vector<RECT> b(kapacita + 3, b0);
+    std::vector<std::string> t = {
+        std::to_string(hladaj(o.farby.data(), o.krok, o.sirka, o.vyska, okno, pasmo, velkost,
+                              percento, spajanie, s.data(), b.data(), kapacita))};
+    size_t n = s.size();
+    while (n > 0 && !std::memcmp(&s[n - 1], &s0, sizeof s0) &&
+           !std::memcmp(&b[n - 1], &b0, sizeof b0))
+        n--;
+    for (size_t i = 0; i < n; i++) {
+        std::ostringstream z;
+        z << s[i].x << "," << s[i].y << " " << b[i].left << "," << b[i].top << "," << b[i].right
+          << "," << b[i].bottom;
+        t.push_back(z.str());
+    }
+    return t;
+}
+
+// Where the fast and the plain search first differ in the groupings given (by rows, and by pixels
+// touching along a side or also at a corner): the count, or an entry, those past the count
+// included. Empty when they agree.
+inline std::string Nezhoda(const Obrazovka& o, RECT okno, unsigned pasmo, int velkost, int percento,
+                           int kapacita, std::vector<int> spajania = {0, 4, 8}) {
+    for (int sp : spajania) {
+        const auto r = Stopa(HladajObjekty, o, okno, pasmo, velkost, percento, kapacita, sp);
+        const auto d =
+            Stopa(HladajObjektyDoslovne, o, okno, pasmo, velkost, percento, kapacita, sp);
+        const auto [x, y] = std::mismatch(r.begin(), r.end(), d.begin(), d.end());
+        if (x != r.end() || y != d.end())
+            return "grouping " + std::to_string(sp) + ", " +
+                   (x == r.begin() ? "count" : "entry " + std::to_string(x - r.begin() - 1)) +
+                   ": the fast search " + (x != r.end() ? *x : "none") + ", the plain " +
+                   (y != d.end() ? *y : "none");
+    }
+    return "";
 }
 
 // A band setting: mostly 0 to 7, sometimes above (taken modulo 8).
@@ -167,13 +195,15 @@ inline const int kDruhy[][8] = {{0, 3000, 48, 48, 1, 0, 0, 0},
                                 {100000, 100, 260, 200, 60, 0, 0, 0},
                                 {200000, 100, 100, 80, 1, 1, 9, 0},
                                 {300000, 300, 0, 12, 12, 0, 9, 1}};
-inline bool ZhodaNaNahodnej(const int* d) {
+inline std::string NezhodaNaNahodnej(const int* d) {
     const int sirky[] = {63, 64, 65, 127, 128, 129, 192};
     const int sirka = d[7] ? sirky[N(0, 6)] : N(d[4], d[2]);
     const unsigned pasmo = NahodnePasmo();
     const int velkost = N(0, d[6] ? 4 : 15), percento = N(0, 100),
               kapacita = N(0, 5) ? 1000 : N(0, 3);
     const Obrazovka o = NahodnaObrazovka(sirka, N(d[4], d[3]), pasmo, N(d[5], d[6]));
-    return Zhoda(o, NahodneOkno(o, d[7]), pasmo, velkost, percento, kapacita) &&
-           Zhoda(o, NahodneOkno(o, d[7]), pasmo, velkost, percento, kapacita);
+    const std::string prva = Nezhoda(o, NahodneOkno(o, d[7]), pasmo, velkost, percento, kapacita);
+    if (!prva.empty())
+        return prva;
+    return Nezhoda(o, NahodneOkno(o, d[7]), pasmo, velkost, percento, kapacita);
 }

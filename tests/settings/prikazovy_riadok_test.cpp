@@ -1,0 +1,98 @@
+// The batch search's command line: the mode it asks for, the switches' values, the messages.
+#include "settings/prikazovy_riadok.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <sstream>
+#include <vector>
+
+namespace {
+
+// The arguments "a|b|c" as the program gets them after its name.
+PrikazovyRiadok Rozober(const std::string& riadok) {
+    std::vector<std::string> casti;
+    std::istringstream text(riadok);
+    for (std::string cast; std::getline(text, cast, '|');)
+        casti.push_back(cast);
+    std::vector<const char*> argumenty;
+    for (const std::string& c : casti)
+        argumenty.push_back(c.c_str());
+    PrikazovyRiadok p;
+    const int rezim =
+        RozoberPrikazovyRiadok(static_cast<int>(argumenty.size()), argumenty.data(), &p);
+    EXPECT_EQ(rezim, p.rezim) << "the mode returned is the one stored";
+    return p;
+}
+
+const DWORD N = kNezadane;                 // not given
+const LONG kMin = INT_MIN, kMax = INT_MAX; // an edge of the whole screen
+
+} // namespace
+
+TEST(PrikazovyRiadok, TheModeFollowsTheSwitchesGiven) {
+    const std::pair<const char*, int> riadky[] = {
+        {"", kRezimOkno},
+        {"subor.txt|/nieco|/hladajX|-hladaj|/stupen2", kRezimOkno},
+        {"/?", kRezimPomoc},
+        {"/hladaj|/stupen|9|/?", kRezimPomoc},
+        {"/hladaj", kRezimHladaj}};
+    for (const auto& [argumenty, rezim] : riadky) {
+        const PrikazovyRiadok p = Rozober(argumenty);
+        EXPECT_EQ(p.rezim, rezim) << argumenty;
+        EXPECT_EQ(p.chyba, "") << argumenty;
+    }
+}
+
+// Names in any case, values after a space or a colon, the last of a switch given twice.
+TEST(PrikazovyRiadok, TheSearchTakesTheValuesGiven) {
+    // clang-format off
+    const struct { const char* argumenty; DWORD stupen, velkost, vypln, spajanie; const char* subor; RECT oblast; } riadky[] = {
+        {"/hladaj", N, N, N, N, "Stredy.txt", {kMin, kMin, kMax, kMax}},
+        {"/HLADAJ|/Stupen|7|/VELKOST:65535|/vypln:0|/spajanie|RIADKY", 7, 65535, 0, 0, "Stredy.txt", {kMin, kMin, kMax, kMax}},
+        {"/stupen:0|/velkost|0|/vypln|100|/spajanie:4|/hladaj|/subor|C:\\a b\\ž.txt", 0, 0, 100, 4, "C:\\a b\\ž.txt", {kMin, kMin, kMax, kMax}},
+        {"/hladaj|/subor:D:\\x:y|/spajanie|8|/oblast|-1920,-5,0,1079", N, N, N, 8, "D:\\x:y", {-1920, -5, 0, 1079}},
+        {"/hladaj|/oblast:7,7,7,7|/stupen|1|/stupen|002", 2, N, N, N, "Stredy.txt", {7, 7, 7, 7}}};
+    // clang-format on
+    for (const auto& r : riadky) {
+        SCOPED_TRACE(r.argumenty);
+        const PrikazovyRiadok p = Rozober(r.argumenty);
+        ASSERT_EQ(p.rezim, kRezimHladaj) << p.chyba;
+        EXPECT_EQ(p.stupen, r.stupen);
+        EXPECT_EQ(p.velkost, r.velkost);
+        EXPECT_EQ(p.vypln, r.vypln);
+        EXPECT_EQ(p.spajanie, r.spajanie);
+        EXPECT_EQ(p.subor, r.subor);
+        EXPECT_EQ(p.oblast.left, r.oblast.left);
+        EXPECT_EQ(p.oblast.top, r.oblast.top);
+        EXPECT_EQ(p.oblast.right, r.oblast.right);
+        EXPECT_EQ(p.oblast.bottom, r.oblast.bottom);
+    }
+}
+
+TEST(PrikazovyRiadok, BadSwitchesAndValuesAreRefusedWithAMessage) {
+    // The start of the message.
+    // clang-format off
+    const std::pair<const char*, const char*> riadky[] = {
+        {"/stupen|1", "zornavit: prepínače hľadania platia len spolu s /hladaj"},
+        {"/hladaj|/stupen|8", "zornavit: /stupen: „8“ nie je celé číslo od 0 do 7"}, {"/hladaj|/stupen:", "zornavit: /stupen: „“"},
+        {"/hladaj|/velkost|65536", "zornavit: /velkost: „65536“ nie je celé číslo od 0 do 65535"},
+        {"/hladaj|/vypln|101", "zornavit: /vypln: „101“ nie je celé číslo od 0 do 100"},
+        {"/hladaj|/spajanie|6", "zornavit: /spajanie: „6“ nie je riadky, 4 ani 8"},
+        {"/hladaj|/oblast|1,2,3", "zornavit: /oblast: „1,2,3“ nie je obdĺžnik"}, {"/hladaj|/subor:", "zornavit: /subor: prázdna cesta"},
+        {"/hladaj|/stupen", "zornavit: /stupen potrebuje hodnotu"}, {"/hladaj|/Nic", "zornavit: neznámy argument „/Nic“"},
+        {"/hladaj|navyse", "zornavit: neznámy argument „navyse“"}, {"/hladaj:1", "zornavit: /hladaj nemá hodnotu"},
+        {"/hladaj|/velkost|-1", "zornavit: /velkost: „-1“"}, {"/hladaj|/vypln|+5", "zornavit: /vypln: „+5“"},
+        {"/hladaj|/stupen|1x", "zornavit: /stupen: „1x“"}, {"/hladaj|/spajanie|riadok", "zornavit: /spajanie: „riadok“"},
+        {"/hladaj|/vypln|18446744073709551621", "zornavit: /vypln: „18446744073709551621“"},
+        {"/hladaj|/oblast|1,2,3,4,5", "zornavit: /oblast: „1,2,3,4,5“"}, {"/hladaj|/oblast|5,0,4,9", "zornavit: /oblast: „5,0,4,9“"},
+        {"/hladaj|/oblast|0,5,9,4", "zornavit: /oblast: „0,5,9,4“"}, {"/hladaj|/oblast|1,,3,4", "zornavit: /oblast: „1,,3,4“"},
+        {"/hladaj|/oblast|1, 2,3,4", "zornavit: /oblast: „1, 2,3,4“"},
+        {"/hladaj|/oblast|0,0,2147483648,1", "zornavit: /oblast: „0,0,2147483648,1“"}};
+    // clang-format on
+    for (const auto& [argumenty, sprava] : riadky) {
+        const PrikazovyRiadok p = Rozober(argumenty);
+        EXPECT_EQ(p.rezim, kRezimChyba) << argumenty;
+        EXPECT_EQ(p.chyba.substr(0, std::strlen(sprava)), sprava) << argumenty;
+    }
+}
