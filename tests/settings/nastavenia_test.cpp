@@ -43,7 +43,8 @@ const Riadok kRiadky[] = {
     {"Volba", kRegDword, &volba, 4, 1},
     {"InfoKurzor", kRegBinary, &sledovanie_kurzora, 1, 0},
     {"Spajanie", kRegDword, &spajanie, 8, 0},
-    {"UkazatObjekty", kRegDword, &ukazat_objekty, 0, 1}};
+    {"UkazatObjekty", kRegDword, &ukazat_objekty, 0, 1},
+    {"Skratky", kRegDword, &skratky, 0, 1}};
 // clang-format on
 
 // A new key and the settings at their first-run values on a 1920 x 1080 desktop of one monitor.
@@ -114,19 +115,19 @@ TEST_F(Nastavenia, AMinimisedWindowSavesItsShowStateAndThePlacementAsLoaded) {
     }
 }
 
-// An old key is no first run: a missing placement is not centred.
+// An old key is no first run: a missing placement is not centred; missing, the outlines and the
+// chords are on.
 TEST_F(Nastavenia, ValuesThatCannotBeReadKeepTheirVariables) {
     UlozVsetko();
-    g_register.hodnoty.erase("WindowPos");
-    g_register.hodnoty.erase("StupneSedi");
-    g_register.hodnoty.erase("UkazatObjekty");
+    for (const char* meno : {"WindowPos", "StupneSedi", "UkazatObjekty", "Skratky"})
+        g_register.hodnoty.erase(meno);
     g_register.hodnoty["VelkostObjektu"] = {kRegBinary, "12345"};    // longer than 4 bytes
     g_register.hodnoty["percento_vyplne"] = {kRegSz, {'5', '0', 0}}; // any type, 4 bytes or less
     g_register.hodnoty["InfoKurzor"] = Hodnota(kRegDword, 1);        // a DWORD where a byte belongs
     g_register.hodnoty["Spajanie"] = Hodnota(kRegDword, 5);          // an unknown grouping: by rows
     EXPECT_EQ(ReadRegistry(), 0);
     // clang-format off
-    OcakavajPremenne(&Riadok::ulozena, {{"WindowPos", 0}, {"StupneSedi", 0}, {"UkazatObjekty", 1},
+    OcakavajPremenne(&Riadok::ulozena, {{"WindowPos", 0}, {"StupneSedi", 0}, {"UkazatObjekty", 1}, {"Skratky", 1},
                                         {"VelkostObjektu", 20}, {"percento_vyplne", 0x3035}, {"Spajanie", 0}});
     // clang-format on
 }
@@ -212,6 +213,32 @@ TEST_F(Nastavenia, ThePlacementRoundTrips) {
         RozbalSlova(g_dwWindowPos, &x, &y);
         EXPECT_EQ(x, p.otvorene.x);
         EXPECT_EQ(y, p.otvorene.y);
+    }
+}
+
+// A window that grew, with a 1280 x 1024 monitor left of the primary and a taskbar at y 1040: moved
+// up and left onto the work area of the monitor it lies mostly on, but never above or left of the
+// area or of where it is; unchanged with no monitor known.
+TEST_F(Nastavenia, AGrownWindowIsKeptOnTheWorkArea) {
+    const RECT plochy[] = {{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
+    const RECT pracovne[] = {{0, 0, 1920, 1040}, plochy[1]};
+    // clang-format off
+    const struct { const char* co; int monitory; RECT okno, cakane; } pripady[] = {
+        {"past the taskbar", 2, {800, 900, 1024, 1159}, {800, 781, 1024, 1040}},
+        {"on the area", 2, {100, 100, 324, 359}, {100, 100, 324, 359}},
+        {"past the right", 2, {1800, 100, 2136, 490}, {1584, 100, 1920, 490}},
+        {"past the left monitor's left and bottom", 2, {-1300, 900, -1076, 1159}, {-1300, 765, -1076, 1024}},
+        {"above the area, taller than the rest of it", 2, {500, -20, 724, 1200}, {500, -20, 724, 1200}},
+        {"taller than the area", 2, {500, 300, 724, 1400}, {500, 0, 724, 1100}},
+        {"no monitor known", 0, {800, 900, 1024, 1159}, {800, 900, 1024, 1159}}};
+    // clang-format on
+    for (const auto& p : pripady) {
+        SCOPED_TRACE(p.co);
+        const RECT r = OknoNaPracovnejPloche(p.okno, plochy, pracovne, p.monitory);
+        EXPECT_EQ(r.left, p.cakane.left);
+        EXPECT_EQ(r.top, p.cakane.top);
+        EXPECT_EQ(r.right, p.cakane.right);
+        EXPECT_EQ(r.bottom, p.cakane.bottom);
     }
 }
 

@@ -44,15 +44,21 @@ TEST(PrikazovyRiadok, TheModeFollowsTheSwitchesGiven) {
     }
 }
 
-// Names in any case, values after a space or a colon, the last of a switch given twice.
+// Names in any case, values after a space or a colon, the last of a switch given twice; /subor -,
+// /json, /okno and /monitor N as asked.
 TEST(PrikazovyRiadok, TheSearchTakesTheValuesGiven) {
+    const int C = kOblastCela, Z = kOblastZadana, O = kOblastOkno, M = kOblastMonitor;
     // clang-format off
-    const struct { const char* argumenty; DWORD stupen, velkost, vypln, spajanie; const char* subor; RECT oblast; } riadky[] = {
-        {"/hladaj", N, N, N, N, "Stredy.txt", {kMin, kMin, kMax, kMax}},
-        {"/HLADAJ|/Stupen|7|/VELKOST:65535|/vypln:0|/spajanie|RIADKY", 7, 65535, 0, 0, "Stredy.txt", {kMin, kMin, kMax, kMax}},
-        {"/stupen:0|/velkost|0|/vypln|100|/spajanie:4|/hladaj|/subor|C:\\a b\\ž.txt", 0, 0, 100, 4, "C:\\a b\\ž.txt", {kMin, kMin, kMax, kMax}},
-        {"/hladaj|/subor:D:\\x:y|/spajanie|8|/oblast|-1920,-5,0,1079", N, N, N, 8, "D:\\x:y", {-1920, -5, 0, 1079}},
-        {"/hladaj|/oblast:7,7,7,7|/stupen|1|/stupen|002", 2, N, N, N, "Stredy.txt", {7, 7, 7, 7}}};
+    const struct { const char* argumenty; DWORD stupen, velkost, vypln, spajanie; const char* subor; RECT oblast; bool json; int druh; DWORD monitor; } riadky[] = {
+        {"/hladaj", N, N, N, N, "Stredy.txt", {kMin, kMin, kMax, kMax}, false, C, 0},
+        {"/HLADAJ|/Stupen|7|/VELKOST:65535|/vypln:0|/spajanie|RIADKY", 7, 65535, 0, 0, "Stredy.txt", {kMin, kMin, kMax, kMax}, false, C, 0},
+        {"/stupen:0|/velkost|0|/vypln|100|/spajanie:4|/hladaj|/subor|C:\\a b\\ž.txt", 0, 0, 100, 4, "C:\\a b\\ž.txt", {kMin, kMin, kMax, kMax}, false, C, 0},
+        {"/hladaj|/subor:D:\\x:y|/spajanie|8|/oblast|-1920,-5,0,1079", N, N, N, 8, "D:\\x:y", {-1920, -5, 0, 1079}, false, Z, 0},
+        {"/hladaj|/oblast:7,7,7,7|/stupen|1|/stupen|002", 2, N, N, N, "Stredy.txt", {7, 7, 7, 7}, false, Z, 0},
+        {"/hladaj|/subor|-|/okno|/okno", N, N, N, N, "-", {kMin, kMin, kMax, kMax}, false, O, 0},
+        {"/JSON|/hladaj|/Monitor:2", N, N, N, N, "Stredy.txt", {kMin, kMin, kMax, kMax}, true, M, 2},
+        {"/json|/hladaj|/subor|x.txt|/monitor|99", N, N, N, N, "x.txt", {kMin, kMin, kMax, kMax}, true, M, 99},
+        {"/hladaj|/json|/subor:-", N, N, N, N, "-", {kMin, kMin, kMax, kMax}, true, C, 0}};
     // clang-format on
     for (const auto& r : riadky) {
         SCOPED_TRACE(r.argumenty);
@@ -67,6 +73,9 @@ TEST(PrikazovyRiadok, TheSearchTakesTheValuesGiven) {
         EXPECT_EQ(p.oblast.top, r.oblast.top);
         EXPECT_EQ(p.oblast.right, r.oblast.right);
         EXPECT_EQ(p.oblast.bottom, r.oblast.bottom);
+        EXPECT_EQ(p.json, r.json);
+        EXPECT_EQ(p.druh_oblasti, r.druh);
+        EXPECT_EQ(p.monitor, r.monitor);
     }
 }
 
@@ -75,7 +84,13 @@ TEST(PrikazovyRiadok, BadSwitchesAndValuesAreRefusedWithAMessage) {
     // clang-format off
     const std::pair<const char*, const char*> riadky[] = {
         {"/stupen|1", "zornavit: prepínače hľadania platia len spolu s /hladaj"},
-        {"/hladaj|/stupen|8", "zornavit: /stupen: „8“ nie je celé číslo od 0 do 7"}, {"/hladaj|/stupen:", "zornavit: /stupen: „“"},
+        {"/okno", "zornavit: prepínače hľadania platia len spolu s /hladaj"}, {"/hladaj|/okno:1", "zornavit: /okno nemá hodnotu"},
+        {"/hladaj|/json:", "zornavit: /json nemá hodnotu"}, {"/hladaj|/monitor", "zornavit: /monitor potrebuje hodnotu"},
+        {"/hladaj|/monitor|0", "zornavit: /monitor: „0“ nie je číslo monitora od 1 do 99"}, {"/hladaj|/monitor|100", "zornavit: /monitor: „100“"},
+        {"/hladaj|/okno|/monitor|1", "zornavit: /oblast, /okno a /monitor sa navzájom vylučujú"},
+        {"/hladaj|/oblast|0,0,1,1|/okno", "zornavit: /oblast, /okno a /monitor sa"}, {"/hladaj|/monitor|1|/oblast|0,0,1,1", "zornavit: /oblast, /okno a"},
+        {"/hladaj|/stupen|8", "zornavit: /stupen: „8“ nie je celé číslo od 0 do 7 (okno ukazuje pásmo o jedno vyššie, 1-8"},
+        {"/hladaj|/stupen:", "zornavit: /stupen: „“"},
         {"/hladaj|/velkost|65536", "zornavit: /velkost: „65536“ nie je celé číslo od 0 do 65535"},
         {"/hladaj|/vypln|101", "zornavit: /vypln: „101“ nie je celé číslo od 0 do 100"},
         {"/hladaj|/spajanie|6", "zornavit: /spajanie: „6“ nie je riadky, 4 ani 8"},
@@ -95,4 +110,14 @@ TEST(PrikazovyRiadok, BadSwitchesAndValuesAreRefusedWithAMessage) {
         EXPECT_EQ(p.rezim, kRezimChyba) << argumenty;
         EXPECT_EQ(p.chyba.substr(0, std::strlen(sprava)), sprava) << argumenty;
     }
+}
+
+// The usage text names every switch, and the band as the window shows it.
+TEST(PrikazovyRiadok, TheUsageNamesEverySwitch) {
+    const std::string pouzitie = kPouzitieDavky;
+    for (const char* prepinac :
+         {"/hladaj ", "/stupen G", "/velkost S", "/vypln F", "/spajanie R", "/subor CESTA",
+          "/subor -", "/json", "/oblast Ľ,H,P,D", "/okno", "/monitor N", "1-8"})
+        EXPECT_NE(pouzitie.find(prepinac), std::string::npos) << prepinac << " missing in\n"
+                                                              << pouzitie;
 }
