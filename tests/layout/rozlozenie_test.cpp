@@ -1,8 +1,10 @@
-// The face's layout: the arrow keys' vertices, the rows, the scale, the outlines' area and labels.
+// The face's layout: the arrow keys' vertices, the rows, the scale, the outlines' area, the
+// readout.
 #include "layout/rozlozenie.h"
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <vector>
 
 // The face's four keys of side 21, then negative anchors: single precision, truncated toward zero
@@ -66,22 +68,22 @@ TEST(Rozlozenie, ScalingToTheDpiAndBack) {
     }
 }
 
-namespace {
-// Two monitors.
-const RECT kObrazovka = {-1920, 0, 1920, 1080};
-const RECT kBoxy[] = {
-    {100, 100, 139, 129}, {-1920, 5, -1900, 30}, {1910, 500, 1919, 509}, {0, 0, 1919, 1079}};
-} // namespace
-
-// The boxes' union grown by 64, cut to the screen; empty for no boxes.
+// Two monitors, and boxes on them: a small one, one at the left edge, one at the right edge, and
+// one filling both.
 TEST(Rozlozenie, TheOutlinesAreaCoversTheBoxesWithAMargin) {
+    const RECT obrazovka = {-1920, 0, 1920, 1080};
+    const RECT boxy[] = {{100, 100, 139, 129},
+                         {-1920, 5, -1900, 30},
+                         {1910, 500, 1919, 509},
+                         {-1920, 0, 1919, 1079}};
+    // The boxes' union grown by 64, cut to the screen; empty for no boxes.
     // clang-format off
-    const struct { int od, po; RECT oblast; } riadky[] = {{1, 3, {-1920, 0, 1920, 574}}, {4, 4, {-64, 0, 1920, 1080}},
+    const struct { int od, po; RECT oblast; } riadky[] = {{1, 3, {-1920, 0, 1920, 574}}, {2, 4, {-1920, 0, 1920, 1080}},
                                                           {2, 2, {-1920, 0, -1835, 95}}, {1, 0, {-1920, 0, -1920, 0}}};
     // clang-format on
     for (const auto& r : riadky) {
         SCOPED_TRACE(testing::Message() << "boxes " << r.od << " to " << r.po);
-        const RECT o = OblastObrysov(kBoxy, r.od, r.po, 64, kObrazovka);
+        const RECT o = OblastObrysov(boxy, r.od, r.po, 64, obrazovka);
         EXPECT_EQ(o.left, r.oblast.left);
         EXPECT_EQ(o.top, r.oblast.top);
         EXPECT_EQ(o.right, r.oblast.right);
@@ -89,13 +91,88 @@ TEST(Rozlozenie, TheOutlinesAreaCoversTheBoxesWithAMargin) {
     }
 }
 
-// A 20 x 10 label above the outline's corner, below the box at the screen's top, pulled in at
-// the edges.
-TEST(Rozlozenie, NumberLabelsStayOnTheScreen) {
-    const POINT stitky[] = {{99, 89}, {-1920, 32}, {1900, 489}, {-1, 1070}};
-    for (int i = 0; i < 4; ++i) {
-        const POINT p = PolohaCisla(kBoxy[i], SIZE{20, 10}, kObrazovka);
-        EXPECT_EQ(p.x, stitky[i].x) << "box " << i;
-        EXPECT_EQ(p.y, stitky[i].y) << "box " << i;
+// No monitor covered whole: a bottom line shared with one goes, else its right column, top or
+// left; an area short of a monitor on a side keeps all, one passed on every side stays.
+TEST(Rozlozenie, TheOutlinesAreaCoversNoMonitorWhole) {
+    const RECT vedla[] = {{-1920, 0, 0, 1080}, {0, 0, 1920, 1080}};
+    const RECT nad_sebou[] = {{0, 0, 9, 9}, {0, 9, 9, 18}};
+    const RECT jeden[] = {{1, 1, 9, 9}};
+    // clang-format off
+    const struct { const char* monitory; const RECT* m; int pocet; RECT oblast, cakana; } riadky[] = {
+        {"side by side", vedla, 2, {0, 0, 1920, 1080}, {0, 0, 1920, 1079}},
+        {"side by side", vedla, 2, {-1920, 0, 1920, 1080}, {-1920, 0, 1920, 1079}},
+        {"one", jeden, 1, {2, 1, 9, 9}, {2, 1, 9, 9}}, {"one", jeden, 1, {1, 2, 9, 9}, {1, 2, 9, 9}},
+        {"one", jeden, 1, {1, 1, 8, 9}, {1, 1, 8, 9}}, {"one", jeden, 1, {1, 1, 9, 8}, {1, 1, 9, 8}},
+        {"stacked", nad_sebou, 2, {0, 0, 9, 15}, {0, 0, 8, 15}},
+        {"stacked", nad_sebou, 2, {0, 3, 9, 18}, {0, 3, 9, 17}},
+        {"one", jeden, 1, {1, 0, 10, 10}, {2, 0, 10, 10}}, {"one", jeden, 1, {0, 1, 10, 10}, {0, 2, 10, 10}},
+        {"one", jeden, 1, {0, 0, 10, 10}, {0, 0, 10, 10}}};
+    // clang-format on
+    for (const auto& r : riadky) {
+        SCOPED_TRACE(testing::Message()
+                     << r.monitory << ", area " << r.oblast.left << "," << r.oblast.top << ","
+                     << r.oblast.right << "," << r.oblast.bottom);
+        const RECT o = OblastBezCelehoMonitora(r.oblast, r.m, r.pocet);
+        EXPECT_EQ(o.left, r.cakana.left);
+        EXPECT_EQ(o.top, r.cakana.top);
+        EXPECT_EQ(o.right, r.cakana.right);
+        EXPECT_EQ(o.bottom, r.cakana.bottom);
+    }
+}
+
+namespace {
+
+// The test prefix's wide faces, DejaVu Sans and DejaVu Sans Condensed: advances of x y R G B = -
+// and a digit, in 2048ths of the height. Rounded per glyph, they give the widths wine measures.
+const int kDejaVu[2][8] = {{1212, 1212, 1423, 1587, 1405, 1716, 739, 1303},
+                           {1090, 1090, 1280, 1428, 1264, 1544, 665, 1172}};
+
+int SirkaDejaVu(const char* text, int vyska, void* tvar) {
+    int sirka = 0;
+    for (const char* c = text; *c; ++c) {
+        const char* znak = std::strchr("xyRGB=-", *c);
+        const int advance = static_cast<const int*>(tvar)[znak ? znak - "xyRGB=-" : 7];
+        sirka += (advance * vyska + 1024) / 2048;
+    }
+    return sirka;
+}
+
+} // namespace
+
+// The readout's fields x, y, R, G, B on a strip 214 wide. Where the texts fit, the places of the
+// fixed layout; a wider text pushes those after it, the last ones move back into the strip, and
+// five-digit coordinates shrink the font. The fields always stand apart and in the strip.
+TEST(Rozlozenie, ReadoutFieldsApartAndInTheStrip) {
+    // Face, dpi, the values; the font height chosen, and whether the fields stand at their places.
+    // clang-format off
+    const struct { int tvar, dpi, hodnoty[POCET_UDAJOV], vyska; bool na_miestach; } pripady[] = {
+        {1, 96, {0, 0, 0, 0, 0}, 11, true}, {0, 144, {0, 0, 0, 0, 0}, 17, true},
+        {1, 96, {1919, 1199, 255, 255, 255}, 11, true}, {1, 144, {1919, 1199, 255, 255, 255}, 17, false},
+        {0, 96, {1919, 1199, 255, 255, 255}, 10, false}, {0, 144, {1919, 1199, 255, 255, 255}, 16, false},
+        {0, 96, {-32768, -32768, 255, 255, 255}, 9, false}, {1, 144, {-32768, -32768, 255, 255, 255}, 16, false},
+        {1, 96, {-1280, 1079, 170, 170, 170}, 11, false}, {0, 96, {600, 500, 255, 255, 255}, 11, false}};
+    // clang-format on
+    const char* const formaty[POCET_UDAJOV] = {"x=%d", "y=%d", "R=%d", "G=%d", "B=%d"};
+    for (const auto& p : pripady) {
+        char texty[POCET_UDAJOV][NAPIS_BUFFER];
+        const char* zoznam[POCET_UDAJOV];
+        for (int i = 0; i < POCET_UDAJOV; ++i) {
+            FormatujNapis(texty[i], formaty[i], p.hodnoty[i]);
+            zoznam[i] = texty[i];
+        }
+        SCOPED_TRACE(testing::Message() << texty[0] << " at " << p.dpi << " dpi, face " << p.tvar);
+        void* tvar = const_cast<int*>(kDejaVu[p.tvar]);
+        int x[POCET_UDAJOV];
+        const int vyska = RozlozUdaj(zoznam, 0, 214, p.dpi, SirkaDejaVu, tvar, x);
+        EXPECT_EQ(vyska, p.vyska);
+        EXPECT_EQ(x[0], Skaluj(10, p.dpi)) << "the first field at its place";
+        for (int i = 1; i < POCET_UDAJOV; ++i)
+            EXPECT_GE(x[i] - x[i - 1] - SirkaDejaVu(zoznam[i - 1], vyska, tvar), Skaluj(2, p.dpi))
+                << "background before " << zoznam[i];
+        EXPECT_LE(x[4] + SirkaDejaVu(zoznam[4], vyska, tvar), Skaluj(214, p.dpi) - Skaluj(1, p.dpi))
+            << "the last field ends inside the strip's outline";
+        const int miesta[POCET_UDAJOV] = {10, 50, 100, 137, 176};
+        for (int i = 0; p.na_miestach && i < POCET_UDAJOV; ++i)
+            EXPECT_EQ(x[i], Skaluj(miesta[i], p.dpi)) << zoznam[i] << " at its place";
     }
 }
