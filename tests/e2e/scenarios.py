@@ -272,7 +272,6 @@ PLACEMENT = [
     ("store", dict(WindowPos=(500, 300), WindowSize=(111, 222))), ("start",), ("close", "minimised"),
     ("saved", dict(WindowPos=(500, 300), WindowSize=(111, 222), WindowShow=2)),
     ("store", dict(WindowPos=(1024, 100))), ("start",), ("at", 400, 255), ("close", "Escape"),  # off: centred
-    ("store", dict(WindowPos=(100, 768))), ("start",), ("at", 400, 255), ("close", "Escape"),
     ("store", dict(WindowPos=(900, 700))), ("start",), ("at", 900, 700), ("close", "Escape"),
     ("saved", dict(WindowPos=(800, 526))),  # partly off the desktop: pulled on at the close
     ("key", {}), ("start",), ("mode", 0, 0, False), ("close", "Escape"),
@@ -346,7 +345,7 @@ BATCH = [
     ("batch", "/hladaj /stupen 8", "/stupen: „8“ nie je celé číslo od 0 do 7"),
     ("batch", "/subor iny.txt /hladaj", [A, P, Q, C]), ("batch", "/?", f"Zornavit {VERSION}\r\nPoužitie: zornavit.exe", 0),
     ("output", "/hladaj /subor -", [BOX_A, BOX_P, BOX_Q, BOX_C]), ("output", "/subor - /hladaj /stupen 5", []),
-    ("output", "/hladaj /json /velkost 15", [BOX_A, BOX_P, BOX_Q, BOX_D, BOX_C]), ("output", "/json /hladaj /stupen 5", []),
+    ("output", "/hladaj /json /velkost 15", [BOX_A, BOX_P, BOX_Q, BOX_D, BOX_C]),
     ("output", "/hladaj /json /subor - /vypln 80", [BOX_A, BOX_P, BOX_Q]),
     ("foreground", (300, 300, 399, 379), "/hladaj /okno /json", [(300, 300, 399, 379)]),  # the helper's grey window
     ("shell", "rm Stredy.txt && mkdir -p Stredy.txt/stary"), ("batch", "/hladaj", 3), ("shell", 'test "$(ls Stredy.txt)" = stary'),
