@@ -1,5 +1,4 @@
-// The face's layout: the arrow keys' vertices, the rows, the scale, the outlines' area, the
-// readout.
+// The face's layout: the arrow keys' vertices, the rows, the scale, the outlines' area, readout.
 #include "layout/rozlozenie.h"
 
 #include <gtest/gtest.h>
@@ -68,22 +67,22 @@ TEST(Rozlozenie, ScalingToTheDpiAndBack) {
     }
 }
 
-// Two monitors, and boxes on them: a small one, one at the left edge, one at the right edge, and
-// one filling both.
+namespace {
+// Two monitors.
+const RECT kObrazovka = {-1920, 0, 1920, 1080};
+const RECT kBoxy[] = {
+    {100, 100, 139, 129}, {-1920, 5, -1900, 30}, {1910, 500, 1919, 509}, {0, 0, 1919, 1079}};
+} // namespace
+
+// The boxes' union grown by 64, cut to the screen; empty for no boxes.
 TEST(Rozlozenie, TheOutlinesAreaCoversTheBoxesWithAMargin) {
-    const RECT obrazovka = {-1920, 0, 1920, 1080};
-    const RECT boxy[] = {{100, 100, 139, 129},
-                         {-1920, 5, -1900, 30},
-                         {1910, 500, 1919, 509},
-                         {-1920, 0, 1919, 1079}};
-    // The boxes' union grown by 64, cut to the screen; empty for no boxes.
     // clang-format off
-    const struct { int od, po; RECT oblast; } riadky[] = {{1, 3, {-1920, 0, 1920, 574}}, {2, 4, {-1920, 0, 1920, 1080}},
+    const struct { int od, po; RECT oblast; } riadky[] = {{1, 3, {-1920, 0, 1920, 574}}, {4, 4, {-64, 0, 1920, 1080}},
                                                           {2, 2, {-1920, 0, -1835, 95}}, {1, 0, {-1920, 0, -1920, 0}}};
     // clang-format on
     for (const auto& r : riadky) {
         SCOPED_TRACE(testing::Message() << "boxes " << r.od << " to " << r.po);
-        const RECT o = OblastObrysov(boxy, r.od, r.po, 64, obrazovka);
+        const RECT o = OblastObrysov(kBoxy, r.od, r.po, 64, kObrazovka);
         EXPECT_EQ(o.left, r.oblast.left);
         EXPECT_EQ(o.top, r.oblast.top);
         EXPECT_EQ(o.right, r.oblast.right);
