@@ -89,22 +89,22 @@ COLORREF* SnimkaObrazovky(int sirka, int vyska, int x, int y) {
     return farby;
 }
 
-int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
+int HladajNaObrazovke(RECT oblast, Odtien odtien, int min_velkost, int percento_vyplne,
                       DWORD spajanie, RECT okno) {
     RECT obrazovka = {};
     const COLORREF* farby = ZakrytaKopiaObrazovky(&obrazovka);
     if (farby == nullptr)
         return -1;
-    return HladajVOblasti(farby, obrazovka, oblast, okno, stupen_sedi, min_velkost, percento_vyplne,
+    return HladajVOblasti(farby, obrazovka, oblast, okno, odtien, min_velkost, percento_vyplne,
                           static_cast<int>(spajanie));
 }
 
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
+int Zornavit(HWND okno, Odtien odtien, int min_velkost, int percento_vyplne, int spajanie) {
     RECT obdlznik = {};
     GetWindowRect(okno, &obdlznik);
     const RECT vsetko = {LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX};
-    return HladajNaObrazovke(vsetko, static_cast<unsigned>(stupen_sedi), min_velkost,
-                             percento_vyplne, static_cast<DWORD>(spajanie), obdlznik);
+    return HladajNaObrazovke(vsetko, odtien, min_velkost, percento_vyplne,
+                             static_cast<DWORD>(spajanie), obdlznik);
 }
 
 void initscreen(HWND okno, HDC* buffer, HBRUSH stetec) {

@@ -4,14 +4,16 @@
 
 #include <windows.h>
 
+#include "search/hladanie.h"
+
 // HladajVOblasti over a copy of the whole virtual screen, its pixels on no monitor painted out;
 // -1 also when the screen cannot be copied.
-int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
+int HladajNaObrazovke(RECT oblast, Odtien odtien, int min_velkost, int percento_vyplne,
                       DWORD spajanie, RECT okno = {1, 1, 0, 0});
 
 // The screen search of the program: HladajNaObrazovke of the whole screen, the window left out.
 //
-int Zornavit(HWND okno, int stupen_sedi, int min_velkost, int percento_vyplne, int spajanie);
+int Zornavit(HWND okno, Odtien odtien, int min_velkost, int percento_vyplne, int spajanie);
 
 // The screen from (x, y) as a pixel table of vyska rows of sirka colours, as GetPixel gives them;
 // the table lives until the next call. Null when it cannot be had.

@@ -33,15 +33,22 @@ void Hladanie(HWND okno) {
     ZaciatokHladania();
     Prekresli(okno);
     SkryObrysyPredSnimkou(); // the outlines must never be part of what is searched
-    const int pocet =
-        Zornavit(okno, static_cast<int>(stupne_sedi), static_cast<int>(VelkostObjektu),
-                 static_cast<int>(percento_vyplne), static_cast<int>(spajanie));
+    const Odtien odtien = {stupne_sedi, static_cast<int>(odchylka), cielova_farba};
+    const int pocet = Zornavit(okno, odtien, static_cast<int>(VelkostObjektu),
+                               static_cast<int>(percento_vyplne), static_cast<int>(spajanie));
     const int zapisane = PointPoleDoTxtCely("Stredy.txt", centers, pocet > 0 ? pocet : 0);
     VysledokHladania(pocet);
     if (!zapisane)
         StredyNezapisane();
     Prekresli(okno);
     UkazObrysy(1);
+}
+
+// F: the colour under the cursor becomes the target, read from the screen itself (the readout may
+// be off); the outlines go first, so that their pink is never taken.
+void FarbaPodKurzorom() {
+    SkryObrysyPredSnimkou();
+    KlavesFarba(FarbaMysiDesktop());
 }
 
 // TAB, or SHIFT+TAB with skok = SkokSpat.
@@ -77,6 +84,9 @@ void OnWM_KEYDOWN(HWND okno, WPARAM kluc, int sirka_desktopu) {
         break;
     case VK_DOWN:
         KlavesDole();
+        break;
+    case 'F':
+        FarbaPodKurzorom();
         break;
     default:
         return;

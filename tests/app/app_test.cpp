@@ -24,6 +24,7 @@
 static void ObnovStav() {
     stupne_sedi = 0, VelkostObjektu = 20, percento_vyplne = 70, volba = 1, sledovanie_kurzora = 0;
     spajanie = 0, ukazat_objekty = 1, g_dwWindowPos = g_dwWindowSize = g_dwWindowShow = 0;
+    cielova_farba = kBezFarby, odchylka = 0;
     PocetObjektov = cislo_objektu = status = g_timer_pocet = g_timer_pocitadlo = 0, vypinac_TAB = 1;
 }
 
@@ -86,6 +87,24 @@ TEST_F(Klavesy, KeysOnEachRow) {
         PocetObjektov = k[0], volba = k[1];
         k[2] ? KlavesHore() : KlavesDole();
         EXPECT_EQ(volba, DWORD(k[3])) << k[1] << (k[2] ? " up" : " down") << " with " << k[0];
+    }
+}
+
+// F picks a colour (not CLR_INVALID); other rows keep it; LEFT or RIGHT on row 1 goes back to the
+// band as it was, the next one moves the band. Key (F with a colour, or a row and LEFT 0 / RIGHT
+// 1), then the target and the band.
+TEST_F(Klavesy, FPicksAColourAndRowOneGoesBackToTheBand) {
+    stupne_sedi = 3;
+    const DWORD kroky[][4] = {
+        {'F', 0x336699, 0x336699, 3}, {'F', 0xFFFFFFFF, 0x336699, 3}, {2, 1, 0x336699, 3},
+        {3, 0, 0x336699, 3},          {1, 0, kBezFarby, 3},           {1, 0, kBezFarby, 2},
+        {'F', 0x010203, 0x010203, 2}, {1, 1, kBezFarby, 2},           {1, 1, kBezFarby, 3}};
+    for (const auto& k : kroky) {
+        volba = k[0] == 'F' ? volba : k[0];
+        k[0] == 'F' ? KlavesFarba(k[1]) : k[1] ? KlavesVpravo(1920) : KlavesVlavo();
+        EXPECT_EQ(std::vector<DWORD>({cielova_farba, stupne_sedi}),
+                  std::vector<DWORD>({k[2], k[3]}))
+            << k[0] << " " << k[1];
     }
 }
 
@@ -164,7 +183,12 @@ static std::string Zhrnutie(const std::string& riadok) {
     s += " " + p.subor;
     for (LONG h : {p.oblast.left, p.oblast.top, p.oblast.right, p.oblast.bottom})
         s += h == INT_MIN || h == INT_MAX ? " *" : " " + std::to_string(h);
-    return s;
+    if (p.farba != kNezadane) {
+        char farba[16];
+        std::snprintf(farba, sizeof farba, " farba %06X", static_cast<unsigned>(p.farba));
+        s += farba;
+    }
+    return s + (p.odchylka != kNezadane ? " odchylka " + std::to_string(p.odchylka) : "");
 }
 
 TEST(PrikazovyRiadok, Table) {
@@ -189,12 +213,46 @@ TEST(PrikazovyRiadok, Table) {
         {"/hladaj|/vypln|18446744073709551621", "zornavit: "}, {"/hladaj|/spajanie|riadok", "zornavit: "},
         {"/hladaj|/oblast|1,2,3,4,5", "zornavit: "}, {"/hladaj|/oblast|5,0,4,9", "zornavit: "}, {"/hladaj|/oblast|0,5,9,4", "zornavit: "},
         {"/hladaj|/oblast|1,,3,4", "zornavit: "}, {"/hladaj|/oblast|1, 2,3,4", "zornavit: "}, {"/hladaj|/oblast|0,0,2147483648,1", "zornavit: "},
+        // RRGGBB as 0x00BBGGRR.
+        {"/hladaj|/farba|3366cF|/ODCHYLKA:64", "hladaj - - - - Stredy.txt * * * * farba CF6633 odchylka 64"},
+        {"/hladaj|/odchylka|0", "hladaj - - - - Stredy.txt * * * * odchylka 0"},
+        {"/farba|112233|/hladaj|/stupen:1", "zornavit: /stupen a /farba sa vylučujú"},
+        {"/hladaj|/farba|12345", "zornavit: /farba: „12345“ nie je farba RRGGBB"}, {"/hladaj|/farba|#12345", "zornavit: /farba"},
+        {"/hladaj|/farba|1234567", "zornavit: /farba"}, {"/hladaj|/farba|12345G", "zornavit: /farba"},
+        {"/hladaj|/odchylka|65", "zornavit: /odchylka: „65“ nie je celé číslo od 0 do 64"}, {"/hladaj|/odchylka|-1", "zornavit: /odchylka"},
     };
     // clang-format on
     for (const auto& [argumenty, cakane] : riadky)
         EXPECT_EQ(Zhrnutie(argumenty).substr(0, cakane[0] == 'z' ? std::strlen(cakane) : 999),
                   cakane)
             << argumenty;
+}
+
+// The saved settings under the command line's: /stupen searches greys over a saved colour.
+TEST(PrikazovyRiadok, OverridesTheSavedSettings) {
+    const NastaveniaHladania ulozene = {2, 20, 70, 4, 8, 0x336699};
+    // clang-format off
+    const std::pair<const char*, std::vector<DWORD>> riadky[] = {
+        {"/hladaj", {2, 20, 70, 4, 8, 0x336699}}, {"/hladaj|/stupen|5", {5, 20, 70, 4, 8, kBezFarby}},
+        {"/hladaj|/farba|AABBCC|/odchylka|0", {2, 20, 70, 4, 0, 0xCCBBAA}},
+        {"/hladaj|/velkost|3|/vypln|9|/spajanie|riadky", {2, 3, 9, 0, 8, 0x336699}}};
+    // clang-format on
+    for (const auto& [argumenty, cakane] : riadky) {
+        std::vector<std::string> casti;
+        std::istringstream text(argumenty);
+        for (std::string cast; std::getline(text, cast, '|');)
+            casti.push_back(cast);
+        std::vector<const char*> a;
+        for (const std::string& c : casti)
+            a.push_back(c.c_str());
+        PrikazovyRiadok p;
+        RozoberPrikazovyRiadok(static_cast<int>(a.size()), a.data(), &p);
+        const NastaveniaHladania n = NastaveniaPrikazu(p, ulozene);
+        EXPECT_EQ(std::vector<DWORD>({n.stupne_sedi, n.VelkostObjektu, n.percento_vyplne,
+                                      n.spajanie, n.odchylka, n.farba}),
+                  cakane)
+            << argumenty;
+    }
 }
 
 const DWORD kRegSz = 1, kRegBinary = 3, kRegDword = 4, kStred1920 = 848u | (411u << 16);
@@ -222,7 +280,8 @@ const Riadok kRiadky[] = {
     {"WindowSize", kRegDword, &g_dwWindowSize, 224u | (242u << 16), 224u | (259u << 16)}, {"WindowShow", kRegDword, &g_dwWindowShow, 1, 1},
     {"StupneSedi", kRegDword, &stupne_sedi, 200, 0}, {"VelkostObjektu", kRegDword, &VelkostObjektu, 60, 20},
     {"percento_vyplne", kRegDword, &percento_vyplne, 0, 70}, {"Volba", kRegDword, &volba, 4, 1}, {"InfoKurzor", kRegBinary, &sledovanie_kurzora, 1, 0},
-    {"Spajanie", kRegDword, &spajanie, 8, 0}, {"UkazatObjekty", kRegDword, &ukazat_objekty, 0, 1}};
+    {"Spajanie", kRegDword, &spajanie, 8, 0}, {"UkazatObjekty", kRegDword, &ukazat_objekty, 0, 1},
+    {"Odchylka", kRegDword, &odchylka, 12, 0}};
 // clang-format on
 
 // Every row's variable, or the value the row's column holds.
@@ -302,6 +361,33 @@ TEST_F(Nastavenia, FailuresAreReportedAndTheRestGoesOn) {
     EXPECT_EQ(g_register.hodnoty.count("WindowShow") + g_register.hodnoty.count("InfoKurzor"), 1u);
 }
 
+// "Farba" is there only while objects are of a colour; loaded, a value with a top byte is none and
+// a tolerance past 64 is 64; the batch reads them as the window does.
+TEST_F(Nastavenia, ColourAndToleranceRoundTrip) {
+    UlozVsetko();
+    cielova_farba = 0x336699;
+    EXPECT_EQ(ZapisNastavenia(RECT{100, 200, 324, 442}, 1), 1);
+    EXPECT_EQ(g_register.hodnoty["Farba"], Hodnota(kRegDword, 0x336699));
+    cielova_farba = kBezFarby;
+    EXPECT_EQ(ReadRegistry(), 1);
+    EXPECT_EQ(cielova_farba, 0x336699u);
+    cielova_farba = kBezFarby;
+    EXPECT_EQ(ZapisNastavenia(RECT{100, 200, 324, 442}, 1), 1);
+    EXPECT_EQ(g_register.hodnoty.count("Farba"), 0u);
+    g_register.zapis_zlyha = "Farba"; // a value that cannot be deleted is reported
+    EXPECT_EQ(ZapisNastavenia(RECT{100, 200, 324, 442}, 1), 0);
+    for (const auto& [ulozena, nacitana] :
+         {std::pair{0x00C0FFEEu, 0x00C0FFEEu}, {0x01C0FFEEu, kBezFarby}}) {
+        g_register.hodnoty["Farba"] = Hodnota(kRegDword, ulozena);
+        g_register.hodnoty["Odchylka"] = Hodnota(kRegDword, 65);
+        EXPECT_EQ(ReadRegistry(), 1);
+        NastaveniaHladania n = {};
+        EXPECT_EQ(CitajNastaveniaHladania(&n), 1);
+        EXPECT_EQ(std::vector<DWORD>({cielova_farba, odchylka, n.farba, n.odchylka}),
+                  std::vector<DWORD>({nacitana, 64, nacitana, 64}));
+    }
+}
+
 // Closed at a rectangle (an empty one: saved by another layout), saved, then opened: on the
 // 1920 x 1080 primary alone, or with a 1280 x 1024 monitor on its left and a taskbar at y 1040.
 TEST_F(Nastavenia, PlacementRoundTrips) {
@@ -365,6 +451,9 @@ int registry_WriteDWORD(HKEY, const char* meno, DWORD h) {
 }
 int registry_WriteBYTE(HKEY, const char* meno, BYTE h) {
     return Zapis(meno, kRegBinary, h);
+}
+int registry_DeleteValue(HKEY, const char* meno) {
+    return g_register.hodnoty.erase(meno), g_register.zapis_zlyha != meno;
 }
 int registry_ReadDWORD(HKEY, const char* meno, DWORD* ciel) {
     const auto it = g_register.hodnoty.find(meno);

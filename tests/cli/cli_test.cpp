@@ -71,6 +71,9 @@ TEST_F(Cli, OptionsReachTheSearchAndBadInputIsRefused) {
     const std::string b = Png(Art("#############|#.....#.....#|#.###.#.###.#|#.###.#.###.#|#.###.#.###.#|"
                                   "#.....#.....#|#############"), "b.png"), dg = Png(Art("##..|##..|..##|..##"), "dg.png");
     // A diagonal chain; a hollow frame around a block.
+    // A colour (17, 34, 51) and one 9 off in red; a grey of band 2 and one of spread 9.
+    const std::string col = Png(Boxes(60, 40, {{5, 5, 14, 14, 0x332211}, {30, 5, 39, 14, 0x33221A}, {5, 25, 14, 34, 0x4C4C4C},
+                                               {30, 25, 39, 34, 0x4C4C55}}), "col.png");
     const std::string dc = Png(Art("#....|.#...|..#..|...#.|....#"), "dc.png"),
                       fr = Png(Art("########|#......#|#.####.#|#.####.#|#......#|########"), "fr.png");
     std::ofstream(dir_ + "S.txt") << "old";
@@ -87,7 +90,10 @@ TEST_F(Cli, OptionsReachTheSearchAndBadInputIsRefused) {
         {"--grey 2 --min-size 2 --fill 50 --connectivity rows " + dg, "0,0 0,0,1,1\n2,2 2,2,3,3\n"},
         {"--grey 2 --min-size 1 --fill 0 --connectivity 4 " + dc, "0,0 0,0,0,0\n1,1 1,1,1,1\n2,2 2,2,2,2\n3,3 3,3,3,3\n4,4 4,4,4,4\n"},
         {"--grey 2 --min-size 1 --fill 0 --connectivity 8 " + dc, "2,2 0,0,4,4\n"}, {"--grey 2 --min-size 1 --fill 0 " + dc, ""},
-        {"--grey 2 --min-size 2 --fill 60 " + fr, "3,2 0,0,7,5\n"}, {"--grey 2 --min-size 2 --fill 60 --connectivity 8 " + fr, "3,2 2,2,5,3\n"},
+        {"--grey 2 --min-size 2 --fill 60 " + fr, "3,2 0,0,7,5\n"},
+        {"--color 112233 --min-size 5 " + col, "9,9 5,5,14,14\n"}, {"--grey 2 --min-size 5 " + col, "9,29 5,25,14,34\n"},
+        {"--color=112233 --tolerance=9 --min-size 5 " + col, "9,9 5,5,14,14\n34,9 30,5,39,14\n"},
+        {"--tolerance 9 --grey 2 --min-size 5 --connectivity 4 " + col, "9,29 5,25,14,34\n34,29 30,25,39,34\n"}, {"--grey 2 --min-size 2 --fill 60 --connectivity 8 " + fr, "3,2 2,2,5,3\n"},
         {"--min-size 1 --fill 100 " + Png(Boxes(16384, 2, {}, 0), "wide.png", kBit), "8191,0 0,0,16383,1\n"},
         {"--min-size 1 --fill 100 " + Png(Boxes(2, 16384, {}, 0), "high.png", kBit), "0,8191 0,0,1,16383\n"},
         {"--grey 2 --min-size 5 --json --out Stredy.txt " + sq,
@@ -135,9 +141,11 @@ TEST_F(Cli, OptionsReachTheSearchAndBadInputIsRefused) {
         {"missing.png", "cannot open"}, {"dir.png", "dir.png"}, {"text.png", "not a PNG"}, {"short.png", "not a PNG"},
         {"half.png", "corrupt or truncated"}, {"corrupt.png", "corrupt or truncated"},
         {"wide2.png", "16385 x 1"}, {"high2.png", "16384"}, {"--out no/such/dir.txt sq.png", "cannot write"},
-        {"--out taken sq.png", "cannot write"}}; // the temporary file cannot replace a directory
+        {"--out taken sq.png", "cannot write"}, // the temporary file cannot replace a directory
+        {"--grey 1 --color 112233 sq.png", "--grey and --color exclude each other"}};
     const std::pair<std::string, std::vector<std::string>> volby[] = { // a missing value takes the image
         {"--colour", {"3"}}, {"--grey", {"", "8", "-1", "2x"}}, {"--fill", {"101", "''"}},
+        {"--color", {"12345", "1234567", "GG0000", "'#112233'", "''"}}, {"--tolerance", {"65", "-1", "''"}},
         {"--min-size", {"65536", "99999999999999999999"}},
         {"--exclude", {"1,2,3", "1,2,3,4,5", "' 1,2,3,4'", "1,2,3,4294967296"}},
         {"--connectivity", {"6", "Rows", "''"}}};
@@ -152,7 +160,7 @@ TEST_F(Cli, OptionsReachTheSearchAndBadInputIsRefused) {
         EXPECT_NE(r[2].find(mentions), std::string::npos) << r[2];
     }
     EXPECT_EQ(ReadFile(dir_ + "T.txt"), "old");
-    EXPECT_EQ(Files(), 28) << "a file left behind";
+    EXPECT_EQ(Files(), 29) << "a file left behind";
 }
 
 } // namespace

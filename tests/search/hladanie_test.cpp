@@ -12,9 +12,25 @@
 #include <cstdio>
 #include <unistd.h>
 
+// 4 x 4 squares of the colours, 6 pixels apart on a white row of 128 (the vector copies' words);
+// and what a search finds of the squares at the indices given.
+static Obrazovka Squares(const std::vector<COLORREF>& colours) {
+    std::vector<std::vector<int>> boxes;
+    for (size_t i = 0; i < colours.size(); ++i)
+        boxes.push_back({6 * static_cast<int>(i), 1, 6 * static_cast<int>(i) + 3, 4,
+                         static_cast<int>(colours[i])});
+    return Boxes(128, 6, boxes);
+}
+static V Found(const std::vector<int>& indices) {
+    V v;
+    for (int i : indices)
+        v.push_back({6 * i + 1, 2, 6 * i, 1, 6 * i + 3, 4});
+    return v;
+}
+
 TEST(Search, ExamplesAndEdgeCases) {
     // clang-format off
-    struct Case { const char* what; Obrazovka im; int min_size, fill; V want; RECT window = kNoWindow; unsigned band = 2; };
+    struct Case { const char* what; Obrazovka im; int min_size, fill; V want; RECT window = kNoWindow; Odtien shade = {2}; };
     const Obrazovka u = Art("##..##|##..##|##..##|######"), sq = Boxes(100, 100, {{20, 30, 29, 39}});
     const Obrazovka column = Boxes(50, 40, {{0, 10, 0, 30}});
     const Obrazovka skip = Art(".#...#|#..###|######|......|###...|###...|###...");
@@ -31,9 +47,9 @@ TEST(Search, ExamplesAndEdgeCases) {
         {"window's bottom row", sq, 1, 0, {{24, 37, 20, 36, 29, 39}}, {0, 0, 99, 35}}, {"empty window", sq, 1, 0, s, {30, 0, 20, 99}},
         {"order of seeds", Boxes(100, 100, {{20, 30, 29, 39}, {50, 20, 59, 29}, {65, 30, 74, 39}}), 5, 70, {{54, 24, 50, 20, 59, 29}, s[0], {69, 34, 65, 30, 74, 39}}},
         {"one-row line never seeds", Boxes(50, 20, {{5, 10, 40, 10}}), 0, 0, {}}, {"one-column line", column, 1, 100, {{0, 20, 0, 10, 0, 30}}},
-        {"band 1", Boxes(50, 50, {b2, b1, {35, 35, 35, 35, 0x404040}}), 5, 70, {{14, 14, 10, 10, 19, 19}}, kNoWindow, 1},
+        {"band 1", Boxes(50, 50, {b2, b1, {35, 35, 35, 35, 0x404040}}), 5, 70, {{14, 14, 10, 10, 19, 19}}, kNoWindow, {1}},
         {"off-grey pixel costs the full fill", Boxes(50, 50, {b2, b1, {35, 35, 35, 35, 0x414040}}), 5, 100, {}}, {"a top byte is no grey", Boxes(50, 50, {b2, b1, {35, 35, 35, 35, 0x1404040}}), 5, 100, {}},
-        {"setting 8 is band 0", bands, 1, 0, {{4, 4, 2, 2, 6, 6}}, kNoWindow, 8}, {"band 4 starts at 128", bands, 1, 0, {{14, 14, 0, 0, 29, 29}}, kNoWindow, 4},
+        {"setting 8 is band 0", bands, 1, 0, {{4, 4, 2, 2, 6, 6}}, kNoWindow, {8}}, {"band 4 starts at 128", bands, 1, 0, {{14, 14, 0, 0, 29, 29}}, kNoWindow, {4}},
         {"gap closes the object", Art("###....|###....|.......|....###|....###|###...."), 1, 0, {{1, 0, 0, 0, 2, 1}, {5, 3, 4, 3, 6, 4}}},
         {"diagonal touch", Art("##....|##....|..##..|..##.."), 1, 0, {{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}},
         // (1, 0) is within the box, not within the row's range.
@@ -50,10 +66,41 @@ TEST(Search, ExamplesAndEdgeCases) {
         // Row 1's left run joins going down, not going back up: 13 of 30 pixels counted.
         {"runs the closing pass misses", unreached, 1, 43, {{4, 1, 0, 0, 9, 2}}},
         {"blob cut short is found twice", Art("##########|#........#|.....#...."), 0, 0, {{5, 1, 5, 0, 5, 2}, {4, 0, 0, 0, 9, 1}}},
+        // Target (100, 150, 200), K 10: each channel 10 and 11 up and down.
+        {"colour K and K + 1 off", Squares({0xC89664 + 10, 0xC89664 + 11, 0xC89664 - 10, 0xC89664 - 11, 0xC89664 + 2560, 0xC89664 + 2816,
+                                            0xC89664 - 2560, 0xC89664 - 2816, 0xD29664, 0xD39664, 0xBE9664, 0xBD9664}),
+         1, 0, Found({0, 2, 4, 6, 8, 10}), kNoWindow, {0, 10, 0xC89664}},
+        {"tolerance past 64 counts as 64", Squares({0xC896A4, 0xC896A5}), 1, 0, Found({0}), kNoWindow, {0, 300, 0xC89664}},
+        {"tolerance below 0 counts as 0", Squares({0xC89664, 0xC89665}), 1, 0, Found({0}), kNoWindow, {0, -5, 0xC89664}},
+        // Band 2, K 5: spreads 5 and 6 in each channel; levels 95.7 and 64 in, 63.7 and 96.3 out.
+        {"near greys: spread K and K + 1, level rounded down", Squares({0x555050, 0x565050, 0x505055, 0x505056, 0x505550,
+                                                                        0x505650, 0x60605F, 0x40403F, 0x41413E, 0x616060}),
+         1, 0, Found({0, 2, 4, 6, 8}), kNoWindow, {2, 5}},
     };
     // clang-format on
     for (const Case& c : cases)
-        EXPECT_EQ(Search(c.im, c.band, c.min_size, c.fill, c.window), c.want) << c.what;
+        EXPECT_EQ(Search(c.im, c.shade, c.min_size, c.fill, c.window), c.want) << c.what;
+}
+
+// Greys arriving as 16-bit colour (5-6-5), 130 as red 132, green 130, blue 132: one square per
+// band, found with K 8 and not with K 0, in every grouping.
+TEST(Search, GreysQuantisedTo16BitColourNeedATolerance) {
+    const int greys[] = {14, 46, 78, 110, 130, 174, 206, 242};
+    Obrazovka im = Boxes(200, 40, {}, 0x336699);
+    for (int b = 0; b < 8; b++)
+        for (int y = 10; y <= 29; y++)
+            for (int x = 10 + 20 * b; x <= 24 + 20 * b; x++) {
+                const COLORREF r = greys[b] & 0xF8, g = greys[b] & 0xFC;
+                im.farby[y * 200 + x] = (r | r >> 5) * 0x010001 | (g | g >> 6) << 8;
+            }
+    EXPECT_EQ(im.farby[10 * 200 + 90], 0x848284u);
+    for (unsigned b = 0; b < 8; b++)
+        for (int sp : {0, 4, 8}) {
+            const V square = {{17 + 20 * static_cast<int>(b), 19, 10 + 20 * static_cast<int>(b), 10,
+                               24 + 20 * static_cast<int>(b), 29}};
+            EXPECT_EQ(Search(im, {b, 8}, 10, 90, kNoWindow, sp), square) << b << " " << sp;
+            EXPECT_EQ(Search(im, {b}, 10, 90, kNoWindow, sp), V{}) << b << " " << sp;
+        }
 }
 
 // Entries past the count left alone; a stride longer than the width; bad tables in every grouping.
@@ -64,7 +111,7 @@ TEST(Search, DirectCallsKeepToTheirTablesAndArrays) {
         Boxes(100, 20, {{2, 2, 11, 11}, {22, 2, 31, 11}, {42, 2, 51, 11}, {62, 2, 71, 11}});
     const COLORREF* px = im.farby.data();
     const auto H = [&](const COLORREF* f, int krok, int sirka, int vyska, int sp, int kapacita) {
-        return HladajObjekty(f, krok, sirka, vyska, kNoWindow, 2, 1, 0, sp, c, b, kapacita);
+        return HladajObjekty(f, krok, sirka, vyska, kNoWindow, {2}, 1, 0, sp, c, b, kapacita);
     };
     EXPECT_TRUE(H(Boxes(30, 30, {}).farby.data(), 30, 30, 30, 0, 2) == 0 && c[0].x == 11 &&
                 b[0].bottom == 4);
@@ -91,7 +138,7 @@ TEST(RychleHladanie, AgreesWithThePlainSearchOnEveryKindOfScreen) {
             if (had ? x % 16 == 0 || (y == 0 && x % 32 < 16) || (y == 5 && x % 32 >= 16)
                     : (y == 1 && x < 100) || (y == 0 && x == 99))
                 o.farby[i] = 0x505050;
-        EXPECT_TRUE(Zhoda(o, kNoWindow, 2, 1, 0, 1000, {4, 8})) << had;
+        EXPECT_TRUE(Zhoda(o, kNoWindow, {2}, 1, 0, 1000, {4, 8})) << had;
     }
 }
 
@@ -101,7 +148,7 @@ TEST(Search, ResultsGrowWithWhatIsFoundAndReportFailures) {
     for (int x = 0; x < 4800; x += 4)
         for (int i : {0, 1, 1200, 1201})
             im.farby[x / 1200 * 4 * 1200 + x % 1200 + i] = 0x404040;
-    ASSERT_EQ(HladajDoVysledkov(im.farby.data(), 1200, 1200, 300, kNoWindow, 2, 1, 0, 0), 1200);
+    ASSERT_EQ(HladajDoVysledkov(im.farby.data(), 1200, 1200, 300, kNoWindow, {2}, 1, 0, 0), 1200);
     EXPECT_TRUE(poloziek_dskt_point_pola >= 1200 && poloziek_dskt_rect_pola <= 8 * 1200);
     EXPECT_EQ(centers[1199].x * 100 + objekty[1199].bottom, 119613);
     // Found, whether the file was written: status, count, TAB.
@@ -117,8 +164,8 @@ TEST(Search, ResultsGrowWithWhatIsFoundAndReportFailures) {
     // window's column at x -26; the results in screen coordinates, halves truncated toward zero.
     const Obrazovka o = Boxes(200, 100, {{69, 45, 78, 54, 0x141414}});
     const RECT obrazovka = {-100, -50, 99, 49}, okno = {-26, -50, -26, 49};
-    EXPECT_EQ(HladajVOblasti(o.farby.data(), obrazovka, {-500, -9, -200, 9}, {}, 0, 3, 70, 0), 0);
-    ASSERT_EQ(HladajVOblasti(o.farby.data(), obrazovka, {-27, -9, 9, 9}, okno, 0, 3, 70, 0), 1);
+    EXPECT_EQ(HladajVOblasti(o.farby.data(), obrazovka, {-500, -9, -200, 9}, {}, {0}, 3, 70, 0), 0);
+    ASSERT_EQ(HladajVOblasti(o.farby.data(), obrazovka, {-27, -9, 9, 9}, okno, {0}, 3, 70, 0), 1);
     const RECT& b = objekty[0];
     EXPECT_EQ(std::vector<LONG>({b.left, b.top, b.right, b.bottom, centers[0].x, centers[0].y}),
               std::vector<LONG>({-25, -5, -22, 4, -23, 0}));
