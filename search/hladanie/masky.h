@@ -23,6 +23,9 @@ struct Vzor {
 // The row mask of one kind of test: bit x % 64 of word x / 64 set for pixel x in the shade.
 typedef void (*MaskaRiadkuFn)(const COLORREF* riadok, int sirka, const Vzor& vzor, uint64_t* bity);
 
+// A colour c is in the band when it is g * 0x010101 (top byte 0, the three channels equal) with
+// g / 32 the band. In u = c ^ (c >> 8) the bytes are b0 ^ b1, b1 ^ b2, b2 ^ b3 and b3, so exactly
+// those c give u & 0xFFE0FFFF == (32 * band) << 16.
 const uint32_t kMaskaSedej = 0xFFE0FFFFu;
 
 inline unsigned JeSeda(uint32_t c, uint32_t vzor) {

@@ -278,7 +278,8 @@ MaskaRiadkuFn MaskaPrenosna(int druh) {
 // The shade made ready for the masks. The band's exact greys keep the exact test, the fastest.
 Vzor PripravVzor(const Odtien& o) {
     Vzor v = {};
-    const int k = o.odchylka < 0 ? 0 : o.odchylka > 64 ? 64 : o.odchylka;
+    const int najviac = static_cast<int>(kNajvacsiaOdchylka);
+    const int k = o.odchylka < 0 ? 0 : o.odchylka > najviac ? najviac : o.odchylka;
     v.odchylka = static_cast<uint8_t>(k);
     v.pasmo = static_cast<uint8_t>(o.stupen_sedi % 8u);
     const int uroven = 32 * v.pasmo;

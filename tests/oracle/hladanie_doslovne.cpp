@@ -104,8 +104,8 @@ void UzatvaraciPrechod(std::vector<POINT>& p, std::vector<Rozsah>& rozsahy, Obje
 
 // The shade's pixel test, channel by channel; a top byte is no colour.
 bool VOdtieni(COLORREF c, Odtien o) {
-    const int k = std::clamp(o.odchylka, 0, 64), r = c & 0xFF, g = c >> 8 & 0xFF,
-              b = c >> 16 & 0xFF;
+    const int k = std::clamp(o.odchylka, 0, static_cast<int>(kNajvacsiaOdchylka)), r = c & 0xFF,
+              g = c >> 8 & 0xFF, b = c >> 16 & 0xFF;
     if (c >> 24 != 0)
         return false;
     if (o.farba >> 24 == 0)
