@@ -12,6 +12,8 @@ DWORD g_dwWindowSize = 0;
 DWORD g_dwWindowShow = 0;
 DWORD ukazat_objekty = 1;
 DWORD skratky = 1;
+DWORD cielova_farba = kBezFarby;
+DWORD odchylka = 0;
 
 const int g_cas_timera = 10;
 const int hl_okno_sirka = 224;

@@ -15,6 +15,8 @@ extern DWORD g_dwWindowSize;     // outer size at the last close: width low, hei
 extern DWORD g_dwWindowShow;     // showCmd of the placement at the last close
 extern DWORD ukazat_objekty;     // 0 = the objects found are not outlined on screen; else they are
 extern DWORD skratky;            // 0 = no system-wide Ctrl+Alt chords; else they are registered
+extern DWORD cielova_farba;      // objects of colours near this one (0x00BBGGRR); kBezFarby: greys
+extern DWORD odchylka;           // how far, 0..64, a pixel may be from a grey or from cielova_farba
 
 // Fixed values.
 extern const int g_cas_timera;  // timer 1 period, ms
@@ -33,6 +35,11 @@ extern RECT* objekty;                // box of each object, right and bottom inc
 extern int poloziek_dskt_point_pola; // entries of centers
 extern int poloziek_dskt_rect_pola;  // entries of objekty
 extern int cislo_objektu;            // current object, from 1; 0 = none
+
+// cielova_farba when objects are greys of the band: with a top byte, it is no colour.
+const DWORD kBezFarby = 0xFFFFFFFFu;
+// The largest odchylka.
+const DWORD kNajvacsiaOdchylka = 64;
 
 // The settings rows volba selects; the registry holds these numbers.
 const DWORD kVolbaStupen = 1;  // the grey band

@@ -1,6 +1,6 @@
-// Benchmarks: the fast search (grouping by rows and by touching pixels), the plain search and the
-// floor (one read of every pixel) on the same screens. Names are
-// "<what>/<screen>/<width>x<height>"; scripts/bench turns them into ratios.
+// Benchmarks: the fast search (grouping by rows and by touching pixels) of the band's greys, of
+// near greys and of a colour, the plain search and the floor (one read of every pixel) on the same
+// screens. Names are "<what>/<screen>/<width>x<height>"; scripts/bench turns them into ratios.
 #include "bench/obrazovky.h"
 #include "search/hladanie.h"
 #include "tests/oracle/hladanie_doslovne.h"
@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #if defined(__SSE2__)
@@ -32,6 +33,12 @@ const Obrazovka kObrazovky[] = {
 };
 
 const RECT kBezOkna = {-1000, -1000, -900, -900};
+
+// The shades searched: the band's greys exactly ("rychle"), near greys of the band ("blizke"), and
+// a grey of the band as a colour, whose tolerance takes about the band ("farba").
+const Odtien kSede = {kPasmoBench};
+const Odtien kBlizkeSede = {kPasmoBench, 8};
+const Odtien kFarba = {0, 16, (32 * kPasmoBench + 16) * 0x010101u};
 
 // Each screen is made once and kept for every benchmark that uses it.
 const std::vector<COLORREF>& Farby(const Obrazovka& o, int sirka, int vyska) {
@@ -89,7 +96,7 @@ void Podlaha(benchmark::State& state, const Obrazovka* o, int sirka, int vyska, 
 }
 
 void Hladanie(benchmark::State& state, const Obrazovka* o, int sirka, int vyska, bool doslovne,
-              bool studena, int spajanie) {
+              bool studena, int spajanie, const Odtien* odtien) {
     const std::vector<COLORREF>& f = Farby(*o, sirka, vyska);
     static std::vector<POINT> stredy;
     static std::vector<RECT> boxy;
@@ -104,12 +111,12 @@ void Hladanie(benchmark::State& state, const Obrazovka* o, int sirka, int vyska,
             state.ResumeTiming();
         }
         if (doslovne)
-            pocet = HladajObjektyDoslovne(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5,
-                                          50, spajanie, stredy.data(), boxy.data(),
+            pocet = HladajObjektyDoslovne(f.data(), sirka, sirka, vyska, kBezOkna, *odtien, 5, 50,
+                                          spajanie, stredy.data(), boxy.data(),
                                           static_cast<int>(kapacita));
         else
-            pocet = HladajObjekty(f.data(), sirka, sirka, vyska, kBezOkna, kPasmoBench, 5, 50,
-                                  spajanie, stredy.data(), boxy.data(), static_cast<int>(kapacita));
+            pocet = HladajObjekty(f.data(), sirka, sirka, vyska, kBezOkna, *odtien, 5, 50, spajanie,
+                                  stredy.data(), boxy.data(), static_cast<int>(kapacita));
         benchmark::DoNotOptimize(pocet);
     }
     state.counters["objektov"] = pocet;
@@ -123,16 +130,17 @@ std::string Nazov(const Obrazovka& o, int sirka, int vyska) {
 
 void Zaregistruj(const Obrazovka& o, int sirka, int vyska, bool aj_studena) {
     std::string nazov = Nazov(o, sirka, vyska);
-    benchmark::RegisterBenchmark(("rychle" + nazov).c_str(), Hladanie, &o, sirka, vyska, false,
-                                 false, 0)
-        ->Unit(benchmark::kMillisecond)
-        ->Repetitions(5);
-    // The groupings by touching pixels, "rychle4" and "rychle8".
-    for (int spajanie : {4, 8})
-        benchmark::RegisterBenchmark(("rychle" + std::to_string(spajanie) + nazov).c_str(),
-                                     Hladanie, &o, sirka, vyska, false, false, spajanie)
-            ->Unit(benchmark::kMillisecond)
-            ->Repetitions(5);
+    // Each shade by rows, and by touching pixels: "rychle4", "blizke8" and so on. The shades of a
+    // grouping run one after another, so that their ratios compare runs made moments apart.
+    const std::pair<const char*, const Odtien*> odtiene[] = {
+        {"rychle", &kSede}, {"blizke", &kBlizkeSede}, {"farba", &kFarba}};
+    for (int spajanie : {0, 4, 8})
+        for (const auto& [co, odtien] : odtiene)
+            benchmark::RegisterBenchmark(
+                (co + (spajanie ? std::to_string(spajanie) : "") + nazov).c_str(), Hladanie, &o,
+                sirka, vyska, false, false, spajanie, odtien)
+                ->Unit(benchmark::kMillisecond)
+                ->Repetitions(5);
     benchmark::RegisterBenchmark(("podlaha" + nazov).c_str(), Podlaha, &o, sirka, vyska, false)
         ->Unit(benchmark::kMillisecond)
         ->Repetitions(5);
@@ -142,7 +150,7 @@ void Zaregistruj(const Obrazovka& o, int sirka, int vyska, bool aj_studena) {
     for (int spajanie : {0, 4, 8})
         benchmark::RegisterBenchmark(
             ("rychle" + (spajanie ? std::to_string(spajanie) : "") + "-studena" + nazov).c_str(),
-            Hladanie, &o, sirka, vyska, false, true, spajanie)
+            Hladanie, &o, sirka, vyska, false, true, spajanie, &kSede)
             ->Unit(benchmark::kMillisecond)
             ->Iterations(10)
             ->Repetitions(5);
@@ -156,7 +164,7 @@ void Zaregistruj(const Obrazovka& o, int sirka, int vyska, bool aj_studena) {
 // The plain search, once: it takes seconds where the fast one takes milliseconds.
 void ZaregistrujDoslovne(const Obrazovka& o, int sirka, int vyska) {
     benchmark::RegisterBenchmark(("doslovne" + Nazov(o, sirka, vyska)).c_str(), Hladanie, &o, sirka,
-                                 vyska, true, false, 0)
+                                 vyska, true, false, 0, &kSede)
         ->Unit(benchmark::kMillisecond)
         ->Iterations(1)
         ->Repetitions(1);

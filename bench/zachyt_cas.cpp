@@ -27,8 +27,8 @@
 
 namespace {
 
-using Hladanie = int (*)(const COLORREF*, int, int, int, RECT, unsigned, int, int, int, POINT*,
-                         RECT*, int);
+using Hladanie = int (*)(const COLORREF*, int, int, int, RECT, Odtien, int, int, int, POINT*, RECT*,
+                         int);
 
 struct Nastavenia {
     int opakovania;
@@ -115,8 +115,8 @@ int JednoHladanie(const Nastavenia& n, Hladanie hladaj, Casy* casy) {
     const LARGE_INTEGER t1 = Teraz();
     const int pocet = farby == nullptr
                           ? -1
-                          : hladaj(farby, sirka, sirka, vyska, n.okno, n.stupen, n.min_velkost,
-                                   n.percento, 0, centers, objekty, kapacita);
+                          : hladaj(farby, sirka, sirka, vyska, n.okno, Odtien{n.stupen},
+                                   n.min_velkost, n.percento, 0, centers, objekty, kapacita);
     const LARGE_INTEGER t2 = Teraz();
     if (pocet < 0 || PointPoleDoTxt("Stredy.txt", centers, pocet) != 1)
         return -1;

@@ -1,19 +1,24 @@
 // Command-line options of the finder.
 #include "cli/cli.h"
+#include "settings/nastavenia.h"
 
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
 const char* const kPouzitie =
-    "usage: zornavit-cli [--grey G] [--min-size S] [--fill F] [--exclude L,T,R,B]\n"
-    "                    [--connectivity rows|4|8] [--out FILE] [--json] IMAGE.png\n"
-    "Finds the centres of grey objects in a PNG screenshot.\n"
+    "usage: zornavit-cli [--grey G | --color RRGGBB] [--tolerance K] [--min-size S] [--fill F]\n"
+    "                    [--exclude L,T,R,B] [--connectivity rows|4|8] [--out FILE] [--json]\n"
+    "                    IMAGE.png\n"
+    "Finds the centres of grey objects, or of objects of one colour, in a PNG screenshot.\n"
     "  --grey G           grey band 0-7: levels 32*G to 32*G+31 (default 0)\n"
+    "  --color RRGGBB     objects of this colour (hexadecimal red, green, blue) instead of greys\n"
+    "  --tolerance K      0-64 (default 0): a grey's channels may differ by K (its level, the\n"
+    "                     mean rounded down, in the band); a colour's may each be K off\n"
     "  --min-size S       minimum box width and height in pixels, 0-65535 (default 20)\n"
     "  --fill F           minimum share of the box covered by the object, 0-100 % (default 70)\n"
     "  --exclude L,T,R,B  rectangle left out of the search, right and bottom inclusive\n"
-    "  --connectivity C   how grey pixels group into objects: rows (as the program, default),\n"
+    "  --connectivity C   how the pixels group into objects: rows (as the program, default),\n"
     "                     4 (touching along a side) or 8 (along a side or at a corner)\n"
     "  --out FILE         also write the centre file (\"x,y\" and CR LF per centre)\n"
     "  --json             print one JSON array instead of lines\n"
@@ -103,6 +108,20 @@ bool NastavVolbu(const std::string& meno, const char* hodnota, NastaveniaCli* n,
             return false;
         }
         n->stupen_sedi = static_cast<unsigned>(cislo);
+        n->stupen_zadany = true;
+    } else if (meno == "--color") {
+        DWORD farba = 0;
+        if (!FarbaZTextu(hodnota, &farba)) {
+            *chyba = std::string("option --color: '") + hodnota +
+                     "' is not a colour RRGGBB of six hexadecimal digits";
+            return false;
+        }
+        n->farba = farba;
+    } else if (meno == "--tolerance") {
+        if (!CitajVolbuCisla(meno, hodnota, 0, kNajvacsiaOdchylka, &cislo, chyba)) {
+            return false;
+        }
+        n->odchylka = static_cast<int>(cislo);
     } else if (meno == "--min-size") {
         if (!CitajVolbuCisla(meno, hodnota, 0, 65535, &cislo, chyba)) {
             return false;
@@ -137,8 +156,8 @@ bool NastavVolbu(const std::string& meno, const char* hodnota, NastaveniaCli* n,
 }
 
 bool CitajVolbu(int argc, char** argv, int* i, NastaveniaCli* n, std::string* chyba) {
-    static const char* const sHodnotou[] = {"--grey",    "--min-size",     "--fill",
-                                            "--exclude", "--connectivity", "--out"};
+    static const char* const sHodnotou[] = {"--grey", "--color",   "--tolerance",    "--min-size",
+                                            "--fill", "--exclude", "--connectivity", "--out"};
     for (const char* meno : sHodnotou) {
         if (JeVolba(argv[*i], meno)) {
             const char* hodnota = nullptr;
@@ -183,6 +202,10 @@ bool CitajArgumenty(int argc, char** argv, NastaveniaCli* n, std::string* chyba)
     }
     if (n->obrazok == nullptr) {
         *chyba = "no image given (zornavit-cli --help shows the usage)";
+        return false;
+    }
+    if (n->stupen_zadany && n->farba != kBezFarby) {
+        *chyba = "options --grey and --color exclude each other";
         return false;
     }
     return true;

@@ -1,12 +1,16 @@
 // The command-line finder's parts: options, PNG reading, output.
 #pragma once
 
+#include "base/stav.h"
 #include "base/wintypy.h"
 
 #include <string>
 
 struct NastaveniaCli {
     unsigned stupen_sedi = 0;
+    bool stupen_zadany = false;
+    COLORREF farba = kBezFarby; // a colour searched instead of the grey band
+    int odchylka = 0;
     int min_velkost = 20;
     int percento_vyplne = 70;
     int spajanie = 0;         // 0 by rows, 4 or 8 touching pixels

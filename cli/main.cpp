@@ -28,7 +28,8 @@ int Hladaj(const COLORREF* tabulka, int sirka, int vyska, const NastaveniaCli& n
     if (*stredy == nullptr || *boxy == nullptr) {
         return -1;
     }
-    return HladajObjekty(tabulka, sirka, sirka, vyska, n.okno, n.stupen_sedi, n.min_velkost,
+    const Odtien odtien = {n.stupen_sedi, n.odchylka, n.farba};
+    return HladajObjekty(tabulka, sirka, sirka, vyska, n.okno, odtien, n.min_velkost,
                          n.percento_vyplne, n.spajanie, *stredy, *boxy,
                          std::min(pocet_bodov, pocet_boxov));
 }

@@ -49,7 +49,9 @@ void KlavesVlavo() {
             VelkostObjektu = KrokVelkostiDole(VelkostObjektu);
         break;
     case kVolbaStupen:
-        if (stupne_sedi != 0)
+        if (cielova_farba != kBezFarby)
+            cielova_farba = kBezFarby;
+        else if (stupne_sedi != 0)
             stupne_sedi -= 1;
         break;
     }
@@ -71,10 +73,17 @@ void KlavesVpravo(int sirka_desktopu) {
             VelkostObjektu = KrokVelkostiHore(VelkostObjektu);
         break;
     case kVolbaStupen:
-        if (stupne_sedi <= 6)
+        if (cielova_farba != kBezFarby)
+            cielova_farba = kBezFarby;
+        else if (stupne_sedi <= 6)
             stupne_sedi += 1;
         break;
     }
+}
+
+void KlavesFarba(COLORREF farba) {
+    if ((farba >> 24) == 0)
+        cielova_farba = farba;
 }
 
 namespace {

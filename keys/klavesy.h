@@ -12,6 +12,11 @@ DWORD KrokVelkostiDole(DWORD velkost);
 void KlavesVlavo();
 void KlavesVpravo(int sirka_desktopu);
 
+// F: the colour under the cursor becomes the target of the search; a reading that is no colour (a
+// top byte, as CLR_INVALID) changes nothing. LEFT or RIGHT on row 1 then goes back to the grey
+// band as it was; the next one moves the band.
+void KlavesFarba(COLORREF farba);
+
 // UP and DOWN move the row selection, wrapping over the rows offered (row 4 only with results).
 void KlavesHore();
 void KlavesDole();

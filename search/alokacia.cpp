@@ -86,7 +86,7 @@ long long NajviacObjektov(int sirka, int vyska) {
 }
 
 int HladajDoVysledkov(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
-                      unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
+                      Odtien odtien, int min_velkost, int percento_vyplne, int spajanie) {
     const long long strop = std::max(NajviacObjektov(sirka, vyska), 1LL);
     long long kapacita =
         std::min<long long>(std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola), strop);
@@ -96,8 +96,8 @@ int HladajDoVysledkov(const COLORREF* farby, int krok, int sirka, int vyska, REC
         kapacita =
             std::min<long long>(std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola), strop);
         const int pocet =
-            HladajObjekty(farby, krok, sirka, vyska, okno, stupen_sedi, min_velkost,
-                          percento_vyplne, spajanie, centers, objekty, static_cast<int>(kapacita));
+            HladajObjekty(farby, krok, sirka, vyska, okno, odtien, min_velkost, percento_vyplne,
+                          spajanie, centers, objekty, static_cast<int>(kapacita));
         if (pocet < kapacita || kapacita >= strop)
             return pocet;
         kapacita = std::min(strop, kapacita * kRastVysledkov);

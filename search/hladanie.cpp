@@ -1,10 +1,11 @@
 // The object search over a pixel table, worked on each row's mask of live grey pixels.
 //
-// Every grouping starts from one bit per pixel, set for the grey pixels of the band and cleared as
-// objects take them; runs are stretches of set bits.
+// Every grouping starts from one bit per pixel, set for the pixels of the shade searched (greys of
+// the band, near greys, or colours near a target) and cleared as objects take them; runs are
+// stretches of set bits.
 // - By rows: a seed run grows downward through the runs that overlap the row above, a closing pass
-//   joins what lies above, and everything in front of the seed leaves the masks. The scan only moves
-//   forward, within single rows.
+//   joins what lies above, and everything in front of the seed leaves the masks. The scan only
+//   moves forward, within single rows.
 // - By touching pixels (4 or 8): each object is filled from its first pixel, a 64-pixel word at a
 //   time. Screens of many short runs (noise, dithering), and fills that outgrow what labelling
 //   would cost, have their runs labelled instead, through a union-find over labels handed out in
@@ -15,7 +16,8 @@
 // Its parts, included once below, in this order:
 //   hladanie/tabulky.h  the work tables, sized for one screen and reused while it stays
 //   hladanie/bity.h     bit helpers: lowest and highest bits, columns and runs of a row's mask
-//   hladanie/masky.h    the grey masks, portable and for newer processors, and the masks of a screen
+//   hladanie/masky.h    the pixel test made ready, the exact grey masks, and the masks of a screen
+//   hladanie/odtiene.h  the masks of near greys and of colours, and the choice of a test's mask
 //   hladanie/riadky.h   the grouping by rows
 //   hladanie/znacky.h   the touching groupings by labelling runs
 //   hladanie/vypln.h    the touching groupings by filling
@@ -61,6 +63,7 @@ namespace {
 #include "search/hladanie/tabulky.h"
 #include "search/hladanie/bity.h"
 #include "search/hladanie/masky.h"
+#include "search/hladanie/odtiene.h"
 #include "search/hladanie/riadky.h"
 #include "search/hladanie/znacky.h"
 #include "search/hladanie/vypln.h"
@@ -88,7 +91,7 @@ struct Zadanie {
     const COLORREF* farby;
     int krok;
     RECT okno;
-    uint32_t zaklad;
+    Vzor vzor;
     int minVelkost;
     int percentoVyplne;
     int spajanie;
@@ -150,14 +153,14 @@ inline bool HladajVyplnanim(const Zadanie& z, Tabulky& t, long long limit, int& 
 // The search on tables prepared for the screen; every copy of the search is this routine inlined.
 inline int Hladaj(const Zadanie& z, MaskaRiadkuFn maskaRiadku, Tabulky& t) {
     bool dotykom = z.spajanie == 4 || z.spajanie == 8;
-    long long behov = VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t, dotykom);
+    long long behov = VytvorMasky(z.farby, z.krok, z.okno, z.vzor, maskaRiadku, t, dotykom);
     if (dotykom) {
         int k = 0;
         long long slov = static_cast<long long>(t.slov) * t.vyska;
         if (behov <= kBehovNaSlovo * slov) {
             if (HladajVyplnanim(z, t, slov + kPraceNaBeh * behov, k))
                 return k;
-            VytvorMasky(z.farby, z.krok, z.okno, z.zaklad, maskaRiadku, t, false);
+            VytvorMasky(z.farby, z.krok, z.okno, z.vzor, maskaRiadku, t, false);
         }
         return HladajDotykom(z, t);
     }
@@ -177,14 +180,13 @@ inline int Hladaj(const Zadanie& z, MaskaRiadkuFn maskaRiadku, Tabulky& t) {
 }
 
 int HladajPrenosne(const Zadanie& z, Tabulky& t) {
-    static const MaskaRiadkuFn maskaRiadku = VyberMaskuRiadku();
-    return Hladaj(z, maskaRiadku, t);
+    return Hladaj(z, MaskaPrenosna(z.vzor.druh), t);
 }
 
 #if defined(ZORNAVIT_NOVE)
 // flatten inlines every routine of the search, so all of it is compiled for these processors.
 ZORNAVIT_CIEL_NOVE __attribute__((flatten)) int HladajNove(const Zadanie& z, Tabulky& t) {
-    return Hladaj(z, MaskaRiadkuAvx2, t);
+    return Hladaj(z, MaskaNova(z.vzor.druh), t);
 }
 #endif
 
@@ -223,9 +225,9 @@ long long PamatTabuliek(int sirka, int vyska) {
            5 * static_cast<long long>(vyska);
 }
 
-int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
-                  unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
-                  POINT* stredy, RECT* boxy, int kapacita) {
+int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno, Odtien odtien,
+                  int min_velkost, int percento_vyplne, int spajanie, POINT* stredy, RECT* boxy,
+                  int kapacita) {
     if (sirka <= 0 || vyska <= 0)
         return 0;
     // Bad tables and screens whose point list would not fit an int count fail as the plain
@@ -236,9 +238,8 @@ int HladajObjekty(const COLORREF* farby, int krok, int sirka, int vyska, RECT ok
     Tabulky* tabulky = PripravTabulky(sirka, vyska);
     if (tabulky == nullptr || ((spajanie == 4 || spajanie == 8) && !PripravZnacky(*tabulky)))
         return -1;
-    uint32_t zaklad = (32u * (stupen_sedi % 8u)) << 16;
-    Zadanie z = {farby,           krok,     okno,   zaklad, min_velkost,
-                 percento_vyplne, spajanie, stredy, boxy,   kapacita};
+    Zadanie z = {farby,  krok, okno,    PripravVzor(odtien), min_velkost, percento_vyplne, spajanie,
+                 stredy, boxy, kapacita};
     static const HladajFn hladaj = VyberHladanie();
     return hladaj(z, *tabulky);
 }

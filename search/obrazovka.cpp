@@ -8,8 +8,8 @@
 
 namespace {
 
-// RGB(0, 0, 1): no grey, so such a pixel never joins an object, whatever the band.
-const COLORREF kMimoMonitorov = 0x010000u;
+// No colour at all, so such a pixel never joins an object, whatever the shade searched.
+const COLORREF kMimoMonitorov = kBezFarby;
 
 // The monitor holding screen point (x, y), or null.
 const RECT* MonitorBodu(int x, int y, const RECT* monitory, int pocet) {
@@ -39,8 +39,8 @@ void ZakryMimoMonitorov(COLORREF* farby, int sirka, int vyska, POINT pociatok, c
     }
 }
 
-int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, RECT okno,
-                   unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie) {
+int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, RECT okno, Odtien odtien,
+                   int min_velkost, int percento_vyplne, int spajanie) {
     const LONG lavy = std::max(oblast.left, obrazovka.left);
     const LONG horny = std::max(oblast.top, obrazovka.top);
     const LONG pravy = std::min(oblast.right, obrazovka.right);
@@ -53,7 +53,7 @@ int HladajVOblasti(const COLORREF* farby, RECT obrazovka, RECT oblast, RECT okno
     const RECT v_tabulke = {okno.left - lavy, okno.top - horny, okno.right - lavy,
                             okno.bottom - horny};
     const int pocet = HladajDoVysledkov(roh, krok, pravy - lavy + 1, dolny - horny + 1, v_tabulke,
-                                        stupen_sedi, min_velkost, percento_vyplne, spajanie);
+                                        odtien, min_velkost, percento_vyplne, spajanie);
     for (int k = 0; k < pocet; ++k) {
         RECT& b = objekty[k];
         b = RECT{b.left + lavy, b.top + horny, b.right + lavy, b.bottom + horny};

@@ -110,3 +110,29 @@ int PrvyZapisNastaveni() {
 DWORD ZnameSpajanie(DWORD spajanie) {
     return spajanie == 4 || spajanie == 8 ? spajanie : 0;
 }
+
+int FarbaZTextu(const char* text, DWORD* farba) {
+    DWORD rgb = 0;
+    for (int i = 0; i < 6; ++i) {
+        const char c = text[i];
+        const int cislica = c >= '0' && c <= '9'   ? c - '0'
+                            : c >= 'a' && c <= 'f' ? c - 'a' + 10
+                            : c >= 'A' && c <= 'F' ? c - 'A' + 10
+                                                   : -1;
+        if (cislica < 0)
+            return 0;
+        rgb = rgb << 4 | static_cast<DWORD>(cislica);
+    }
+    if (text[6] != '\0')
+        return 0;
+    *farba = (rgb >> 16) | (rgb & 0xFF00u) | (rgb & 0xFFu) << 16;
+    return 1;
+}
+
+DWORD ZnamaOdchylka(DWORD odchylka) {
+    return odchylka < kNajvacsiaOdchylka ? odchylka : kNajvacsiaOdchylka;
+}
+
+DWORD ZnamaFarba(DWORD farba) {
+    return (farba >> 24) == 0 ? farba : kBezFarby;
+}

@@ -19,6 +19,8 @@ struct NastaveniaHladania {
     DWORD VelkostObjektu;
     DWORD percento_vyplne;
     DWORD spajanie; // 0 rows, 4 or 8 neighbours
+    DWORD odchylka;
+    DWORD farba; // kBezFarby: greys of the band
 };
 
 // 1 the first time it is asked, 0 after: the settings are saved once per run, whether the window
@@ -42,3 +44,12 @@ RECT OknoNaPracovnejPloche(RECT okno, const RECT* plochy, const RECT* pracovne, 
 
 // A grouping the program does not know groups by rows (0).
 DWORD ZnameSpajanie(DWORD spajanie);
+
+// "RRGGBB", six hexadecimal digits in either case, as 0x00BBGGRR; 0 for anything else.
+int FarbaZTextu(const char* text, DWORD* farba);
+
+// A saved tolerance past the largest counts as the largest.
+DWORD ZnamaOdchylka(DWORD odchylka);
+
+// A saved colour with a top byte is none: greys of the band.
+DWORD ZnamaFarba(DWORD farba);

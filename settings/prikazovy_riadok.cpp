@@ -1,18 +1,25 @@
 // The command line of the batch search: switches, their values and the messages about them.
 #include "settings/prikazovy_riadok.h"
 
+#include "base/stav.h"
+
 #include <cstring>
 
 const char* const kStandardnyVystup = "-";
 
 const char* const kPouzitieDavky =
-    "Použitie: zornavit.exe /hladaj [/stupen G] [/velkost S] [/vypln F] [/spajanie riadky|4|8]\r\n"
-    "                       [/subor CESTA|-] [/json] [/oblast Ľ,H,P,D | /okno | /monitor N]\r\n"
+    "Použitie: zornavit.exe /hladaj [/stupen G | /farba RRGGBB] [/odchylka K] [/velkost S]\r\n"
+    "                       [/vypln F] [/spajanie riadky|4|8] [/subor CESTA|-] [/json]\r\n"
+    "                       [/oblast Ľ,H,P,D | /okno | /monitor N]\r\n"
     "Raz prehľadá obrazovku s uloženými nastaveniami, zapíše stredy nájdených objektov do "
     "súboru\r\n"
     "Stredy.txt v pracovnom priečinku (riadok x,y na stred) a skončí; okno neotvorí.\r\n"
     "  /stupen G        pásmo sivej 0-7: úrovne 32*G až 32*G+31; okno ukazuje pásmo o jedno\r\n"
     "                   vyššie, 1-8 (keď okno ukazuje 3, zadajte /stupen 2)\r\n"
+    "  /farba RRGGBB    objekty tejto farby (šestnástkovo červená, zelená, modrá) namiesto "
+    "sivej\r\n"
+    "  /odchylka K      0-64: kanály sivej sa smú líšiť o K (jej úroveň, priemer zaokrúhlený\r\n"
+    "                   nadol, v pásme), kanály farby každý o K od nej\r\n"
     "  /velkost S       najmenšia šírka a výška objektu v pixeloch, 0-65535\r\n"
     "  /vypln F         najmenšie vyplnenie rámika objektu v percentách, 0-100\r\n"
     "  /spajanie R      spájanie pixelov: riadky, 4 alebo 8 susedov\r\n"
@@ -43,10 +50,13 @@ enum Prepinac {
     kSubor,
     kOblast,
     kMonitor,
+    kFarba,
+    kOdchylka,
     kPocet
 };
-const char* const kMena[kPocet] = {"hladaj", "json",     "okno",  "?",      "stupen", "velkost",
-                                   "vypln",  "spajanie", "subor", "oblast", "monitor"};
+const char* const kMena[kPocet] = {"hladaj",  "json",     "okno",  "?",      "stupen",
+                                   "velkost", "vypln",    "spajanie", "subor", "oblast",
+                                   "monitor", "farba",    "odchylka"};
 
 bool RovnakeMeno(const char* text, size_t dlzka, const char* meno) {
     if (std::strlen(meno) != dlzka)
@@ -183,6 +193,14 @@ int NastavPrepinac(int k, const char* hodnota, PrikazovyRiadok* prikaz) {
                          zla + "nie je číslo monitora od 1 do " + std::to_string(kNajviacMonitor));
         prikaz->druh_oblasti = kOblastMonitor;
         break;
+    case kFarba:
+        if (!FarbaZTextu(hodnota, &prikaz->farba))
+            return Chyba(prikaz, zla + "nie je farba RRGGBB (šesť šestnástkových číslic)");
+        break;
+    case kOdchylka:
+        if (!CitajHodnotu(hodnota, kNajvacsiaOdchylka, &prikaz->odchylka))
+            return Chyba(prikaz, zla + "nie je celé číslo od 0 do 64");
+        break;
     }
     return prikaz->rezim;
 }
@@ -235,5 +253,23 @@ int RozoberPrikazovyRiadok(int pocet, const char* const* argumenty, PrikazovyRia
         NastavPrepinac(k, hodnota, prikaz);
         druhy_oblasti |= 1 << prikaz->druh_oblasti;
     }
+    if (prikaz->rezim == kRezimHladaj && prikaz->stupen != kNezadane && prikaz->farba != kNezadane)
+        return Chyba(prikaz, "/stupen a /farba sa vylučujú");
     return prikaz->rezim == kRezimHladaj ? OverSpolu(prikaz, druhy_oblasti >> 1) : prikaz->rezim;
+}
+
+namespace {
+DWORD Zadane(DWORD z_riadku, DWORD ulozene) {
+    return z_riadku != kNezadane ? z_riadku : ulozene;
+}
+} // namespace
+
+NastaveniaHladania NastaveniaPrikazu(const PrikazovyRiadok& prikaz, NastaveniaHladania ulozene) {
+    const DWORD farba = prikaz.stupen != kNezadane ? kBezFarby : ulozene.farba;
+    return {Zadane(prikaz.stupen, ulozene.stupne_sedi),
+            Zadane(prikaz.velkost, ulozene.VelkostObjektu),
+            Zadane(prikaz.vypln, ulozene.percento_vyplne),
+            Zadane(prikaz.spajanie, ulozene.spajanie),
+            Zadane(prikaz.odchylka, ulozene.odchylka),
+            Zadane(prikaz.farba, farba)};
 }

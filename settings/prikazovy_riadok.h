@@ -5,6 +5,7 @@
 #include <string>
 
 #include "base/wintypy.h"
+#include "settings/nastavenia.h"
 
 // What the command line asks for.
 const int kRezimOkno = 0;   // no switch of the batch search: the window starts, the rest is ignored
@@ -31,6 +32,8 @@ struct PrikazovyRiadok {
     DWORD velkost = kNezadane;        // minimum size 0..65535
     DWORD vypln = kNezadane;          // fill percentage 0..100
     DWORD spajanie = kNezadane;       // grouping of pixels: 0 rows, 4 or 8 neighbours
+    DWORD farba = kNezadane;          // objects of this colour, 0x00BBGGRR, instead of greys
+    DWORD odchylka = kNezadane;       // tolerance 0..64
     std::string subor = "Stredy.txt"; // or kStandardnyVystup
     // The objects as JSON on standard output, in place of the lines of /subor -.
     bool json = false;
@@ -44,6 +47,10 @@ struct PrikazovyRiadok {
 // Reads the arguments after the program's name (UTF-8): switches "/name value" or "/name:value",
 // names in any case. Returns the mode, also stored in prikaz->rezim.
 int RozoberPrikazovyRiadok(int pocet, const char* const* argumenty, PrikazovyRiadok* prikaz);
+
+// The settings of the batch search: the saved ones with the command line's over them. /stupen asks
+// for greys even where the saved settings search a colour.
+NastaveniaHladania NastaveniaPrikazu(const PrikazovyRiadok& prikaz, NastaveniaHladania ulozene);
 
 // The usage text printed for /?, UTF-8 with CR LF line ends.
 extern const char* const kPouzitieDavky;

@@ -14,6 +14,7 @@
 #include "base/verzia.h"
 #include "search/ciselne_subory.h"
 #include "search/desktop.h"
+#include "search/hladanie.h"
 #include "settings/prikazovy_riadok.h"
 #include "settings/nastavenia.h"
 #include "windows/hladanie_win.h"
@@ -106,16 +107,12 @@ bool CestaAnsi(const std::string& utf8, std::string* ansi) {
     return true;
 }
 
-DWORD Zadane(DWORD z_riadku, DWORD ulozene) {
-    return z_riadku != kNezadane ? z_riadku : ulozene;
-}
-
 // The saved settings, or their start values, with the command line's over them.
 NastaveniaHladania NastaveniaDavky(const PrikazovyRiadok& prikaz) {
-    NastaveniaHladania n = {stupne_sedi, VelkostObjektu, percento_vyplne, spajanie};
+    NastaveniaHladania n = {stupne_sedi, VelkostObjektu, percento_vyplne,
+                            spajanie,    odchylka,       cielova_farba};
     CitajNastaveniaHladania(&n);
-    return {Zadane(prikaz.stupen, n.stupne_sedi), Zadane(prikaz.velkost, n.VelkostObjektu),
-            Zadane(prikaz.vypln, n.percento_vyplne), Zadane(prikaz.spajanie, n.spajanie)};
+    return NastaveniaPrikazu(prikaz, n);
 }
 
 typedef HRESULT(WINAPI* AtributOknaFn)(HWND, DWORD, PVOID, DWORD);
@@ -178,7 +175,8 @@ int Hladaj(const PrikazovyRiadok& prikaz) {
     // Tells the shell the start is over, so its busy cursor goes at once.
     MSG sprava;
     PeekMessageW(&sprava, nullptr, 0, 0, PM_NOREMOVE);
-    const int pocet = HladajNaObrazovke(oblast, n.stupne_sedi, static_cast<int>(n.VelkostObjektu),
+    const Odtien odtien = {n.stupne_sedi, static_cast<int>(n.odchylka), n.farba};
+    const int pocet = HladajNaObrazovke(oblast, odtien, static_cast<int>(n.VelkostObjektu),
                                         static_cast<int>(n.percento_vyplne), n.spajanie);
     if (pocet < 0)
         return Koniec(3, "zornavit: obrazovku sa nepodarilo skopírovať");

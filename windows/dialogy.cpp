@@ -1,8 +1,11 @@
 // The Settings and About dialogs; the Settings dialog's Ok applies the main window's mode.
 #include "windows/dialogy.h"
 
+#include <commctrl.h>
+
 #include "base/stav.h"
 #include "layout/rozlozenie.h"
+#include "settings/nastavenia.h"
 #include "windows/kreslenie.h"
 #include "windows/okno.h"
 #include "windows/res/resource.h"
@@ -85,6 +88,22 @@ void Maluj(HWND dialog, void (*maliar)(HDC)) {
     EndPaint(dialog, &ps);
 }
 
+// The tolerance's field, 0 to 64, set from odchylka; its up-down writes its number into it.
+void InitOdchylky(HWND dialog, HFONT pismo) {
+    SendDlgItemMessageA(dialog, IDC_ODCHYLKA, WM_SETFONT, reinterpret_cast<WPARAM>(pismo), 1);
+    SendDlgItemMessageA(dialog, IDC_ODCHYLKA, EM_LIMITTEXT, 2, 0);
+    SendDlgItemMessageA(dialog, IDC_ODCHYLKA_SIPKY, UDM_SETRANGE32, 0, kNajvacsiaOdchylka);
+    SendDlgItemMessageA(dialog, IDC_ODCHYLKA_SIPKY, UDM_SETPOS32, 0, static_cast<LPARAM>(odchylka));
+}
+
+// A number typed past 64 counts as 64; an empty field keeps the tolerance.
+void PrevezmiOdchylku(HWND dialog) {
+    BOOL cislo = FALSE;
+    const UINT hodnota = GetDlgItemInt(dialog, IDC_ODCHYLKA, &cislo, FALSE);
+    if (cislo)
+        odchylka = ZnamaOdchylka(hodnota);
+}
+
 void InitNastavenia(HWND dialog, HBITMAP* obrazok) {
     g_pozadieDlg2 = PozadieDialogu(IDB_POZADIE_DLG2, obrazok);
     VzhladDialogu(dialog);
@@ -101,6 +120,7 @@ void InitNastavenia(HWND dialog, HBITMAP* obrazok) {
     SendDlgItemMessageA(dialog, IDC_UKAZAT_OBJEKTY, BM_SETCHECK,
                         ukazat_objekty != 0 ? BST_CHECKED : BST_UNCHECKED, 0);
     CheckDlgButton(dialog, IDC_SKRATKY, skratky != 0 ? BST_CHECKED : BST_UNCHECKED);
+    InitOdchylky(dialog, pismo);
     ObnovRam(dialog);
 }
 
@@ -124,6 +144,7 @@ void PrikazNastavenia(HWND dialog, int prikaz) {
             SendDlgItemMessageA(dialog, IDC_UKAZAT_OBJEKTY, BM_GETCHECK, 0, 0) == BST_CHECKED;
         skratky = IsDlgButtonChecked(dialog, IDC_SKRATKY) == BST_CHECKED;
         NastavSkratky(g_hwnd);
+        PrevezmiOdchylku(dialog);
         RezimOkna(g_hwnd, sledovanie_kurzora);
         SetTimer(g_hwnd, IDT_REZIM, 0, RezimPoDialogu);
     }
@@ -192,6 +213,10 @@ void OnWM_PAINTDLG2(HDC dc) {
           "ch okn\xe1"
           "ch",
           -1, 39, 133, RGB(0, 0, 0), -12, 0, 0, "Segoe UI");
+    Napis(dc, &rozmer,
+          "Odch\xfdlka odtie\xf2"
+          "a:",
+          -1, 22, 156, RGB(0, 0, 0), -12, 0, 0, "Segoe UI");
 }
 
 INT_PTR CALLBACK ProceduraDialogu(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {

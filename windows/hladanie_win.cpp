@@ -87,25 +87,25 @@ COLORREF* SnimkaObrazovky(int sirka, int vyska, int x, int y) {
     return farby;
 }
 
-int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
+int HladajNaObrazovke(RECT oblast, Odtien odtien, int min_velkost, int percento_vyplne,
                       DWORD spajanie, RECT okno) {
     RECT obrazovka = {};
     const COLORREF* farby = ZakrytaKopiaObrazovky(&obrazovka);
     if (farby == nullptr)
         return -1;
-    return HladajVOblasti(farby, obrazovka, oblast, okno, stupen_sedi, min_velkost, percento_vyplne,
+    return HladajVOblasti(farby, obrazovka, oblast, okno, odtien, min_velkost, percento_vyplne,
                           static_cast<int>(spajanie));
 }
 
-int Zornavit(HWND okno, const COLORREF* kopia, RECT obrazovka, int stupen_sedi, int min_velkost,
+int Zornavit(HWND okno, const COLORREF* kopia, RECT obrazovka, Odtien odtien, int min_velkost,
              int percento_vyplne, int spajanie) {
     if (kopia == nullptr)
         return -1;
     RECT obdlznik = {};
     GetWindowRect(okno, &obdlznik);
     const RECT vsetko = {LONG_MIN, LONG_MIN, LONG_MAX, LONG_MAX};
-    return HladajVOblasti(kopia, obrazovka, vsetko, obdlznik, static_cast<unsigned>(stupen_sedi),
-                          min_velkost, percento_vyplne, spajanie);
+    return HladajVOblasti(kopia, obrazovka, vsetko, obdlznik, odtien, min_velkost, percento_vyplne,
+                          spajanie);
 }
 
 namespace {

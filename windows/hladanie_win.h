@@ -4,18 +4,20 @@
 
 #include <windows.h>
 
+#include "search/hladanie.h"
+
 // The copy of the whole virtual screen that the screen searches look at, its pixels on no monitor
 // painted out; its rectangle (right and bottom inclusive) goes through the pointer. It lives until
 // the next copy. Null when the copy cannot be had.
 const COLORREF* ZakrytaKopiaObrazovky(RECT* obrazovka);
 
 // HladajVOblasti over a new ZakrytaKopiaObrazovky; -1 also when the screen cannot be copied.
-int HladajNaObrazovke(RECT oblast, unsigned stupen_sedi, int min_velkost, int percento_vyplne,
+int HladajNaObrazovke(RECT oblast, Odtien odtien, int min_velkost, int percento_vyplne,
                       DWORD spajanie, RECT okno = {1, 1, 0, 0});
 
 // The screen search of the program in a ZakrytaKopiaObrazovky (its rectangle obrazovka): all of
 // it, the window left out; -1 also for no copy.
-int Zornavit(HWND okno, const COLORREF* kopia, RECT obrazovka, int stupen_sedi, int min_velkost,
+int Zornavit(HWND okno, const COLORREF* kopia, RECT obrazovka, Odtien odtien, int min_velkost,
              int percento_vyplne, int spajanie);
 
 // The screen from (x, y) as a pixel table of vyska rows of sirka colours, as GetPixel gives them;

@@ -33,6 +33,11 @@ int registry_WriteBYTE(HKEY kluc, const char* meno, BYTE hodnota) {
     return RegSetValueExA(kluc, meno, 0, REG_BINARY, &hodnota, 1) == ERROR_SUCCESS;
 }
 
+int registry_DeleteValue(HKEY kluc, const char* meno) {
+    const LONG vysledok = RegDeleteValueA(kluc, meno);
+    return vysledok == ERROR_SUCCESS || vysledok == ERROR_FILE_NOT_FOUND;
+}
+
 int registry_ReadDWORD(HKEY kluc, const char* meno, DWORD* ciel) {
     // Any type of 1 to 4 bytes lands in the low bytes; longer data fails with ERROR_MORE_DATA.
     DWORD buffer = 0;

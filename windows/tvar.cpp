@@ -26,32 +26,51 @@ void Legenda(HDC dc, SIZE* rozmer, const char* text, int x, int y) {
     Napis(dc, rozmer, text, -1, x, y, POPIS_FARBA, -9, 0, 0, "Verdana");
 }
 
-void Hodnota(HDC dc, SIZE* rozmer, int hodnota, int x, int y) {
-    Napis(dc, rozmer, "%d", hodnota, x, y, HODNOTA_FARBA, -15, 1, 0, "System");
+void Hodnota(HDC dc, SIZE* rozmer, const char* format, int hodnota, int x, int y) {
+    Napis(dc, rozmer, format, hodnota, x, y, HODNOTA_FARBA, -15, 1, 0, "System");
 }
 
 // The value is drawn once to learn its width, boxed, and drawn again on top of the box.
-void PoleHodnoty(HDC dc, SIZE* rozmer, int hodnota, int vx, int vy, int prvyY, DWORD riadok) {
-    Hodnota(dc, rozmer, hodnota, vx, prvyY);
+void PoleHodnoty(HDC dc, SIZE* rozmer, int hodnota, int vx, int vy, int prvyY, DWORD riadok,
+                 const char* format = "%d") {
+    Hodnota(dc, rozmer, format, hodnota, vx, prvyY);
     const int sirka = rozmer->cx + 12;
     Okienko(dc, RGB(180, 180, 180), RGB(205, 205, 205), 12, vx - 6, vy - 2, sirka, 21);
     if (volba == riadok) {
         Okienko(dc, RGB(255, 230, 255), RGB(255, 255, 140), 12, vx - 6, vy - 2, sirka, 21);
     }
-    Hodnota(dc, rozmer, hodnota, vx, vy);
+    Hodnota(dc, rozmer, format, hodnota, vx, vy);
 }
 
-// Row 1: grey level, the strip of the band's 32 greys and the band's first and last level.
-// Returns the row's y.
+// Where the band's strip stands (x, y as the strip's), a swatch of the target colour, and above it
+// its red, green and blue where the band's levels stand.
+void VzorkaFarby(HDC dc, int x, int y) {
+    Okienko(dc, ROZSAH_FARBA, static_cast<int>(cielova_farba), 4, x + 1, y + 3, 65, 13);
+    const int zlozky[] = {GetRValue(cielova_farba), GetGValue(cielova_farba),
+                          GetBValue(cielova_farba)};
+    SIZE pomocny;
+    for (int i = 0; i < 3; i++)
+        Napis(dc, &pomocny, "%d", zlozky[i], x + 24 * i, y - 8, ROZSAH_FARBA, -9, 0, 0, "Tahoma");
+}
+
+// Row 1: grey level, the strip of the band's 32 greys and the band's first and last level; with a
+// target colour, "Farba", F (its key) as the value and the colour's swatch. Returns the row's y.
 int RiadokSedi(HDC dc, SIZE* rozmer) {
     const int y = 2 + 10;
+    const bool farba = cielova_farba != kBezFarby;
     Popis(dc, rozmer,
-          "Stupne \x9a"
-          "edi",
+          farba ? "Farba"
+                : "Stupne \x9a"
+                  "edi",
           OKRAJ + 3, y);
     const int vx = OKRAJ + 3 + rozmer->cx + 15;
-    PoleHodnoty(dc, rozmer, static_cast<int>(stupne_sedi + 1), vx, y - 2, y - 2, kVolbaStupen);
+    PoleHodnoty(dc, rozmer, static_cast<int>(stupne_sedi + 1), vx, y - 2, y - 2, kVolbaStupen,
+                farba ? "F" : "%d");
     const int x = vx + rozmer->cx + 19;
+    if (farba) {
+        VzorkaFarby(dc, x, y);
+        return y;
+    }
     for (int i = 0; i < 32; i++) {
         const BYTE g = SivaPasika(stupne_sedi, i);
         Usecka(dc, RGB(g, g, g), 2, x + 2 * (i + 1), y + 4, x + 2 * (i + 1), y + 14);

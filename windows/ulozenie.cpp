@@ -8,6 +8,18 @@
 
 namespace {
 const char* const kKluc = "Software\\Zornavit";
+
+// The target colour is there only while objects are of a colour: absent, they are greys. A value
+// with a top byte is no colour either.
+void CitajFarbu(HKEY kluc, DWORD* farba) {
+    registry_ReadDWORD(kluc, "Farba", farba);
+    *farba = ZnamaFarba(*farba);
+}
+
+int ZapisFarbu(HKEY kluc, DWORD farba) {
+    return farba == kBezFarby ? registry_DeleteValue(kluc, "Farba")
+                              : registry_WriteDWORD(kluc, "Farba", farba);
+}
 } // namespace
 
 int ReadRegistry() {
@@ -39,9 +51,12 @@ int ReadRegistry() {
     vysledok &= registry_ReadDWORD(kluc, "Spajanie", &spajanie);
     vysledok &= registry_ReadDWORD(kluc, "UkazatObjekty", &ukazat_objekty);
     vysledok &= registry_ReadDWORD(kluc, "Skratky", &skratky);
+    vysledok &= registry_ReadDWORD(kluc, "Odchylka", &odchylka);
+    CitajFarbu(kluc, &cielova_farba);
     vysledok &= registry_CloseKey(kluc);
     // A grouping the program does not know groups by rows.
     spajanie = ZnameSpajanie(spajanie);
+    odchylka = ZnamaOdchylka(odchylka);
     // Monitors that shrank or went since the last run must not leave the window out of reach.
     RECT plochy[kNajviacMonitorov];
     RECT pracovne[kNajviacMonitorov];
@@ -58,8 +73,11 @@ int CitajNastaveniaHladania(NastaveniaHladania* nastavenia) {
     vysledok &= registry_ReadDWORD(kluc, "VelkostObjektu", &nastavenia->VelkostObjektu);
     vysledok &= registry_ReadDWORD(kluc, "percento_vyplne", &nastavenia->percento_vyplne);
     vysledok &= registry_ReadDWORD(kluc, "Spajanie", &nastavenia->spajanie);
+    vysledok &= registry_ReadDWORD(kluc, "Odchylka", &nastavenia->odchylka);
+    CitajFarbu(kluc, &nastavenia->farba);
     vysledok &= registry_CloseKey(kluc);
     nastavenia->spajanie = ZnameSpajanie(nastavenia->spajanie);
+    nastavenia->odchylka = ZnamaOdchylka(nastavenia->odchylka);
     return vysledok;
 }
 
@@ -91,6 +109,8 @@ int ZapisNastavenia(RECT okno, DWORD zobrazenie) {
     vysledok &= registry_WriteDWORD(kluc, "Spajanie", spajanie);
     vysledok &= registry_WriteDWORD(kluc, "UkazatObjekty", ukazat_objekty);
     vysledok &= registry_WriteDWORD(kluc, "Skratky", skratky);
+    vysledok &= registry_WriteDWORD(kluc, "Odchylka", odchylka);
+    vysledok &= ZapisFarbu(kluc, cielova_farba);
     vysledok &= registry_CloseKey(kluc);
     return vysledok;
 }

@@ -14,6 +14,8 @@ HKEY registry_OpenKey(const char* cesta, int* vytvoreny);
 HKEY registry_OpenKeyReadOnly(const char* cesta);
 int registry_WriteDWORD(HKEY kluc, const char* meno, DWORD hodnota);
 int registry_WriteBYTE(HKEY kluc, const char* meno, BYTE hodnota);
+// A value that is not there counts as deleted.
+int registry_DeleteValue(HKEY kluc, const char* meno);
 int registry_ReadDWORD(HKEY kluc, const char* meno, DWORD* ciel);
 int registry_ReadBYTE(HKEY kluc, const char* meno, DWORD* ciel);
 int registry_CloseKey(HKEY kluc);

@@ -40,9 +40,9 @@ void Hladanie(HWND okno) {
     RECT obrazovka = {};
     const COLORREF* kopia = ZakrytaKopiaObrazovky(&obrazovka);
     KoniecKroku(kKrokKopia);
-    const int pocet = Zornavit(okno, kopia, obrazovka, static_cast<int>(stupne_sedi),
-                               static_cast<int>(VelkostObjektu), static_cast<int>(percento_vyplne),
-                               static_cast<int>(spajanie));
+    const Odtien odtien = {stupne_sedi, static_cast<int>(odchylka), cielova_farba};
+    const int pocet = Zornavit(okno, kopia, obrazovka, odtien, static_cast<int>(VelkostObjektu),
+                               static_cast<int>(percento_vyplne), static_cast<int>(spajanie));
     KoniecKroku(kKrokVyhladanie);
     const int zapisane = PointPoleDoTxtCely("Stredy.txt", centers, pocet > 0 ? pocet : 0);
     KoniecKroku(kKrokSubor);
@@ -53,6 +53,13 @@ void Hladanie(HWND okno) {
     KoniecKroku(kKrokVysledok);
     UkazObrysy(1);
     KoniecKroku(kKrokObrysy);
+}
+
+// F: the colour under the cursor becomes the target, read from the screen itself (the readout may
+// be off); the outlines go first, so that their pink is never taken.
+void FarbaPodKurzorom() {
+    SkryObrysyPredSnimkou();
+    KlavesFarba(FarbaMysiDesktop());
 }
 
 // TAB, or SHIFT+TAB with skok = SkokSpat.
@@ -166,6 +173,9 @@ void OnWM_KEYDOWN(HWND okno, WPARAM kluc, int opakovany, int sirka_desktopu) {
         break;
     case VK_DOWN:
         KlavesDole();
+        break;
+    case 'F':
+        FarbaPodKurzorom();
         break;
     default:
         return;

@@ -1,6 +1,27 @@
-// A part of hladanie.cpp, included there once inside its unnamed namespace: grey masks: which
-// pixels are in the band, a row at a time, portable and for newer processors.
+// A part of hladanie.cpp, included there once inside its unnamed namespace: the pixel test as the
+// masks take it, the exact grey masks (portable and for newer processors) and the masks of a
+// screen.
 #pragma once
+
+// The kinds of pixel test.
+const int kPresnaSeda = 0;  // the band's greys exactly
+const int kBlizkaSeda = 1;  // near greys whose level lies in the band
+const int kBlizkaFarba = 2; // colours near the target
+
+// The shade searched, made ready for the masks.
+struct Vzor {
+    int druh;
+    uint32_t sedy;    // exact greys: (32 * band) << 16
+    uint32_t dolna;   // colours: each byte's least value (the top byte's 0)
+    uint32_t horna;   // and its greatest
+    uint8_t odchylka; // near greys: K
+    uint8_t pasmo;    // the band
+    uint8_t pridaj;   // near greys: every channel moved up by pridaj (bands below kPosun),
+    uint8_t uber;     // or down by uber (the others), saturating
+};
+
+// The row mask of one kind of test: bit x % 64 of word x / 64 set for pixel x in the shade.
+typedef void (*MaskaRiadkuFn)(const COLORREF* riadok, int sirka, const Vzor& vzor, uint64_t* bity);
 
 // A colour c is in the band when it is g * 0x010101 (top byte 0, the three channels equal) with
 // g / 32 the band. In u = c ^ (c >> 8) the bytes are b0 ^ b1, b1 ^ b2, b2 ^ b3 and b3, so exactly
@@ -11,19 +32,19 @@ inline unsigned JeSeda(uint32_t c, uint32_t vzor) {
     return ((c ^ (c >> 8)) & kMaskaSedej) == vzor;
 }
 
-// Bit i set when pixel i of the pocet (1 to 64) pixels is in the band; vzor = (32 * band) << 16.
-uint64_t SedeBity(const COLORREF* p, int pocet, uint32_t vzor) {
+// Bit i set when pixel i of the pocet (1 to 64) pixels is in the band.
+uint64_t SedeBity(const COLORREF* p, int pocet, const Vzor& v) {
     uint64_t bity = 0;
     for (int i = 0; i < pocet; i++)
-        bity |= static_cast<uint64_t>(JeSeda(p[i], vzor)) << i;
+        bity |= static_cast<uint64_t>(JeSeda(p[i], v.sedy)) << i;
     return bity;
 }
 
 #if !defined(ZORNAVIT_SSE2) || defined(ZORNAVIT_SSE2_PODLA_PROCESORA)
 // The grey mask of one row into its words, sixty-four pixels each.
-void MaskaRiadku(const COLORREF* riadok, int sirka, uint32_t vzor, uint64_t* bity) {
+void MaskaRiadku(const COLORREF* riadok, int sirka, const Vzor& v, uint64_t* bity) {
     for (int x = 0; x < sirka; x += 64)
-        bity[x / 64] = SedeBity(riadok + x, sirka - x < 64 ? sirka - x : 64, vzor);
+        bity[x / 64] = SedeBity(riadok + x, sirka - x < 64 ? sirka - x : 64, v);
 }
 #endif
 
@@ -43,10 +64,10 @@ ZORNAVIT_CIEL_SSE2 inline uint64_t SedeBity16(const COLORREF* p, __m128i maska, 
 }
 
 // The same mask, four pixels per instruction.
-ZORNAVIT_CIEL_SSE2 void MaskaRiadkuSse2(const COLORREF* riadok, int sirka, uint32_t vzor,
+ZORNAVIT_CIEL_SSE2 void MaskaRiadkuSse2(const COLORREF* riadok, int sirka, const Vzor& vzor,
                                         uint64_t* bity) {
     const __m128i m = _mm_set1_epi32(static_cast<int>(kMaskaSedej));
-    const __m128i v = _mm_set1_epi32(static_cast<int>(vzor));
+    const __m128i v = _mm_set1_epi32(static_cast<int>(vzor.sedy));
     int x = 0;
     for (; x + 64 <= sirka; x += 64) {
         const COLORREF* p = riadok + x;
@@ -74,10 +95,10 @@ ZORNAVIT_CIEL_NOVE inline uint64_t SedeBity32(const COLORREF* p, __m256i maska, 
 }
 
 // The same mask, eight pixels per instruction.
-ZORNAVIT_CIEL_NOVE void MaskaRiadkuAvx2(const COLORREF* riadok, int sirka, uint32_t vzor,
+ZORNAVIT_CIEL_NOVE void MaskaRiadkuAvx2(const COLORREF* riadok, int sirka, const Vzor& vzor,
                                         uint64_t* bity) {
     const __m256i m = _mm256_set1_epi32(static_cast<int>(kMaskaSedej));
-    const __m256i v = _mm256_set1_epi32(static_cast<int>(vzor));
+    const __m256i v = _mm256_set1_epi32(static_cast<int>(vzor.sedy));
     int x = 0;
     for (; x + 64 <= sirka; x += 64)
         bity[x / 64] = SedeBity32(riadok + x, m, v) | SedeBity32(riadok + x + 32, m, v) << 32;
@@ -86,22 +107,10 @@ ZORNAVIT_CIEL_NOVE void MaskaRiadkuAvx2(const COLORREF* riadok, int sirka, uint3
 }
 #endif
 
-typedef void (*MaskaRiadkuFn)(const COLORREF*, int, uint32_t, uint64_t*);
-
-MaskaRiadkuFn VyberMaskuRiadku() {
-#if defined(ZORNAVIT_SSE2_PODLA_PROCESORA)
-    return __builtin_cpu_supports("sse2") ? MaskaRiadkuSse2 : MaskaRiadku;
-#elif defined(ZORNAVIT_SSE2)
-    return MaskaRiadkuSse2;
-#else
-    return MaskaRiadku;
-#endif
-}
-
 // Masks one row, leaving out the columns vl .. vp when vylucit.
 void VytvorRiadok(const COLORREF* riadok, uint64_t* r, bool vylucit, long long vl, long long vp,
-                  uint32_t zaklad, MaskaRiadkuFn maskaRiadku, const Tabulky& t) {
-    maskaRiadku(riadok, t.sirka, zaklad, r);
+                  const Vzor& vzor, MaskaRiadkuFn maskaRiadku, const Tabulky& t) {
+    maskaRiadku(riadok, t.sirka, vzor, r);
     long long a = vl > 0 ? vl : 0;
     long long b = vp < t.sirka - 1 ? vp : t.sirka - 1;
     if (vylucit && a <= b)
@@ -118,13 +127,13 @@ inline int PocetBehov(const uint64_t* r, int slov) {
 
 // Masks every row, leaving out the window's columns on its rows. Returns the number of runs when
 // behy asks for it (while each row is at hand), else 0.
-long long VytvorMasky(const COLORREF* farby, int krok, RECT okno, uint32_t zaklad,
+long long VytvorMasky(const COLORREF* farby, int krok, RECT okno, const Vzor& vzor,
                       MaskaRiadkuFn maskaRiadku, Tabulky& t, bool behy) {
     long long n = 0;
     for (int y = 0; y < t.vyska; y++) {
         const COLORREF* riadok = farby + static_cast<size_t>(y) * static_cast<size_t>(krok);
         bool vylucit = y >= okno.top && y <= okno.bottom && okno.left <= okno.right;
-        VytvorRiadok(riadok, Riadok(t, y), vylucit, okno.left, okno.right, zaklad, maskaRiadku, t);
+        VytvorRiadok(riadok, Riadok(t, y), vylucit, okno.left, okno.right, vzor, maskaRiadku, t);
         if (behy)
             n += PocetBehov(Riadok(t, y), t.slov);
     }

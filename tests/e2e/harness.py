@@ -15,7 +15,7 @@ import time
 WINE, WINESERVER = "/usr/lib/wine/wine64", "/usr/lib/wine/wineserver"
 KEY, WINE_KEY = r"HKEY_CURRENT_USER\Software\Zornavit", r"HKEY_CURRENT_USER\Software\Wine"
 VALUE_NAMES = ("WindowPos", "WindowSize", "WindowShow", "StupneSedi", "VelkostObjektu",
-               "percento_vyplne", "Volba", "InfoKurzor", "Spajanie", "UkazatObjekty", "Skratky")
+               "percento_vyplne", "Volba", "InfoKurzor", "Spajanie", "UkazatObjekty", "Skratky", "Odchylka")
 REG_SZ, REG_BINARY, REG_DWORD, REG_QWORD = 1, 3, 4, 11
 WIDTH, HEIGHT = 224, 259  # the window's outer size with tracking on; 17 less with it off
 LOW = HEIGHT - 17
@@ -215,10 +215,10 @@ dword = lambda value: (REG_DWORD, (value & 0xFFFFFFFF).to_bytes(4, "little"))  #
 pack = lambda low, high: (high & 0xFFFF) << 16 | (low & 0xFFFF)  # noqa: E731
 
 
-def saved(x, y, w, h, grey, size, fill, row, tracking, grouping=0):
+def saved(x, y, w, h, grey, size, fill, row, tracking, grouping=0, tolerance=0):
     return dict(zip(VALUE_NAMES, [dword(pack(x, y)), dword(pack(w, h)), dword(1), dword(grey), dword(size),
                                   dword(fill), dword(row), (REG_BINARY, bytes([tracking])), dword(grouping),
-                                  dword(1), dword(1)]))
+                                  dword(1), dword(1), dword(tolerance)]))
 
 
 def store(session, **changes):

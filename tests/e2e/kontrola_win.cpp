@@ -43,7 +43,7 @@ void Okno(HWND okno, const char* meno) {
     Obdlznik(meno, "", r);
     GetClientRect(okno, &r);
     Obdlznik(meno, "_client", r, okno);
-    for (int id : {IDOK, IDCANCEL, 501, 502, 503, 511, 512, 513}) {
+    for (int id : {IDOK, IDCANCEL, 501, 502, 503, 511, 512, 513, 521, 522}) {
         char pripona[8];
         std::snprintf(pripona, sizeof pripona, "_%d", id);
         if (GetDlgItem(okno, id) != nullptr && GetWindowRect(GetDlgItem(okno, id), &r))
@@ -52,6 +52,8 @@ void Okno(HWND okno, const char* meno) {
     if (GetDlgItem(okno, 501) != nullptr)
         std::printf("%s_checked %d\n", meno,
                     static_cast<int>(SendDlgItemMessageA(okno, 501, BM_GETCHECK, 0, 0)));
+    if (GetDlgItem(okno, 521) != nullptr)
+        std::printf("%s_tolerance %u\n", meno, GetDlgItemInt(okno, 521, nullptr, FALSE));
 }
 
 int Sonda(bool zavri) {

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 #include <vector>
 
 namespace {
@@ -124,6 +125,21 @@ void UzatvaraciPrechod(std::vector<POINT>& p, std::vector<Rozsah>& rozsahy, Obje
     p.erase(p.begin(), p.begin() + o.preskok);
 }
 
+// The shade's pixel test, channel by channel; a top byte is no colour.
+bool VOdtieni(COLORREF c, Odtien o) {
+    const int k = std::clamp(o.odchylka, 0, static_cast<int>(kNajvacsiaOdchylka)), r = c & 0xFF,
+              g = c >> 8 & 0xFF, b = c >> 16 & 0xFF;
+    if (c >> 24 != 0)
+        return false;
+    if (o.farba >> 24 == 0)
+        return std::abs(r - static_cast<int>(o.farba & 0xFF)) <= k &&
+               std::abs(g - static_cast<int>(o.farba >> 8 & 0xFF)) <= k &&
+               std::abs(b - static_cast<int>(o.farba >> 16 & 0xFF)) <= k;
+    const int uroven = (r + g + b) / 3, pasmo = static_cast<int>(o.stupen_sedi % 8); // rounded down
+    return std::max({r, g, b}) - std::min({r, g, b}) <= k && uroven >= 32 * pasmo &&
+           uroven <= 32 * pasmo + 31;
+}
+
 // The size and fill test in double precision; a kept object's centre and box are recorded.
 int Zapis(const Objekt& o, int min_velkost, int percento_vyplne, POINT* stred, RECT* box) {
     const double w = o.pravy - o.lavy + 1.0, h = o.dole - o.hore + 1.0;
@@ -137,23 +153,21 @@ int Zapis(const Objekt& o, int min_velkost, int percento_vyplne, POINT* stred, R
 } // namespace
 
 int HladajObjektyDoslovne(const COLORREF* farby, int krok, int sirka, int vyska, RECT okno,
-                          unsigned stupen_sedi, int min_velkost, int percento_vyplne, int spajanie,
+                          Odtien odtien, int min_velkost, int percento_vyplne, int spajanie,
                           POINT* stredy, RECT* boxy, int kapacita) {
     if (sirka <= 0 || vyska <= 0)
         return 0;
     if (farby == nullptr || krok < sirka || (vyska + 5.0) * (sirka + 5.0) > INT_MAX)
         return -1;
-    std::vector<POINT> p; // the grey points in scan order, the window's rectangle left out
+    std::vector<POINT> p; // the points of the shade in scan order, the window's rectangle left out
     std::vector<char> sede(static_cast<size_t>(sirka) * vyska);
     for (int y = 0; y < vyska; ++y)
         for (int x = 0; x < sirka; ++x)
-            for (unsigned j = 0; j < 32; ++j)
-                if (farby[static_cast<size_t>(y) * krok + x] ==
-                        (32u * stupen_sedi + j) % 256u * 0x010101u &&
-                    !(okno.left <= x && x <= okno.right && okno.top <= y && y <= okno.bottom)) {
-                    p.push_back(POINT{x, y});
-                    sede[y * sirka + x] = 1;
-                }
+            if (VOdtieni(farby[static_cast<size_t>(y) * krok + x], odtien) &&
+                !(okno.left <= x && x <= okno.right && okno.top <= y && y <= okno.bottom)) {
+                p.push_back(POINT{x, y});
+                sede[y * sirka + x] = 1;
+            }
     std::vector<Rozsah> rozsahy(static_cast<size_t>(vyska) + 5, Rozsah{-1, -1});
     int k = 0;
     // By rows: the forward and the closing pass per object.

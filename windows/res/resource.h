@@ -29,6 +29,8 @@
 #define IDC_SPAJANIE_RIADKY 511 // grouping radio buttons: by rows, touching sides, also corners
 #define IDC_SPAJANIE_STRANY 512
 #define IDC_SPAJANIE_ROHY 513
+#define IDC_ODCHYLKA 521       // the tolerance's number field
+#define IDC_ODCHYLKA_SIPKY 522 // its up-down control
 #define IDD_O_PROGRAME 601
 #define IDD_NASTAVENIA 602
 
