@@ -54,9 +54,9 @@ enum Prepinac {
     kOdchylka,
     kPocet
 };
-const char* const kMena[kPocet] = {"hladaj",  "json",     "okno",  "?",      "stupen",
-                                   "velkost", "vypln",    "spajanie", "subor", "oblast",
-                                   "monitor", "farba",    "odchylka"};
+const char* const kMena[kPocet] = {"hladaj",  "json",  "okno",     "?",     "stupen",
+                                   "velkost", "vypln", "spajanie", "subor", "oblast",
+                                   "monitor", "farba", "odchylka"};
 
 bool RovnakeMeno(const char* text, size_t dlzka, const char* meno) {
     if (std::strlen(meno) != dlzka)

@@ -14,6 +14,7 @@ from harness import (HEIGHT, KEY, LOW, REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ,
                      WIDTH, Failure, check, check_equal, check_mode, dword, log, main, pack, reg_data, rgb, saved,
                      stop_process, store, wait_for)
 import dosah  # noqa: E402
+import odtiene  # noqa: E402
 
 BG, GREY = (30, 90, 150), (20, 20, 20)  # GREY is in the band of grey setting 0 (0..31)
 # Screen A; the window stands at the centred position of a 1920 x 1080 desktop (848, 411, 224 x 242).
@@ -140,27 +141,6 @@ def foreground(s, app, box, args, boxes):
         stop_process(helper)
 
 
-def pick(s, app, x, y, colour):
-    """F with the cursor at (x, y): the face's swatch then shows the colour (its 63 x 11 inside)."""
-    s.display.move_cursor(x, y)
-    app.key("f")
-    client = app.probe()["client"]
-    wait_for(lambda: len(Picture(s.display.screenshot(os.path.join(app.workdir, "swatch.png")), client).passing(
-        lambda p: p == colour, (0, 10, client[2] - client[0] - 1, 35))) >= 63 * 11, 10, f"the swatch of {colour}")
-
-
-def tolerance(s, app, clicks):
-    """The Settings dialog's tolerance raised by its up arrow, a click at a time, then Ok."""
-    app.key("alt+n")
-    arrows = wait_for(lambda: app.probe().get("settings_522"), 20, "the Settings dialog")
-    start = app.probe()["settings_tolerance"]
-    for n in range(1, clicks + 1):  # each click seen before the next, so that none is a double click
-        s.display.click((arrows[0] + arrows[2]) // 2, arrows[1] + (arrows[3] - arrows[1]) // 4)
-        wait_for(lambda: app.probe()["settings_tolerance"] == start + n, 10, f"the tolerance {start + n}")
-    s.display.click(*middle(app.probe()["settings_1"]))
-    wait_for(lambda: "settings" not in app.probe() and not s.display.windows("^ Nastavenia$"), 20, "the dialog to go")
-
-
 def blocked(s, app, how=None):
     """ENTER that cannot replace Stredy.txt: old bytes, no temporary file, red status, TAB works."""
     if how == "held":  # over the old bytes
@@ -224,9 +204,8 @@ OPS = {
                                                   "the save"), once(s, app), app.stop()),
     "shell": lambda s, app, command: check(subprocess.run(command, shell=True, cwd=s.workdir).returncode == 0, command),
 }
-OPS["absent"] = lambda s, app, name: check(name not in (s.wine.values() or {}), f"no value {name} saved")
 OPS.update((f.__name__, f) for f in (no_jump, close, once, settings, batch, output, foreground, blocked, full_disk,
-                                     pick, tolerance))
+                                     *odtiene.OPS))
 OPS["saved"] = expect_saved
 OPS.update(dosah.OPS)
 
@@ -273,20 +252,6 @@ GROUPING = [
     ("store", {}), ("start",), ("find", PANEL + SQUARES), ("settings", 512, 1), ("find", PANEL + SQUARES + BUTTONS),
     ("settings", 513, 2), ("find", PANEL + SQUARES + BUTTONS), ("settings", 513, 1), ("find", PANEL + BUTTONS),
     ("close", "Escape"), ("saved", dict(Spajanie=8)), ("start",), ("find", PANEL + BUTTONS), ("close", "Escape"),
-]
-
-# A colour (200, 60, 40) twice, once 6 off in green, and a grey: F over the first square searches
-# the colour; the tolerance 6 from the Settings dialog takes the third square too; both saved and
-# loaded; LEFT on row 1 goes back to the greys, and the colour is saved no more.
-RED, NEAR_RED = (200, 60, 40), (200, 66, 40)
-R1, R2, R3, GR = (319, 319), (1429, 219), (324, 819), (1514, 814)
-COLOURS = [
-    ("screen", "colours", [(RED, (300, 300, 339, 339)), (RED, (1400, 200, 1459, 239)), (NEAR_RED, (300, 800, 349, 839)),
-                           (GREY, (1500, 800, 1529, 829))]),
-    ("store", {}), ("start",), ("find", [GR]), ("pick", 310, 310, RED), ("find", [R2, R1]), ("tolerance", 6),
-    ("find", [R2, R1, R3]), ("close", "Escape"), ("saved", dict(Farba=0x283CC8, Odchylka=6)),
-    ("start",), ("find", [R2, R1, R3]), ("keys", "Left"), ("find", [GR]), ("close", "Escape"),
-    ("saved", dict(Odchylka=6)), ("absent", "Farba"),
 ]
 
 # On a 1024 x 768 desktop the first start centres the window at (400, 255).
@@ -738,7 +703,7 @@ def dpi_scales(s):
         set_scale(s, 96, own if len(own) == 2 else None)
 
 
-SCENARIOS = {"search": (play(SEARCH), {}), "grouping": (play(GROUPING), {}), "colours": (play(COLOURS), {}),
+SCENARIOS = {"search": (play(SEARCH), {}), "grouping": (play(GROUPING), {}), "colours": (play(odtiene.COLOURS), {}),
              "placement": (play(PLACEMENT), dict(width=1024, height=768)),
              "checkers": (checkers, dict(width=640, height=480)), "held_centre_file": (play(HELD), {}),
              "corners_8k": (play(CORNERS_8K), dict(width=W8, height=H8)), "batch": (play(BATCH), {}),
