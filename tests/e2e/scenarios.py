@@ -1,5 +1,16 @@
 #!/usr/bin/env python3
-"""End-to-end scenarios: tables of steps played by one driver on one X server and wine; the face by its pixels."""
+"""End-to-end scenarios: tables of steps played by one driver on one X server and wine; the face by its pixels.
+
+Its parts, in this order:
+- the screen most scenarios show, and the steps the tables name (registry, closing, the Settings dialog, the
+  batch search and its output, a centre file that cannot be written, a full disk), then OPS and play();
+- the tables SEARCH, GROUPING, PLACEMENT and CORNERS_8K, the checks inside wine (checkers), HELD and BATCH;
+- the outlines (overlay) and TWO_MONITORS;
+- the face by its pixels (Picture, rows and status, the dialogs, the readout: face) and display scaling
+  (dpi_scales);
+- SCENARIOS, the names the CTest tests run.
+The chords, clicks and labels live in dosah.py, near greys and colours in odtiene.py.
+"""
 
 import contextlib
 import os
