@@ -97,7 +97,8 @@ class Cli : public testing::Test {
 } // namespace
 
 // Buttons with a border in a panel of their grey; a diagonal chain; a hollow frame around a block;
-// images of the largest size read.
+// a colour (17, 34, 51) and one 9 off in red, a grey of band 2 and one of spread 9; images of the
+// largest size read.
 TEST_F(Cli, OptionsReachTheSearch) {
     const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png"),
                       sq = Png(kSquares, "sq.png");
@@ -110,6 +111,12 @@ TEST_F(Cli, OptionsReachTheSearch) {
     const std::string dc = Png(Art("#....|.#...|..#..|...#.|....#"), "dc.png");
     const std::string fr =
         Png(Art("########|#......#|#.####.#|#.####.#|#......#|########"), "fr.png");
+    const std::string col = Png(Boxes(60, 40,
+                                      {{5, 5, 14, 14, 0x332211},
+                                       {30, 5, 39, 14, 0x33221A},
+                                       {5, 25, 14, 34, 0x4C4C4C},
+                                       {30, 25, 39, 34, 0x4C4C55}}),
+                                "col.png");
     // clang-format off
     Spusti({
         {d, "14,14 5,5,24,24\n"}, // band 0, size 20, fill 70 by default
@@ -123,6 +130,10 @@ TEST_F(Cli, OptionsReachTheSearch) {
         {"--grey 2 --min-size 1 --fill 0 --connectivity 4 " + dc, "0,0 0,0,0,0\n1,1 1,1,1,1\n2,2 2,2,2,2\n3,3 3,3,3,3\n4,4 4,4,4,4\n"},
         {"--grey 2 --min-size 1 --fill 0 --connectivity=8 " + dc, "2,2 0,0,4,4\n"}, {"--grey 2 --min-size 1 --fill 0 --connectivity rows " + dc, ""},
         {"--grey 2 --min-size 2 --fill 60 " + fr, "3,2 0,0,7,5\n"}, {"--grey 2 --min-size 2 --fill 60 --connectivity 8 " + fr, "3,2 2,2,5,3\n"},
+        {"--color 112233 --min-size 5 " + col, "9,9 5,5,14,14\n"}, {"--grey 2 --min-size 5 " + col, "9,29 5,25,14,34\n"},
+        {"--color=112233 --tolerance=9 --min-size 5 " + col, "9,9 5,5,14,14\n34,9 30,5,39,14\n"},
+        {"--color 112233 --tolerance 8 --min-size 5 " + col, "9,9 5,5,14,14\n"},
+        {"--tolerance 9 --grey 2 --min-size 5 --connectivity 4 " + col, "9,29 5,25,14,34\n34,29 30,25,39,34\n"},
         {"--min-size 1 --fill 100 " + Png(Boxes(16384, 2, {}, 0), "wide.png", kBit), "8191,0 0,0,16383,1\n"},
         {"--min-size 1 --fill 100 " + Png(Boxes(2, 16384, {}, 0), "high.png", kBit), "0,8191 0,0,1,16383\n"},
     });
@@ -196,9 +207,11 @@ TEST_F(Cli, BadInputIsRefusedWithOneLineAndNothingWritten) {
         {"missing.png", "cannot open"}, {"dir.png", "dir.png"}, {"text.png", "not a PNG"}, {"short.png", "not a PNG"},
         {"half.png", "corrupt or truncated"}, {"corrupt.png", "corrupt or truncated"},
         {"wide2.png", "16385 x 1"}, {"high2.png", "16384"}, {"--out no/such/dir.txt sq.png", "cannot write"},
-        {"--out taken sq.png", "cannot write"}}; // the temporary file cannot replace a directory
+        {"--out taken sq.png", "cannot write"}, // the temporary file cannot replace a directory
+        {"--grey 1 --color 112233 sq.png", "--grey and --color exclude each other"}};
     const std::pair<std::string, std::vector<std::string>> volby[] = { // a missing value takes the image
         {"--colour", {"3"}}, {"--grey", {"", "8", "-1", "2x"}}, {"--fill", {"101", "''"}},
+        {"--color", {"12345", "1234567", "GG0000", "'#112233'", "''"}}, {"--tolerance", {"65", "-1", "''"}},
         {"--min-size", {"65536", "99999999999999999999"}},
         {"--exclude", {"1,2,3", "1,2,3,4,5", "' 1,2,3,4'", "1,2,3,4294967296"}},
         {"--connectivity", {"6", "Rows", "''"}}};

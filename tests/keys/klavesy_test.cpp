@@ -30,6 +30,7 @@ class Klavesy : public testing::Test {
   protected:
     void SetUp() override {
         NastavRiadky(kZaciatok);
+        cielova_farba = kBezFarby;
         volba = kVolbaStupen;
         PocetObjektov = 0;
         status = kStatusNapoveda;
@@ -97,6 +98,34 @@ TEST_F(Klavesy, LeftAndRightStepTheSelectedRowOnly) {
                 KlavesVpravo(k.vpravo);
             EXPECT_EQ(Riadky(), cakane);
         }
+}
+
+// F picks a colour (one with a top byte is none); other rows keep it; LEFT or RIGHT on row 1 goes
+// back to the band as it was, the next one moves the band.
+TEST_F(Klavesy, FPicksAColourAndRowOneGoesBackToTheBand) {
+    const int kF = 'F';
+    // clang-format off
+    const struct { int klaves; DWORD riadok, farba, cielova, stupen; } kroky[] = {
+        {kF, kVolbaStupen, 0x336699, 0x336699, 3}, {kF, kVolbaStupen, 0xFFFFFFFF, 0x336699, 3},
+        {kF, kVolbaStupen, 0x01000000, 0x336699, 3}, {1920, kVolbaVelkost, 0, 0x336699, 3},
+        {kVlavo, kVolbaVypln, 0, 0x336699, 3}, {kVlavo, kVolbaStupen, 0, kBezFarby, 3},
+        {kVlavo, kVolbaStupen, 0, kBezFarby, 2}, {kF, kVolbaStupen, 0x010203, 0x010203, 2},
+        {1920, kVolbaStupen, 0, kBezFarby, 2}, {1920, kVolbaStupen, 0, kBezFarby, 3}};
+    // clang-format on
+    stupne_sedi = 3;
+    for (const auto& k : kroky) {
+        SCOPED_TRACE(testing::Message()
+                     << "key " << k.klaves << " on row " << k.riadok << " colour " << k.farba);
+        volba = k.riadok;
+        if (k.klaves == kF)
+            KlavesFarba(k.farba);
+        else if (k.klaves == kVlavo)
+            KlavesVlavo();
+        else
+            KlavesVpravo(k.klaves);
+        EXPECT_EQ(cielova_farba, k.cielova);
+        EXPECT_EQ(stupne_sedi, k.stupen);
+    }
 }
 
 // Three rows without results, four with; a row loaded out of range goes back to the first.

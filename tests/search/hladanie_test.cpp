@@ -4,9 +4,25 @@
 
 #include <gtest/gtest.h>
 
+// 4 x 4 squares of the colours, 6 pixels apart on a white row of 128 (two of the masks' words);
+// and what a search finds of the squares at the indices given.
+static Obrazovka Squares(const std::vector<COLORREF>& colours) {
+    std::vector<std::vector<int>> boxes;
+    for (size_t i = 0; i < colours.size(); ++i)
+        boxes.push_back({6 * static_cast<int>(i), 1, 6 * static_cast<int>(i) + 3, 4,
+                         static_cast<int>(colours[i])});
+    return Boxes(128, 6, boxes);
+}
+static V Found(const std::vector<int>& indices) {
+    V v;
+    for (int i : indices)
+        v.push_back({6 * i + 1, 2, 6 * i, 1, 6 * i + 3, 4});
+    return v;
+}
+
 TEST(Hladanie, WorkedExamplesAndEdgeCases) {
     // clang-format off
-    struct Case { const char* what; Obrazovka im; int min_size, fill; V want; RECT window = kNoWindow; unsigned band = 2; };
+    struct Case { const char* what; Obrazovka im; int min_size, fill; V want; RECT window = kNoWindow; Odtien shade = {2}; };
     const Obrazovka u = Art("##..##|##..##|##..##|######"), sq = Boxes(100, 100, {{20, 30, 29, 39}});
     const Obrazovka column = Boxes(50, 40, {{0, 10, 0, 30}});
     const Obrazovka skip = Art(".#...#|#..###|######|......|###...|###...|###...");
@@ -23,9 +39,9 @@ TEST(Hladanie, WorkedExamplesAndEdgeCases) {
         {"window's bottom row", sq, 1, 0, {{24, 37, 20, 36, 29, 39}}, {0, 0, 99, 35}}, {"empty window", sq, 1, 0, s, {30, 0, 20, 99}},
         {"order of seeds", Boxes(100, 100, {{20, 30, 29, 39}, {50, 20, 59, 29}, {65, 30, 74, 39}}), 5, 70, {{54, 24, 50, 20, 59, 29}, s[0], {69, 34, 65, 30, 74, 39}}},
         {"one-row line never seeds", Boxes(50, 20, {{5, 10, 40, 10}}), 0, 0, {}}, {"one-column line", column, 1, 100, {{0, 20, 0, 10, 0, 30}}},
-        {"band 1", Boxes(50, 50, {b2, b1, {35, 35, 35, 35, 0x404040}}), 5, 70, {{14, 14, 10, 10, 19, 19}}, kNoWindow, 1},
+        {"band 1", Boxes(50, 50, {b2, b1, {35, 35, 35, 35, 0x404040}}), 5, 70, {{14, 14, 10, 10, 19, 19}}, kNoWindow, {1}},
         {"off-grey pixel costs the full fill", Boxes(50, 50, {b2, b1, {35, 35, 35, 35, 0x414040}}), 5, 100, {}}, {"a top byte is no grey", Boxes(50, 50, {b2, b1, {35, 35, 35, 35, 0x1404040}}), 5, 100, {}},
-        {"setting 8 is band 0", bands, 1, 0, {{4, 4, 2, 2, 6, 6}}, kNoWindow, 8}, {"band 4 starts at 128", bands, 1, 0, {{14, 14, 0, 0, 29, 29}}, kNoWindow, 4},
+        {"setting 8 is band 0", bands, 1, 0, {{4, 4, 2, 2, 6, 6}}, kNoWindow, {8}}, {"band 4 starts at 128", bands, 1, 0, {{14, 14, 0, 0, 29, 29}}, kNoWindow, {4}},
         {"gap closes the object", Art("###....|###....|.......|....###|....###|###...."), 1, 0, {{1, 0, 0, 0, 2, 1}, {5, 3, 4, 3, 6, 4}}},
         {"diagonal touch", Art("##....|##....|..##..|..##.."), 1, 0, {{0, 0, 0, 0, 1, 1}, {2, 2, 2, 2, 3, 3}}},
         // (1, 0) is within the box, not within the row's range.
@@ -42,10 +58,41 @@ TEST(Hladanie, WorkedExamplesAndEdgeCases) {
         // Row 1's left run joins going down, not going back up: 13 of 30 pixels counted.
         {"runs the closing pass misses", unreached, 1, 43, {{4, 1, 0, 0, 9, 2}}},
         {"blob cut short is found twice", Art("##########|#........#|.....#...."), 0, 0, {{5, 1, 5, 0, 5, 2}, {4, 0, 0, 0, 9, 1}}},
+        // Target (100, 150, 200), K 10: each channel 10 and 11 up and down.
+        {"colour K and K + 1 off", Squares({0xC89664 + 10, 0xC89664 + 11, 0xC89664 - 10, 0xC89664 - 11, 0xC89664 + 2560, 0xC89664 + 2816,
+                                            0xC89664 - 2560, 0xC89664 - 2816, 0xD29664, 0xD39664, 0xBE9664, 0xBD9664}),
+         1, 0, Found({0, 2, 4, 6, 8, 10}), kNoWindow, {0, 10, 0xC89664}},
+        {"tolerance past 64 counts as 64", Squares({0xC896A4, 0xC896A5}), 1, 0, Found({0}), kNoWindow, {0, 300, 0xC89664}},
+        {"tolerance below 0 counts as 0", Squares({0xC89664, 0xC89665}), 1, 0, Found({0}), kNoWindow, {0, -5, 0xC89664}},
+        // Band 2, K 5: spreads 5 and 6 in each channel; levels 95.7 and 64 in, 63.7 and 96.3 out.
+        {"near greys: spread K and K + 1, level rounded down", Squares({0x555050, 0x565050, 0x505055, 0x505056, 0x505550,
+                                                                        0x505650, 0x60605F, 0x40403F, 0x41413E, 0x616060}),
+         1, 0, Found({0, 2, 4, 6, 8}), kNoWindow, {2, 5}},
     };
     // clang-format on
     for (const Case& c : cases)
-        EXPECT_EQ(Search(c.im, c.band, c.min_size, c.fill, c.window), c.want) << c.what;
+        EXPECT_EQ(Search(c.im, c.shade, c.min_size, c.fill, c.window), c.want) << c.what;
+}
+
+// Greys arriving as 16-bit colour (5-6-5), 130 as red 132, green 130, blue 132: one square per
+// band, found with K 8 and not with K 0, in every grouping.
+TEST(Hladanie, GreysQuantisedTo16BitColourNeedATolerance) {
+    const int greys[] = {14, 46, 78, 110, 130, 174, 206, 242};
+    Obrazovka im = Boxes(200, 40, {}, 0x336699);
+    for (int b = 0; b < 8; b++)
+        for (int y = 10; y <= 29; y++)
+            for (int x = 10 + 20 * b; x <= 24 + 20 * b; x++) {
+                const COLORREF r = greys[b] & 0xF8, g = greys[b] & 0xFC;
+                im.farby[y * 200 + x] = (r | r >> 5) * 0x010001 | (g | g >> 6) << 8;
+            }
+    EXPECT_EQ(im.farby[10 * 200 + 90], 0x848284u);
+    for (unsigned b = 0; b < 8; b++)
+        for (int sp : {0, 4, 8}) {
+            const int x = 20 * static_cast<int>(b);
+            const V square = {{17 + x, 19, 10 + x, 10, 24 + x, 29}};
+            EXPECT_EQ(Search(im, {b, 8}, 10, 90, kNoWindow, sp), square) << b << " " << sp;
+            EXPECT_EQ(Search(im, {b}, 10, 90, kNoWindow, sp), V{}) << b << " " << sp;
+        }
 }
 
 namespace {
@@ -60,8 +107,8 @@ struct Volanie {
     RECT boxy[4] = {{1, 2, 3, 4}};
     int Hladaj(const COLORREF* farby, int krok, int sirka, int vyska, int kapacita,
                int spajanie = 0) {
-        return HladajObjekty(farby, krok, sirka, vyska, kNoWindow, 2, 1, 0, spajanie, stredy, boxy,
-                             kapacita);
+        return HladajObjekty(farby, krok, sirka, vyska, kNoWindow, {2}, 1, 0, spajanie, stredy,
+                             boxy, kapacita);
     }
 };
 
@@ -103,7 +150,7 @@ TEST(Hladanie, TheFastSearchAgreesWithThePlainOneOnEveryKindOfScreen) {
 // In the touching groupings, across 64-pixel words of the rows' masks.
 TEST(Hladanie, ARunReachedOnlyAtItsFarEndJoins) {
     const Obrazovka o = Boxes(2048, 6, {{0, 1, 99, 1, 0x505050}, {99, 0, 99, 0, 0x505050}});
-    EXPECT_EQ(Nezhoda(o, kNoWindow, 2, 1, 0, 1000, {4, 8}), "");
+    EXPECT_EQ(Nezhoda(o, kNoWindow, {2}, 1, 0, 1000, {4, 8}), "");
 }
 
 // A snake of 1-pixel strokes over 32 words needs a pass of the fill per turn, more than filling
@@ -115,5 +162,5 @@ TEST(Hladanie, ASnakeTooLongToFillIsLabelled) {
         const int y = x % 32 == 0 ? 0 : 5; // joined at the top, then at the bottom
         tahy.push_back({x, y, x + 15, y, 0x505050});
     }
-    EXPECT_EQ(Nezhoda(Boxes(2048, 6, tahy), kNoWindow, 2, 1, 0, 1000, {4, 8}), "");
+    EXPECT_EQ(Nezhoda(Boxes(2048, 6, tahy), kNoWindow, {2}, 1, 0, 1000, {4, 8}), "");
 }

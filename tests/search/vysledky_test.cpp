@@ -14,7 +14,7 @@ TEST(Vysledky, ResultsGrowToHoldEveryObjectFound) {
         objekty_2x2.push_back({x, y, x + 1, y + 1});
     }
     const Obrazovka im = Boxes(1200, 300, objekty_2x2);
-    ASSERT_EQ(HladajDoVysledkov(im.farby.data(), 1200, 1200, 300, kNoWindow, 2, 1, 0, 0), 1200);
+    ASSERT_EQ(HladajDoVysledkov(im.farby.data(), 1200, 1200, 300, kNoWindow, {2}, 1, 0, 0), 1200);
     EXPECT_GE(poloziek_dskt_point_pola, 1200);
     EXPECT_LE(poloziek_dskt_rect_pola, 8 * 1200);
     EXPECT_EQ(centers[1199].x, 1196);
@@ -29,14 +29,14 @@ const RECT kObrazovka = {-100, -50, 99, 49};
 
 TEST(Vysledky, AnAreaOffTheScreenFindsNothing) {
     const RECT oblast = {-500, -9, -200, 9};
-    EXPECT_EQ(HladajVOblasti(kKopia.farby.data(), kObrazovka, oblast, {}, 0, 3, 70, 0), 0);
+    EXPECT_EQ(HladajVOblasti(kKopia.farby.data(), kObrazovka, oblast, {}, {0}, 3, 70, 0), 0);
 }
 
 // Cut at x -27 by the area and by a window's column at x -26; the centre's halves truncated
 // toward zero.
 TEST(Vysledky, AnAreaIsSearchedInScreenCoordinates) {
     const RECT oblast = {-27, -9, 9, 9}, okno = {-26, -50, -26, 49};
-    ASSERT_EQ(HladajVOblasti(kKopia.farby.data(), kObrazovka, oblast, okno, 0, 3, 70, 0), 1);
+    ASSERT_EQ(HladajVOblasti(kKopia.farby.data(), kObrazovka, oblast, okno, {0}, 3, 70, 0), 1);
     EXPECT_EQ(objekty[0].left, -25);
     EXPECT_EQ(objekty[0].top, -5);
     EXPECT_EQ(objekty[0].right, -22);

@@ -17,7 +17,7 @@ using Data = std::pair<DWORD, std::string>; // type, bytes
 // The one key the program uses, answering as the Win32 calls do, or failing where told.
 struct Register {
     bool existuje = false, otvorenie_zlyha = false, zatvorenie_zlyha = false;
-    std::string zapis_zlyha; // the value that cannot be written
+    std::string zapis_zlyha; // the value that cannot be written or deleted
     std::string cesta;
     std::map<std::string, Data> hodnoty;
     std::vector<std::string> poradie_zapisu;
@@ -44,7 +44,8 @@ const Riadok kRiadky[] = {
     {"InfoKurzor", kRegBinary, &sledovanie_kurzora, 1, 0},
     {"Spajanie", kRegDword, &spajanie, 8, 0},
     {"UkazatObjekty", kRegDword, &ukazat_objekty, 0, 1},
-    {"Skratky", kRegDword, &skratky, 0, 1}};
+    {"Skratky", kRegDword, &skratky, 0, 1},
+    {"Odchylka", kRegDword, &odchylka, 12, 0}};
 // clang-format on
 
 // A new key and the settings at their first-run values on a 1920 x 1080 desktop of one monitor.
@@ -53,6 +54,7 @@ class Nastavenia : public testing::Test {
     void SetUp() override {
         for (const Riadok& r : kRiadky)
             *r.premenna = r.prvy_beh;
+        cielova_farba = kBezFarby;
         g_dwWindowPos = g_dwWindowSize = g_dwWindowShow = 0;
         NastavVelkostDesktopu(1920, 1080);
         NastavMonitory(nullptr, nullptr, 0);
@@ -163,6 +165,47 @@ TEST_F(Nastavenia, AValueThatCannotBeWrittenIsReportedAndTheRestWritten) {
     EXPECT_EQ(g_register.poradie_zapisu, Mena());
     EXPECT_EQ(g_register.hodnoty.count("WindowShow"), 0u);
     EXPECT_EQ(g_register.hodnoty.count("InfoKurzor"), 1u);
+}
+
+// "Farba" follows the rest only while objects are of a colour, and goes when they are greys again.
+TEST_F(Nastavenia, TheColourIsSavedOnlyWhileOneIsSearched) {
+    cielova_farba = 0x336699;
+    EXPECT_EQ(ZapisNastavenia(RECT{100, 200, 324, 442}, 1), 1);
+    EXPECT_EQ(g_register.poradie_zapisu.back(), "Farba");
+    EXPECT_EQ(g_register.hodnoty["Farba"], Hodnota(kRegDword, 0x336699));
+    cielova_farba = kBezFarby;
+    EXPECT_EQ(ReadRegistry(), 1);
+    EXPECT_EQ(cielova_farba, 0x336699u);
+    cielova_farba = kBezFarby;
+    EXPECT_EQ(ZapisNastavenia(RECT{100, 200, 324, 442}, 1), 1);
+    EXPECT_EQ(g_register.hodnoty.count("Farba"), 0u);
+    EXPECT_EQ(ReadRegistry(), 1) << "no colour is no fault";
+    EXPECT_EQ(cielova_farba, kBezFarby);
+    g_register.zapis_zlyha = "Farba";
+    EXPECT_EQ(ZapisNastavenia(RECT{100, 200, 324, 442}, 1), 0) << "a colour that cannot be deleted";
+}
+
+// Loaded by the window and by the batch search alike: a colour with a top byte is none, a tolerance
+// past 64 is 64.
+TEST_F(Nastavenia, ALoadedColourAndToleranceAreKeptInRange) {
+    const struct {
+        DWORD farba, odchylka, cakana_farba, cakana_odchylka;
+    } hodnoty[] = {{0x00C0FFEE, 64, 0x00C0FFEE, 64},
+                   {0x01C0FFEE, 65, kBezFarby, 64},
+                   {0x00000000, 0xFFFFFFFF, 0, 64}};
+    for (const auto& h : hodnoty) {
+        SCOPED_TRACE(testing::Message() << "Farba " << h.farba << ", Odchylka " << h.odchylka);
+        UlozVsetko();
+        g_register.hodnoty["Farba"] = Hodnota(kRegDword, h.farba);
+        g_register.hodnoty["Odchylka"] = Hodnota(kRegDword, h.odchylka);
+        EXPECT_EQ(ReadRegistry(), 1);
+        EXPECT_EQ(cielova_farba, h.cakana_farba);
+        EXPECT_EQ(odchylka, h.cakana_odchylka);
+        NastaveniaHladania n = {};
+        EXPECT_EQ(CitajNastaveniaHladania(&n), 1);
+        EXPECT_EQ(n.farba, h.cakana_farba);
+        EXPECT_EQ(n.odchylka, h.cakana_odchylka);
+    }
 }
 
 // Halves cut to 16 bits; a screen smaller than the window centres it partly off.
@@ -283,6 +326,13 @@ int registry_ReadDWORD(HKEY, const char* meno, DWORD* ciel) {
         return 0;
     *ciel = 0;
     std::memcpy(ciel, it->second.second.data(), it->second.second.size());
+    return 1;
+}
+
+int registry_DeleteValue(HKEY, const char* meno) {
+    if (g_register.zapis_zlyha == meno)
+        return 0;
+    g_register.hodnoty.erase(meno);
     return 1;
 }
 

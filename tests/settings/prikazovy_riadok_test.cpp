@@ -1,4 +1,5 @@
 // The batch search's command line: the mode it asks for, the switches' values, the messages.
+#include "base/stav.h"
 #include "settings/prikazovy_riadok.h"
 
 #include <gtest/gtest.h>
@@ -45,11 +46,11 @@ TEST(PrikazovyRiadok, TheModeFollowsTheSwitchesGiven) {
 }
 
 // Names in any case, values after a space or a colon, the last of a switch given twice; /subor -,
-// /json, /okno and /monitor N as asked.
+// /json, /okno and /monitor N as asked; /farba RRGGBB as 0x00BBGGRR.
 TEST(PrikazovyRiadok, TheSearchTakesTheValuesGiven) {
     const int C = kOblastCela, Z = kOblastZadana, O = kOblastOkno, M = kOblastMonitor;
     // clang-format off
-    const struct { const char* argumenty; DWORD stupen, velkost, vypln, spajanie; const char* subor; RECT oblast; bool json; int druh; DWORD monitor; } riadky[] = {
+    const struct { const char* argumenty; DWORD stupen, velkost, vypln, spajanie; const char* subor; RECT oblast; bool json; int druh; DWORD monitor; DWORD farba = N, odchylka = N; } riadky[] = {
         {"/hladaj", N, N, N, N, "Stredy.txt", {kMin, kMin, kMax, kMax}, false, C, 0},
         {"/HLADAJ|/Stupen|7|/VELKOST:65535|/vypln:0|/spajanie|RIADKY", 7, 65535, 0, 0, "Stredy.txt", {kMin, kMin, kMax, kMax}, false, C, 0},
         {"/stupen:0|/velkost|0|/vypln|100|/spajanie:4|/hladaj|/subor|C:\\a b\\ž.txt", 0, 0, 100, 4, "C:\\a b\\ž.txt", {kMin, kMin, kMax, kMax}, false, C, 0},
@@ -58,7 +59,9 @@ TEST(PrikazovyRiadok, TheSearchTakesTheValuesGiven) {
         {"/hladaj|/subor|-|/okno|/okno", N, N, N, N, "-", {kMin, kMin, kMax, kMax}, false, O, 0},
         {"/JSON|/hladaj|/Monitor:2", N, N, N, N, "Stredy.txt", {kMin, kMin, kMax, kMax}, true, M, 2},
         {"/json|/hladaj|/subor|x.txt|/monitor|99", N, N, N, N, "x.txt", {kMin, kMin, kMax, kMax}, true, M, 99},
-        {"/hladaj|/json|/subor:-", N, N, N, N, "-", {kMin, kMin, kMax, kMax}, true, C, 0}};
+        {"/hladaj|/json|/subor:-", N, N, N, N, "-", {kMin, kMin, kMax, kMax}, true, C, 0},
+        {"/hladaj|/farba|3366cF|/ODCHYLKA:64", N, N, N, N, "Stredy.txt", {kMin, kMin, kMax, kMax}, false, C, 0, 0xCF6633, 64},
+        {"/odchylka|0|/hladaj|/Farba:000000", N, N, N, N, "Stredy.txt", {kMin, kMin, kMax, kMax}, false, C, 0, 0, 0}};
     // clang-format on
     for (const auto& r : riadky) {
         SCOPED_TRACE(r.argumenty);
@@ -76,6 +79,8 @@ TEST(PrikazovyRiadok, TheSearchTakesTheValuesGiven) {
         EXPECT_EQ(p.json, r.json);
         EXPECT_EQ(p.druh_oblasti, r.druh);
         EXPECT_EQ(p.monitor, r.monitor);
+        EXPECT_EQ(p.farba, r.farba);
+        EXPECT_EQ(p.odchylka, r.odchylka);
     }
 }
 
@@ -103,7 +108,11 @@ TEST(PrikazovyRiadok, BadSwitchesAndValuesAreRefusedWithAMessage) {
         {"/hladaj|/oblast|1,2,3,4,5", "zornavit: /oblast: „1,2,3,4,5“"}, {"/hladaj|/oblast|5,0,4,9", "zornavit: /oblast: „5,0,4,9“"},
         {"/hladaj|/oblast|0,5,9,4", "zornavit: /oblast: „0,5,9,4“"}, {"/hladaj|/oblast|1,,3,4", "zornavit: /oblast: „1,,3,4“"},
         {"/hladaj|/oblast|1, 2,3,4", "zornavit: /oblast: „1, 2,3,4“"},
-        {"/hladaj|/oblast|0,0,2147483648,1", "zornavit: /oblast: „0,0,2147483648,1“"}};
+        {"/hladaj|/oblast|0,0,2147483648,1", "zornavit: /oblast: „0,0,2147483648,1“"},
+        {"/farba|112233|/hladaj|/stupen:1", "zornavit: /stupen a /farba sa vylučujú"},
+        {"/hladaj|/farba|12345", "zornavit: /farba: „12345“ nie je farba RRGGBB"}, {"/hladaj|/farba|#12345", "zornavit: /farba: „#12345“"},
+        {"/hladaj|/farba|1234567", "zornavit: /farba: „1234567“"}, {"/hladaj|/farba|12345G", "zornavit: /farba: „12345G“"},
+        {"/hladaj|/odchylka|65", "zornavit: /odchylka: „65“ nie je celé číslo od 0 do 64"}, {"/hladaj|/odchylka|-1", "zornavit: /odchylka: „-1“"}};
     // clang-format on
     for (const auto& [argumenty, sprava] : riadky) {
         const PrikazovyRiadok p = Rozober(argumenty);
@@ -112,12 +121,33 @@ TEST(PrikazovyRiadok, BadSwitchesAndValuesAreRefusedWithAMessage) {
     }
 }
 
+// The saved settings under the command line's: /stupen searches greys over a saved colour.
+TEST(PrikazovyRiadok, TheSwitchesOverrideTheSavedSettings) {
+    const NastaveniaHladania ulozene = {2, 20, 70, 4, 8, 0x336699};
+    // clang-format off
+    const struct { const char* argumenty; NastaveniaHladania cakane; } riadky[] = {
+        {"/hladaj", {2, 20, 70, 4, 8, 0x336699}}, {"/hladaj|/stupen|5", {5, 20, 70, 4, 8, kBezFarby}},
+        {"/hladaj|/farba|AABBCC|/odchylka|0", {2, 20, 70, 4, 0, 0xCCBBAA}},
+        {"/hladaj|/velkost|3|/vypln|9|/spajanie|riadky", {2, 3, 9, 0, 8, 0x336699}}};
+    // clang-format on
+    for (const auto& r : riadky) {
+        SCOPED_TRACE(r.argumenty);
+        const NastaveniaHladania n = NastaveniaPrikazu(Rozober(r.argumenty), ulozene);
+        EXPECT_EQ(n.stupne_sedi, r.cakane.stupne_sedi);
+        EXPECT_EQ(n.VelkostObjektu, r.cakane.VelkostObjektu);
+        EXPECT_EQ(n.percento_vyplne, r.cakane.percento_vyplne);
+        EXPECT_EQ(n.spajanie, r.cakane.spajanie);
+        EXPECT_EQ(n.odchylka, r.cakane.odchylka);
+        EXPECT_EQ(n.farba, r.cakane.farba);
+    }
+}
+
 // The usage text names every switch, and the band as the window shows it.
 TEST(PrikazovyRiadok, TheUsageNamesEverySwitch) {
     const std::string pouzitie = kPouzitieDavky;
-    for (const char* prepinac :
-         {"/hladaj ", "/stupen G", "/velkost S", "/vypln F", "/spajanie R", "/subor CESTA",
-          "/subor -", "/json", "/oblast Ľ,H,P,D", "/okno", "/monitor N", "1-8"})
+    for (const char* prepinac : {"/hladaj ", "/stupen G", "/velkost S", "/vypln F", "/spajanie R",
+                                 "/subor CESTA", "/subor -", "/json", "/oblast Ľ,H,P,D", "/okno",
+                                 "/monitor N", "/farba RRGGBB", "/odchylka K", "1-8"})
         EXPECT_NE(pouzitie.find(prepinac), std::string::npos) << prepinac << " missing in\n"
                                                               << pouzitie;
 }
