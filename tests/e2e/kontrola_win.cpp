@@ -2,7 +2,7 @@
 // styles and controls (then may close the window); "drzi FILE" holds the file open without sharing
 // until its input ends; "popredie X Y W H" keeps a grey window in front for a minute; "terc [pgup]"
 // shows a target of grey buttons that reports every click (and may hold the chord Ctrl+Alt+PAGE UP
-// first); else it checks the drawing primitives, the screen copy and the mouse tools.
+// first); else it checks the drawing primitives and the screen copy.
 #include <windows.h>
 
 #include <algorithm>
@@ -16,13 +16,11 @@
 #include "search/desktop.h"
 #include "windows/hladanie_win.h"
 #include "windows/kreslenie.h"
-#include "windows/mys_win.h"
 
 namespace {
 
-int chyby = 0, sirka = 0, vyska = 0, kliky = 0;
+int chyby = 0, sirka = 0, vyska = 0;
 HDC dc = nullptr;
-std::vector<unsigned char> obraz;
 
 void Over(bool podmienka, const char* co) {
     if (!podmienka && ++chyby)
@@ -162,7 +160,7 @@ void Primitivy() {
 // Every pixel of the copy against the image (a top byte left set differs too).
 void Kopia(const char* cesta) {
     const size_t pixelov = static_cast<size_t>(sirka) * vyska;
-    obraz.assign(3 * pixelov + 1, 0);
+    std::vector<unsigned char> obraz(3 * pixelov + 1);
     FILE* subor = std::fopen(cesta, "rb");
     const bool cele = subor && std::fread(obraz.data(), 1, obraz.size(), subor) == 3 * pixelov;
     if (subor)
@@ -174,53 +172,11 @@ void Kopia(const char* cesta) {
     Over(rozne == 0, cesta);
 }
 
-LRESULT CALLBACK Terc(HWND okno, UINT sprava, WPARAM wParam, LPARAM lParam) {
-    kliky += sprava == WM_LBUTTONDOWN;
-    return DefWindowProcA(okno, sprava, wParam, lParam);
-}
-
 void Pumpuj(int ms) {
     MSG sprava;
     for (const DWORD koniec = GetTickCount() + ms; GetTickCount() < koniec; Sleep(20))
         while (PeekMessageA(&sprava, nullptr, 0, 0, PM_REMOVE))
             DispatchMessageA(&sprava);
-}
-
-// Movement seen to the pixel, the cursor and the colour under it (on a target window and on the
-// image), clicks counted as presses where aimed, none for a count below 1.
-void Mys() {
-    WNDCLASSA trieda = {};
-    trieda.lpfnWndProc = Terc;
-    trieda.hInstance = GetModuleHandleA(nullptr);
-    trieda.hbrBackground = CreateSolidBrush(RGB(12, 34, 56));
-    trieda.lpszClassName = "Terc";
-    RegisterClassA(&trieda);
-    CreateWindowExA(WS_EX_TOPMOST, "Terc", "", WS_POPUP | WS_VISIBLE, 300, 200, 100, 100, nullptr,
-                    nullptr, trieda.hInstance, nullptr);
-    Pumpuj(1000);
-    // x, y, then for moves: the activity seen; for clicks: the count, the presses, the cursor.
-    // clang-format off
-    const int kroky[][6] = {{310, 220, 0}, {310, 220, 0}, {311, 220, 1}, {311, 221, 1}, {311, 221, 0},
-                            {340, 240, 0, 0, 311, 221}, {340, 240, -1, 0, 311, 221},
-                            {330, 240, 1, 1, 330, 240}, {350, 260, 3, 4, 350, 260}, {21, 230, 9}};
-    // clang-format on
-    for (const auto& k : kroky) {
-        if (k[4] == 0)
-            SetCursorPos(k[0], k[1]);
-        else
-            k[2] == 1 ? KlikMysou(k[0], k[1]) : KlikanieMysou(k[2], k[0], k[1]);
-        Pumpuj(250);
-        const POINT p = PolohaMysiDesktop(nullptr);
-        const unsigned char* c = &obraz[3 * (static_cast<size_t>(p.y) * sirka + p.x)];
-        if (k[2] == 9)
-            Over(FarbaMysiDesktop() == RGB(c[0], c[1], c[2]), "the colour on the image");
-        else if (k[4] == 0)
-            Over(AktivitaMysi(nullptr) == k[2] &&
-                     (p.x != 311 || p.y != 221 || FarbaMysiDesktop() == RGB(12, 34, 56)),
-                 "a move of one pixel seen, none when still or first; the colour on the target");
-        else
-            Over(kliky == k[3] && p.x == k[4] && p.y == k[5], "presses counted, where aimed");
-    }
 }
 
 // A grey popup (band 0) in front at x, y, w x h: "front" once Windows has it as the foreground
@@ -320,7 +276,6 @@ int main(int argc, char** argv) {
     ObnovDesktop();
     VelkostDesktopu(&sirka, &vyska);
     Kopia(argc > 1 ? argv[1] : "");
-    Mys();
     std::printf("%s %d\n", chyby ? "FAILED" : "OK", chyby);
     return chyby ? 1 : 0;
 }
