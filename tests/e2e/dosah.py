@@ -7,14 +7,13 @@ import subprocess
 import threading
 import time
 
-from harness import WINE, Failure, check, check_equal, wait_for
+from harness import WINE, Failure, centres, check, check_equal, middle, wait_for
 
 # The helper's target at (100, 100): 4 x 3 black buttons 40 x 30, 120 and 80 pixels apart, in the search's order.
 BUTTONS = [(139 + 120 * c, 134 + 80 * r) for r in range(3) for c in range(4)]
 # A dense grid right of the program's window: 8 x 5 squares of 16 x 16, 2 pixels apart, narrower than their labels.
 GRID = [(1300 + 18 * c, 150 + 18 * r, 1315 + 18 * c, 165 + 18 * r) for r in range(5) for c in range(8)]
-CELLS = [((a + c) // 2, (b + d) // 2) for a, b, c, d in GRID]
-centres = lambda points: b"".join(b"%d,%d\r\n" % p for p in points)  # noqa: E731
+CELLS = list(map(middle, GRID))
 
 
 def target(s, app, *args):

@@ -213,6 +213,8 @@ def reg_data(kind, data):
 
 dword = lambda value: (REG_DWORD, (value & 0xFFFFFFFF).to_bytes(4, "little"))  # noqa: E731
 pack = lambda low, high: (high & 0xFFFF) << 16 | (low & 0xFFFF)  # noqa: E731
+centres = lambda points: b"".join(b"%d,%d\r\n" % p for p in points)  # noqa: E731
+middle = lambda box: ((box[0] + box[2]) // 2, (box[1] + box[3]) // 2)  # noqa: E731
 
 
 def saved(x, y, w, h, grey, size, fill, row, tracking, grouping=0, tolerance=0):

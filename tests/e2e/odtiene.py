@@ -3,7 +3,7 @@ dialog's up arrow raises the tolerance, and the scenario that plays them."""
 
 import os
 
-from harness import check, rgb, wait_for
+from harness import check, middle, rgb, wait_for
 
 
 def pick(s, app, x, y, colour):
@@ -26,8 +26,7 @@ def tolerance(s, app, clicks):
     for n in range(1, clicks + 1):  # each click seen before the next, so that none is a double click
         s.display.click((arrows[0] + arrows[2]) // 2, arrows[1] + (arrows[3] - arrows[1]) // 4)
         wait_for(lambda: app.probe()["settings_tolerance"] == start + n, 10, f"the tolerance {start + n}")
-    ok = app.probe()["settings_1"]
-    s.display.click((ok[0] + ok[2]) // 2, (ok[1] + ok[3]) // 2)
+    s.display.click(*middle(app.probe()["settings_1"]))
     wait_for(lambda: "settings" not in app.probe() and not s.display.windows("^ Nastavenia$"), 20, "the dialog to go")
 
 
