@@ -144,13 +144,6 @@ TEST_F(Klavesy, UpAndDownWrapOverTheRowsOffered) {
     }
 }
 
-TEST_F(Klavesy, EnterShowsTheSearchAndAClickTheHint) {
-    ZaciatokHladania();
-    EXPECT_EQ(status, kStatusHladam);
-    KlikDoOkna();
-    EXPECT_EQ(status, kStatusNapoveda);
-}
-
 // After a search on the object row, TAB used: what it found (-1: no memory) and whether the
 // centre file was written; then the status, the count, the object chosen, the row; TAB afresh.
 TEST_F(Klavesy, TheSearchResultIsBookedAndTabStartsAfresh) {
@@ -256,18 +249,6 @@ TEST_F(Skratky, EachKeyInTheWindowDoesItsOwnThing) {
         EXPECT_EQ(UkonKlavesu(k.klaves, k.shift, k.ctrl, k.opakovany), k.ukon)
             << "key " << k.klaves << ", shift " << k.shift << ", ctrl " << k.ctrl << ", repeated "
             << k.opakovany;
-}
-
-// Ctrl+Alt with ENTER, PAGE DOWN, PAGE UP and SPACE, each doing what its key does; no fifth chord.
-TEST_F(Skratky, FourChordsDoWhatTheirKeysDo) {
-    const struct {
-        int klaves, ukon;
-    } skratky[] = {{0x0D, kUkonHladaj}, {0x22, kUkonDalsi}, {0x21, kUkonSpat}, {0x20, kUkonKlik}};
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(KlavesSkratky(i), skratky[i].klaves) << "chord " << i;
-        EXPECT_EQ(UkonSkratky(i), skratky[i].ukon) << "chord " << i;
-    }
-    EXPECT_EQ(UkonSkratky(4), kUkonNic);
 }
 
 // Chords another program holds (bit i chord i) keep the status box, all four named as one; once
