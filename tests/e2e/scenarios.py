@@ -232,10 +232,8 @@ SEARCH = [
     ("screen", "a", SCREEN_A), ("store", {}), ("start",), ("at", 848, 411, WIDTH, LOW),
     ("no_jump", DEFAULT),  # f and g cut by the window, h under it, d small, e another band
     ("tabs", DEFAULT + [A, B]), ("click", 100, 150), ("tabs", [F]),  # a click keeps the results
-    ("keys", "Up Right"), ("tabs", [G, G]),  # row 1 wraps to row 4: object 4 each time
-    ("keys", "Right Right Down"), ("tabs", [A, B]),  # off row 4 TAB advances again
-    ("find", DEFAULT), ("tabs", [B, F]),  # the first TAB after a search goes to the kept object
-    ("keys", "Tab"), ("tabs", [C]), ("keys", "Down Down Right Right"), ("find", [A, B, F, G]),
+    ("find", DEFAULT), ("tabs", [F, G, C]),  # the first TAB after a search goes to the kept object
+    ("keys", "Down Down Right Right"), ("find", [A, B, F, G]),
     ("tabs", [G]),  # fill 80 %: c (75 %) is out, the current object 5 becomes 4
     ("keys", "Left"), ("find", DEFAULT), ("keys", "Up Left"), ("find", [A, B, F, G, D, C]),  # size 15
     ("keys", "Up Right Right"), ("find", [E]), ("keys", "Up"), ("screen", "empty", []),
