@@ -53,7 +53,7 @@ def archive(preset, data, run):
 def main():
     first = package()
     for preset in first:
-        os.remove(os.path.join(ROOT, "build", preset, "windows", "zornavit.exe"))
+        os.remove(os.path.join(ROOT, "build", preset, "zornavit.exe"))
     check(package() == first, "scripts/package twice: the same archives")
     for preset, data in first.items():
         archive(preset, data, preset == "win64" or "--win32" in sys.argv)
