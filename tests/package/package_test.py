@@ -14,11 +14,12 @@ ROOT = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)
 with open(os.path.join(ROOT, "CMakeLists.txt")) as f:
     VERSION = re.search(r"project\(Zornavit VERSION (\S+)", f.read())[1]
 failures = []
+passes = []
 
 
 def check(condition, what, got=None):
     print(("ok  " if condition else "FAIL ") + what + ("" if condition or got is None else f": got {got!r}"))
-    condition or failures.append(what)
+    (passes if condition else failures).append(what)
 
 
 def package():
@@ -57,7 +58,7 @@ def main():
     check(package() == first, "scripts/package twice: the same archives")
     for preset, data in first.items():
         archive(preset, data, preset == "win64" or "--win32" in sys.argv)
-    print(f"package: {len(failures)} failed")
+    print(f"package: {len(passes)} passed, {len(failures)} failed")
     return 1 if failures else 0
 
 
