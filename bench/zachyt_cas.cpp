@@ -9,9 +9,8 @@
 // Times the fast search that the program calls, then the plain one kept as its reference. Prints
 // "name: value" lines; times in milliseconds. The first repetition, which also makes the copy's
 // bitmap and the search's tables, is printed apart from the median and minimum of the rest.
-#include <windows.h>
-
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -38,17 +37,14 @@ struct Nastavenia {
     RECT okno;
 };
 
-LARGE_INTEGER Teraz() {
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return t;
+using Cas = std::chrono::steady_clock::time_point;
+
+Cas Teraz() {
+    return std::chrono::steady_clock::now();
 }
 
-double Milisekundy(LARGE_INTEGER od, LARGE_INTEGER po) {
-    LARGE_INTEGER frekvencia;
-    QueryPerformanceFrequency(&frekvencia);
-    return 1000.0 * static_cast<double>(po.QuadPart - od.QuadPart) /
-           static_cast<double>(frekvencia.QuadPart);
+double Milisekundy(Cas od, Cas po) {
+    return std::chrono::duration<double, std::milli>(po - od).count();
 }
 
 double Median(std::vector<double> hodnoty) {
@@ -83,9 +79,8 @@ int ZapisObrazovku(const char* meno, const char* cesta) {
     std::vector<unsigned char> rgb;
     rgb.reserve(obraz.size() * 3);
     for (COLORREF c : obraz) {
-        rgb.push_back(GetRValue(c));
-        rgb.push_back(GetGValue(c));
-        rgb.push_back(GetBValue(c));
+        for (int kanal = 0; kanal < 3; kanal++) // COLORREF holds red in its low byte
+            rgb.push_back(static_cast<unsigned char>(c >> 8 * kanal));
     }
     FILE* subor = std::fopen(cesta, "wb");
     const bool dobre =
@@ -110,17 +105,17 @@ int JednoHladanie(const Nastavenia& n, Hladanie hladaj, Casy* casy) {
     if (!RezervujVysledky(static_cast<int>(NajviacObjektov(sirka, vyska))))
         return -1;
     const int kapacita = std::min(poloziek_dskt_point_pola, poloziek_dskt_rect_pola);
-    const LARGE_INTEGER t0 = Teraz();
+    const Cas t0 = Teraz();
     const COLORREF* farby = SnimkaObrazovky(sirka, vyska);
-    const LARGE_INTEGER t1 = Teraz();
+    const Cas t1 = Teraz();
     const int pocet = farby == nullptr
                           ? -1
                           : hladaj(farby, sirka, sirka, vyska, n.okno, Odtien{n.stupen},
                                    n.min_velkost, n.percento, 0, centers, objekty, kapacita);
-    const LARGE_INTEGER t2 = Teraz();
+    const Cas t2 = Teraz();
     if (pocet < 0 || PointPoleDoTxt("Stredy.txt", centers, pocet) != 1)
         return -1;
-    const LARGE_INTEGER t3 = Teraz();
+    const Cas t3 = Teraz();
     casy->kopia.push_back(Milisekundy(t0, t1));
     casy->hladanie.push_back(Milisekundy(t1, t2));
     casy->subor.push_back(Milisekundy(t2, t3));
