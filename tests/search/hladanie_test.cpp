@@ -106,12 +106,6 @@ TEST(Hladanie, TheFastSearchAgreesWithThePlainOneOnEveryKindOfScreen) {
         }
 }
 
-// In the touching groupings, across 64-pixel words of the rows' masks.
-TEST(Hladanie, ARunReachedOnlyAtItsFarEndJoins) {
-    const Obrazovka o = Boxes(2048, 6, {{0, 1, 99, 1, 0x505050}, {99, 0, 99, 0, 0x505050}});
-    EXPECT_EQ(Nezhoda(o, kNoWindow, {2}, 1, 0, 1000, {4, 8}), "");
-}
-
 // A snake of 1-pixel strokes over 32 words needs a pass of the fill per turn, more than filling
 // may take before the runs are labelled after all.
 TEST(Hladanie, ASnakeTooLongToFillIsLabelled) {
