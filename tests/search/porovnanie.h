@@ -45,11 +45,11 @@ inline Obrazovka Art(const std::string& art) {
 }
 
 inline V Search(const Obrazovka& im, Odtien shade = {2}, int min_size = 1, int fill = 0,
-                RECT window = kNoWindow, int grouping = 0) {
+                RECT window = kNoWindow) {
     std::vector<POINT> c(1000);
     std::vector<RECT> b(c.size());
     V out(std::max(0, HladajObjekty(im.farby.data(), im.krok, im.sirka, im.vyska, window, shade,
-                                    min_size, fill, grouping, c.data(), b.data(), 1000)));
+                                    min_size, fill, 0, c.data(), b.data(), 1000)));
     for (size_t i = 0; i < out.size(); ++i)
         out[i] = {c[i].x, c[i].y, b[i].left, b[i].top, b[i].right, b[i].bottom};
     return out;
