@@ -33,9 +33,11 @@ def archive(preset, data, run):
     names = [f"{folder}/{n}" for n in ("README.txt", "SHA256SUMS", "zornavit.exe")]
     check(z.namelist() == names, f"{preset}: the archive's files in order", z.namelist())
     readme, exe = z.read(names[0]), z.read(names[2])
-    check(readme.startswith(b"\xef\xbb\xbf") and readme.count(b"\n") == readme.count(b"\r\n") > 20 and
-          f"Zornavit {VERSION}".encode() in readme and "Čo zaberá miesto".encode() in readme,
-          f"{preset}: README.txt in UTF-8 with BOM, CR LF, the version, what takes the space")
+    check(readme.startswith(b"\xef\xbb\xbf"), f"{preset}: README.txt starts with the UTF-8 BOM", readme[:3])
+    check(readme.count(b"\n") == readme.count(b"\r\n"), f"{preset}: README.txt has no line without CR",
+          readme.count(b"\n") - readme.count(b"\r\n"))
+    for text in (f"Zornavit {VERSION}", "Čo zaberá miesto"):
+        check(text.encode() in readme, f"{preset}: README.txt says {text}")
     sums = "".join(f"{hashlib.sha256(z.read(n)).hexdigest()}  {n.split('/')[1]}\n" for n in (names[0], names[2]))
     check(z.read(names[1]).decode() == sums, f"{preset}: SHA256SUMS", z.read(names[1]))
     if run:
@@ -46,8 +48,9 @@ def archive(preset, data, run):
         env = dict(os.environ, WINEPREFIX=os.path.join(ROOT, "build", "package-test", "wine"), WINEDEBUG="-all",
                    WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d")
         r = subprocess.run(["/usr/lib/wine/wine64", path, "/?"], env=env, capture_output=True, timeout=300)
-        check(r.returncode == 0 and r.stdout.startswith(f"Zornavit {VERSION}\r\nPoužitie:".encode()),
-              f"{preset}: the unpacked program's /? shows the version", (r.returncode, r.stdout[:40]))
+        check(r.returncode == 0, f"{preset}: the unpacked program's /? ends with status 0", r.returncode)
+        check(r.stdout.startswith(f"Zornavit {VERSION}\r\nPoužitie:".encode()),
+              f"{preset}: the unpacked program's /? shows the version", r.stdout[:40])
         subprocess.run(["/usr/lib/wine/wineserver", "-k"], env=env, capture_output=True)
 
 
