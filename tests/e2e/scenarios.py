@@ -329,7 +329,7 @@ def checkers(s):
 def red_status(app):
     left, top, _, _ = app.probe()["client"]
     px = rgb(app.display.screenshot(os.path.join(app.workdir, "status.png")), f"140x95+{left + 35}+{top + 70}")
-    return sum(r >= 180 and g <= 110 and b <= 110 for r, g, b in zip(*[iter(px)] * 3)) >= 10
+    return sum(map(red, zip(*[iter(px)] * 3))) >= 10
 
 
 # Stredy.txt held open, then its folder immutable (its files still writable); freed, ENTER writes it.
@@ -567,7 +567,7 @@ def face_settings(s, app, checked, button, tracking):
     s.client = None
     pic = picture(s)
     strip = pic.where(lambda p: p == STRIP_FILL, (0, pic.height - 17, pic.width - 1, pic.height - 1))
-    check((strip is not None) == tracking, "the readout strip shows only with tracking on")
+    check_equal(strip is not None, tracking, "the readout strip shown (with tracking on only)")
 
 
 def readout(s, app):
