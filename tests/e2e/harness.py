@@ -27,7 +27,7 @@ XORG_CONF = """Section "ServerFlags" Option "AutoAddDevices" "false" EndSection 
 HorizSync 5-500 VertRefresh 5-200 EndSection Section "Device" Identifier "d" Driver "dummy" VideoRam 256000 EndSection
 Section "Screen" Identifier "s" Device "d" Monitor "m" DefaultDepth 24 SubSection "Display" Virtual %d %d EndSubSection
 EndSection"""
-VERBOSE = True
+VERBOSE = True  # scripts/demo-run turns the log off
 
 
 class Failure(AssertionError):
@@ -52,12 +52,17 @@ def wait_for(probe, timeout, what, interval=0.05):
 
 def wait_steady(read, times, timeout, what):
     seen = []
-    wait_for(lambda: seen.append(read()) or seen[-times - 1:] == [seen[-1]] * (times + 1), timeout, what)
+
+    def steady():
+        seen.append(read())
+        return seen[-times - 1:] == [seen[-1]] * (times + 1)
+    wait_for(steady, timeout, what)
     return seen[-1]
 
 
 def log(*parts):
-    VERBOSE and print(time.strftime("%H:%M:%S"), *parts, flush=True)
+    if VERBOSE:
+        print(time.strftime("%H:%M:%S"), *parts, flush=True)
 
 
 def rgb(path, crop=None):
@@ -106,9 +111,10 @@ class Display:
     def show(self, image, verify=True):
         """Puts the image on the root window; verified, the screen must then show exactly it."""
         subprocess.run(["display", "-display", self.name, "-window", "root", image], capture_output=True, timeout=60)
-        r = verify and subprocess.run(["compare", "-metric", "AE", self.screenshot(os.path.join(self.folder, "shown.png")),
-                                       image, "null:"], capture_output=True, text=True, timeout=60)
-        check(not verify or r.stderr.strip() == "0", f"the screen shows {image}", "0 pixels unlike", r and r.stderr)
+        if verify:
+            r = subprocess.run(["compare", "-metric", "AE", self.screenshot(os.path.join(self.folder, "shown.png")),
+                                image, "null:"], capture_output=True, text=True, timeout=60)
+            check_equal(r.stderr.strip(), "0", f"pixels of the screen unlike {image}")
 
     def screenshot(self, path):
         return subprocess.run(["import", "-display", self.name, "-window", "root", path], check=True, timeout=60) and path
@@ -125,11 +131,13 @@ class Display:
         wait_for(lambda: self.cursor() == (x, y), 5, f"cursor at {(x, y)}")
 
     def click(self, x, y):
-        self.move_cursor(x, y) or self.xdotool("click", "1")
+        self.move_cursor(x, y)
+        self.xdotool("click", "1")
 
     def key(self, *keys):
         for k in keys:
-            self.xdotool("key", k), time.sleep(0.03)
+            self.xdotool("key", k)
+            time.sleep(0.03)
 
     def windows(self, name="^ Objekty$"):
         r = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", name], env=self.env(),
@@ -175,15 +183,12 @@ class Wine:
     def run(self, args, cwd=None, timeout=120):
         return subprocess.run([WINE, *args], env=self.env(), cwd=cwd, capture_output=True, text=True, timeout=timeout)
 
-    def reg(self, *args, cwd=None):
-        r = self.run(["reg", *args], cwd=cwd)
-        check(r.returncode == 0, f"reg {' '.join(args)}", "success", r.stdout.strip() + r.stderr.strip())
-
     def import_reg(self, text):
         with tempfile.TemporaryDirectory() as tmp:
             with open(os.path.join(tmp, "i.reg"), "w", encoding="utf-16") as f:
                 f.write("Windows Registry Editor Version 5.00\n\n" + text)
-            self.reg("import", "i.reg", cwd=tmp)
+            r = self.run(["reg", "import", "i.reg"], cwd=tmp)
+        check(r.returncode == 0, "reg import", "success", r.stdout.strip() + r.stderr.strip())
 
     def set_values(self, values):
         """Replaces the program's key by one holding values, name -> (type, bytes); None deletes it."""
@@ -235,7 +240,14 @@ def check_mode(app, x, y, tracking):
     mode = lambda f: (f["window"], bool(f["exstyle"] & 0x8), bool(f["style"] & 0x20000))  # noqa: E731
     with contextlib.suppress(Failure):
         wait_for(lambda: mode(app.probe()) == want, 10, "the window's mode")
-    check_equal(mode(app.probe()), want, "window rectangle, topmost, minimize box")
+    for got, expected, what in zip(mode(app.probe()), want, ("window rectangle", "topmost", "minimize box")):
+        check_equal(got, expected, what)
+
+
+def dialog_gone(app, name, title):
+    """Win32 closes the dialog before wine unmaps its X window; a click meanwhile would land on it."""
+    wait_for(lambda: name not in app.probe(), 20, f"the {name} dialog to close")
+    wait_for(lambda: not app.display.windows(title), 20, f"the {name} dialog's window to go")
 
 
 class App:
@@ -272,12 +284,12 @@ class App:
         check(self.proc.poll() is None, "the program is running before keys are sent")
         self.display.key(*keys)
 
-    def search(self, timeout=120):
-        """Presses ENTER and returns the bytes of Stredy.txt once the search has written them."""
+    def search(self, timeout=120, key="Return"):
+        """Presses ENTER (or the key) and returns the bytes of Stredy.txt once the search has written them."""
         with contextlib.suppress(FileNotFoundError):
             os.remove(self.centre_file)
-        self.key("Return")
-        wait_for(lambda: os.path.isfile(self.centre_file), timeout, "Stredy.txt to be written")
+        self.key(key)
+        wait_for(lambda: os.path.isfile(self.centre_file), timeout, f"Stredy.txt to be written after {key}")
         return wait_steady(lambda: open(self.centre_file, "rb").read(), 3, 10, "Stredy.txt to be whole")
 
     def park(self):
@@ -337,9 +349,11 @@ class Session:
         return self
 
     def __exit__(self, kind, value, tb):
-        with contextlib.suppress(Exception):
-            kind and log("screen at the failure:", self.display.screenshot(os.path.join(self.workdir, "failure.png")))
-        [app.stop() for app in self.apps]
+        if kind:
+            with contextlib.suppress(Exception):
+                log("screen at the failure:", self.display.screenshot(os.path.join(self.workdir, "failure.png")))
+        for app in self.apps:
+            app.stop()
         if self.display.proc:
             with contextlib.suppress(Exception):
                 self.wine.kill_server()
