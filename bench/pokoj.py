@@ -11,8 +11,8 @@ import time
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
-from harness import REG_BINARY, Session, dword, store  # noqa: E402
+sys.path.insert(0, os.path.join(ROOT, "scripts"))
+from ovladac import REG_BINARY, Session, dword, store  # noqa: E402
 
 GREY = (20, 20, 20)
 TICK = os.sysconf("SC_CLK_TCK")

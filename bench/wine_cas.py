@@ -15,8 +15,8 @@ import zlib
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(0, os.path.join(ROOT, "tests", "e2e"))
-from harness import WINE, Failure, Session, check, dword, log, pack, stop_process  # noqa: E402
+sys.path.insert(0, os.path.join(ROOT, "scripts"))
+from ovladac import WINE, Failure, Session, check, dword, log, pack, stop_process  # noqa: E402
 
 WIDTH, HEIGHT = 1920, 1080
 MIN_SIZE, FILL = 20, 70  # the program's defaults

@@ -7,7 +7,7 @@ import subprocess
 import threading
 import time
 
-from harness import WINE, Failure, centres, check, check_equal, middle, wait_for
+from ovladac import WINE, Failure, centres, check, check_equal, middle, wait_for
 
 # The helper's target at (100, 100): 4 x 3 black buttons 40 x 30, 120 and 80 pixels apart, in the search's order.
 BUTTONS = [(139 + 120 * c, 134 + 80 * r) for r in range(3) for c in range(4)]

@@ -3,7 +3,7 @@ dialog's up arrow raises the tolerance, and the scenario that plays them."""
 
 import os
 
-from harness import dialog_gone, middle, rgb, wait_for
+from ovladac import dialog_gone, middle, rgb, wait_for
 
 
 def pick(s, app, x, y, colour):

@@ -21,7 +21,8 @@ import time
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-from harness import (HEIGHT, KEY, LOW, REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ, VALUE_NAMES, WINE,  # noqa: E402
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from ovladac import (HEIGHT, KEY, LOW, REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ, VALUE_NAMES, WINE,  # noqa: E402
                      WIDTH, Failure, centres, check, check_equal, check_mode, dialog_gone, dword, log, main, middle,
                      pack, reg_data, rgb, saved, stop_process, store, wait_for)
 import dosah  # noqa: E402
