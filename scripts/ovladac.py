@@ -1,6 +1,5 @@
 """Drives the real program under wine64 on a private X server: screens, keys, cursor, registry, centre file."""
 
-import argparse
 import contextlib
 import fcntl
 import os
@@ -234,22 +233,6 @@ def store(session, **changes):
     session.wine.set_values({n: v for n, v in values.items() if v is not None})
 
 
-def check_mode(app, x, y, tracking):
-    """Rectangle, topmost, no minimize box with tracking on; a dialog's change comes a moment later."""
-    want = ((x, y, x + WIDTH, y + (HEIGHT if tracking else LOW)), tracking, not tracking)
-    mode = lambda f: (f["window"], bool(f["exstyle"] & 0x8), bool(f["style"] & 0x20000))  # noqa: E731
-    with contextlib.suppress(Failure):
-        wait_for(lambda: mode(app.probe()) == want, 10, "the window's mode")
-    for got, expected, what in zip(mode(app.probe()), want, ("window rectangle", "topmost", "minimize box")):
-        check_equal(got, expected, what)
-
-
-def dialog_gone(app, name, title):
-    """Win32 closes the dialog before wine unmaps its X window; a click meanwhile would land on it."""
-    wait_for(lambda: name not in app.probe(), 20, f"the {name} dialog to close")
-    wait_for(lambda: not app.display.windows(title), 20, f"the {name} dialog's window to go")
-
-
 class App:
 
     def __init__(self, session, workdir, trace=False):
@@ -371,23 +354,3 @@ class Session:
                        check=True, timeout=60)
         self.display.show(path, verify)
         return path
-
-
-def main(scenarios, description):
-    """Runs the named scenarios {name: (function of the session, its keywords)} in the first one's session."""
-    parser = argparse.ArgumentParser(description=description)
-    for option in ("--exe", "--build-dir", "--probe"):
-        parser.add_argument(option, required=True)
-    parser.add_argument("scenario", nargs="+", choices=sorted(scenarios))
-    args = parser.parse_args()
-    name, started = "+".join(args.scenario), time.monotonic()
-    workdir = os.path.join(args.build_dir, "e2e-work", name)
-    try:
-        with Session(args.exe, args.build_dir, workdir, args.probe, **scenarios[args.scenario[0]][1]) as session:
-            for scenario in args.scenario:
-                scenarios[scenario][0](session)
-    except Failure as failure:
-        log(f"FAIL {name}: {failure} (files in {workdir})")
-        return 1
-    log(f"PASS {name} in {time.monotonic() - started:.0f} s")
-    return 0

@@ -3,7 +3,8 @@ dialog's up arrow raises the tolerance, and the scenario that plays them."""
 
 import os
 
-from ovladac import dialog_gone, middle, rgb, wait_for
+from harness import dialog_gone
+from ovladac import middle, rgb, wait_for
 
 
 def pick(s, app, x, y, colour):

@@ -21,10 +21,10 @@ import time
 
 sys.dont_write_bytecode = True  # keeps the source folder clean
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
-sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
+from harness import check_mode, dialog_gone, main  # noqa: E402
 from ovladac import (HEIGHT, KEY, LOW, REG_BINARY, REG_DWORD, REG_QWORD, REG_SZ, VALUE_NAMES, WINE,  # noqa: E402
-                     WIDTH, Failure, centres, check, check_equal, check_mode, dialog_gone, dword, log, main, middle,
-                     pack, reg_data, rgb, saved, stop_process, store, wait_for)
+                     WIDTH, Failure, centres, check, check_equal, dword, log, middle, pack, reg_data, rgb, saved,
+                     stop_process, store, wait_for)
 import dosah  # noqa: E402
 import odtiene  # noqa: E402
 
