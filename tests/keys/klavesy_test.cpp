@@ -184,12 +184,6 @@ TEST_F(Klavesy, ASavedObjectRowIsLeftAtCreation) {
     EXPECT_EQ(volba, kVolbaVypln);
 }
 
-TEST_F(Klavesy, TabAndShiftTabDoNothingBeforeASearch) {
-    EXPECT_EQ(Skoky(1), std::vector<int>{});
-    EXPECT_EQ(Skoky(1, SkokSpat), std::vector<int>{});
-    EXPECT_EQ(vypinac_TAB, 1);
-}
-
 // The current object first, then on with a wrap; one switch for both: after TAB, SHIFT+TAB steps
 // at once.
 TEST_F(Klavesy, TabAndShiftTabVisitTheCentresInTurnAndWrap) {
