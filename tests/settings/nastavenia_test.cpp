@@ -174,9 +174,6 @@ TEST_F(Nastavenia, TheColourIsSavedOnlyWhileOneIsSearched) {
     EXPECT_EQ(g_register.poradie_zapisu.back(), "Farba");
     EXPECT_EQ(g_register.hodnoty["Farba"], Hodnota(kRegDword, 0x336699));
     cielova_farba = kBezFarby;
-    EXPECT_EQ(ReadRegistry(), 1);
-    EXPECT_EQ(cielova_farba, 0x336699u);
-    cielova_farba = kBezFarby;
     EXPECT_EQ(ZapisNastavenia(RECT{100, 200, 324, 442}, 1), 1);
     EXPECT_EQ(g_register.hodnoty.count("Farba"), 0u);
     EXPECT_EQ(ReadRegistry(), 1) << "no colour is no fault";
@@ -211,7 +208,6 @@ TEST_F(Nastavenia, ALoadedColourAndToleranceAreKeptInRange) {
 // Halves cut to 16 bits; a screen smaller than the window centres it partly off.
 TEST_F(Nastavenia, PlacementsArePackedIntoOneWord) {
     EXPECT_EQ(ZbalSlova(-1, 2), 0x2FFFFu);
-    EXPECT_EQ(ZbalSlova(0x12345, 0x10001), 0x12345u);
     EXPECT_EQ(StredovaPoloha(101, 101), ZbalSlova(50 - 224 / 2, 50 - 259 / 2));
 }
 
@@ -231,7 +227,6 @@ TEST_F(Nastavenia, ThePlacementRoundTrips) {
         {"saved on a wider screen", 1, {}, ZbalSlova(1920, 1079), c},
         {"saved on a taller screen", 1, {}, ZbalSlova(100, 1080), c},
         {"partly visible", 1, {}, ZbalSlova(1919, 1079), {1919, 1079}},
-        {"the halves unpack signed", 1, {}, ZbalSlova(-16, 1079), {-16, 1079}},
         {"one pixel on the left monitor", 2, {}, ZbalSlova(-1503, -258), {-1503, -258}},
         {"on the left monitor", 2, {-1000, 100, -776, 342}, 0x0064FC18u, {-1000, 100}},
         {"pulled onto the left monitor", 2, {-1300, -20, -1076, 222}, ZbalSlova(-1280, 0), {-1280, 0}},
