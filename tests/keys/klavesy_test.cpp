@@ -192,16 +192,8 @@ TEST_F(Klavesy, TabAndShiftTabVisitTheCentresInTurnAndWrap) {
     EXPECT_EQ(Skoky(4, SkokSpat), (std::vector<int>{10, 30, 20, 10}));
 }
 
-TEST_F(Klavesy, ALaterSearchGoesFirstToTheObjectItKept) {
-    Najdene(3);
-    cislo_objektu = 3;
-    Najdene(4);
-    EXPECT_EQ(Skoky(2), (std::vector<int>{30, 40}));
-}
-
 TEST_F(Klavesy, OnTheObjectRowTabStaysOnTheChosenObject) {
     Najdene(4);
-    EXPECT_EQ(Skoky(1), std::vector<int>{10});
     volba = kVolbaObjekt;
     cislo_objektu = 3;
     EXPECT_EQ(Skoky(2), (std::vector<int>{30, 30}));
