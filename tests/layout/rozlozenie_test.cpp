@@ -138,9 +138,8 @@ TEST(Rozlozenie, ReadoutFieldsApartAndInTheStrip) {
     // Face, dpi, the values; the font height chosen, and whether the fields stand at their places.
     // clang-format off
     const struct { int tvar, dpi, hodnoty[POCET_UDAJOV], vyska; bool na_miestach; } pripady[] = {
-        {1, 96, {0, 0, 0, 0, 0}, 11, true}, {0, 144, {0, 0, 0, 0, 0}, 17, true},
-        {1, 96, {1919, 1199, 255, 255, 255}, 11, true}, {1, 144, {1919, 1199, 255, 255, 255}, 17, false},
-        {0, 96, {1919, 1199, 255, 255, 255}, 10, false}, {0, 144, {1919, 1199, 255, 255, 255}, 16, false},
+        {0, 144, {0, 0, 0, 0, 0}, 17, true}, {1, 96, {1919, 1199, 255, 255, 255}, 11, true},
+        {1, 144, {1919, 1199, 255, 255, 255}, 17, false}, {0, 96, {1919, 1199, 255, 255, 255}, 10, false},
         {0, 96, {-32768, -32768, 255, 255, 255}, 9, false}, {1, 144, {-32768, -32768, 255, 255, 255}, 16, false},
         {1, 96, {-1280, 1079, 170, 170, 170}, 11, false}, {0, 96, {600, 500, 255, 255, 255}, 11, false}};
     // clang-format on
