@@ -57,7 +57,6 @@ TEST(PrikazovyRiadok, TheSearchTakesTheValuesGiven) {
         {"/hladaj|/subor:D:\\x:y|/spajanie|8|/oblast|-1920,-5,0,1079", N, N, N, 8, "D:\\x:y", {-1920, -5, 0, 1079}, false, Z, 0},
         {"/hladaj|/oblast:7,7,7,7|/stupen|1|/stupen|002", 2, N, N, N, "Stredy.txt", {7, 7, 7, 7}, false, Z, 0},
         {"/hladaj|/subor|-|/okno|/okno", N, N, N, N, "-", {kMin, kMin, kMax, kMax}, false, O, 0},
-        {"/JSON|/hladaj|/Monitor:2", N, N, N, N, "Stredy.txt", {kMin, kMin, kMax, kMax}, true, M, 2},
         {"/json|/hladaj|/subor|x.txt|/monitor|99", N, N, N, N, "x.txt", {kMin, kMin, kMax, kMax}, true, M, 99},
         {"/hladaj|/farba|3366cF|/ODCHYLKA:64", N, N, N, N, "Stredy.txt", {kMin, kMin, kMax, kMax}, false, C, 0, 0xCF6633, 64},
         {"/odchylka|0|/hladaj|/Farba:000000", N, N, N, N, "Stredy.txt", {kMin, kMin, kMax, kMax}, false, C, 0, 0, 0}};
