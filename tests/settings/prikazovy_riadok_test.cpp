@@ -36,8 +36,7 @@ TEST(PrikazovyRiadok, TheModeFollowsTheSwitchesGiven) {
         {"", kRezimOkno},
         {"subor.txt|/nieco|/hladajX|-hladaj|/stupen2", kRezimOkno},
         {"/?", kRezimPomoc},
-        {"/hladaj|/stupen|9|/?", kRezimPomoc},
-        {"/hladaj", kRezimHladaj}};
+        {"/hladaj|/stupen|9|/?", kRezimPomoc}};
     for (const auto& [argumenty, rezim] : riadky) {
         const PrikazovyRiadok p = Rozober(argumenty);
         EXPECT_EQ(p.rezim, rezim) << argumenty;
