@@ -122,8 +122,7 @@ TEST(PrikazovyRiadok, TheSwitchesOverrideTheSavedSettings) {
     const NastaveniaHladania ulozene = {2, 20, 70, 4, 8, 0x336699};
     // clang-format off
     const struct { const char* argumenty; NastaveniaHladania cakane; } riadky[] = {
-        {"/hladaj", {2, 20, 70, 4, 8, 0x336699}}, {"/hladaj|/stupen|5", {5, 20, 70, 4, 8, kBezFarby}},
-        {"/hladaj|/farba|AABBCC|/odchylka|0", {2, 20, 70, 4, 0, 0xCCBBAA}},
+        {"/hladaj|/stupen|5", {5, 20, 70, 4, 8, kBezFarby}}, {"/hladaj|/farba|AABBCC|/odchylka|0", {2, 20, 70, 4, 0, 0xCCBBAA}},
         {"/hladaj|/velkost|3|/vypln|9|/spajanie|riadky", {2, 3, 9, 0, 8, 0x336699}}};
     // clang-format on
     for (const auto& r : riadky) {
