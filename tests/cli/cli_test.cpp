@@ -96,9 +96,9 @@ class Cli : public testing::Test {
 
 } // namespace
 
-// A diagonal chain (each grouping by name); a hollow frame around a block (by rows unless told);
-// a colour (17, 34, 51) and one 9 off in red, a grey of band 2 and one of spread 9; images of the
-// largest size read.
+// A diagonal chain (each grouping by name); a hollow frame around a block (one object by rows, the
+// default); a colour (17, 34, 51) and one 9 off in red, a grey of band 2 and one of spread 9;
+// images of the largest size read.
 TEST_F(Cli, OptionsReachTheSearch) {
     const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png"),
                       sq = Png(kSquares, "sq.png");
@@ -118,13 +118,12 @@ TEST_F(Cli, OptionsReachTheSearch) {
     Spusti({
         {d, "14,14 5,5,24,24\n"}, // band 0, size 20, fill 70 by default
         {"--grey 2 --min-size 1 --fill 75 " + u, "2,1 0,0,5,3\n"}, {"--grey=2 --min-size=1 --fill=76 " + u, ""},
-        {"--grey 2 --min-size 5 " + sq, both}, {"--grey 1 --min-size 5 " + sq, "74,64 70,60,79,69\n"},
+        {"--grey 1 --min-size 5 " + sq, "74,64 70,60,79,69\n"}, {"--grey 2 --min-size 2 --fill 60 " + fr, "3,2 0,0,7,5\n"},
         {"--grey 2 --min-size 5 --exclude 25,-100,40,1000 " + sq, "54,24 50,20,59,29\n22,34 20,30,24,39\n"},
         {"--grey 2 --exclude=-2147483648,-2147483648,2147483647,2147483647 " + sq, ""},
         {"--grey 2 --min-size 5 --exclude 30,0,20,99 " + sq, both}, // left beyond right: nothing left out
         {"--grey 2 --min-size 1 --fill 0 --connectivity 4 " + dc, "0,0 0,0,0,0\n1,1 1,1,1,1\n2,2 2,2,2,2\n3,3 3,3,3,3\n4,4 4,4,4,4\n"},
         {"--grey 2 --min-size 1 --fill 0 --connectivity=8 " + dc, "2,2 0,0,4,4\n"}, {"--grey 2 --min-size 1 --fill 0 --connectivity rows " + dc, ""},
-        {"--grey 2 --min-size 2 --fill 60 " + fr, "3,2 0,0,7,5\n"}, {"--grey 2 --min-size 2 --fill 60 --connectivity 8 " + fr, "3,2 2,2,5,3\n"},
         {"--grey 2 --min-size 5 " + col, "9,29 5,25,14,34\n"}, {"--color 112233 --tolerance 8 --min-size 5 " + col, "9,9 5,5,14,14\n"},
         {"--color=112233 --tolerance=9 --min-size 5 " + col, "9,9 5,5,14,14\n34,9 30,5,39,14\n"},
         {"--tolerance 9 --grey 2 --min-size 5 --connectivity 4 " + col, "9,29 5,25,14,34\n34,29 30,25,39,34\n"},
