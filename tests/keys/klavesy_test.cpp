@@ -184,12 +184,6 @@ TEST_F(Klavesy, ASavedObjectRowIsLeftAtCreation) {
     EXPECT_EQ(volba, kVolbaVypln);
 }
 
-TEST_F(Klavesy, TabAndShiftTabDoNothingBeforeASearch) {
-    EXPECT_EQ(Skoky(1), std::vector<int>{});
-    EXPECT_EQ(Skoky(1, SkokSpat), std::vector<int>{});
-    EXPECT_EQ(vypinac_TAB, 1);
-}
-
 // The current object first, then on with a wrap; one switch for both: after TAB, SHIFT+TAB steps
 // at once.
 TEST_F(Klavesy, TabAndShiftTabVisitTheCentresInTurnAndWrap) {
@@ -198,16 +192,8 @@ TEST_F(Klavesy, TabAndShiftTabVisitTheCentresInTurnAndWrap) {
     EXPECT_EQ(Skoky(4, SkokSpat), (std::vector<int>{10, 30, 20, 10}));
 }
 
-TEST_F(Klavesy, ALaterSearchGoesFirstToTheObjectItKept) {
-    Najdene(3);
-    cislo_objektu = 3;
-    Najdene(4);
-    EXPECT_EQ(Skoky(2), (std::vector<int>{30, 40}));
-}
-
 TEST_F(Klavesy, OnTheObjectRowTabStaysOnTheChosenObject) {
     Najdene(4);
-    EXPECT_EQ(Skoky(1), std::vector<int>{10});
     volba = kVolbaObjekt;
     cislo_objektu = 3;
     EXPECT_EQ(Skoky(2), (std::vector<int>{30, 30}));
@@ -292,9 +278,8 @@ TEST_F(Skratky, TheDigitKeys) {
 TEST_F(Skratky, DigitsTypedTogetherMakeOneNumber) {
     // clang-format off
     const struct { int najdene; const char* kroky; const char* vysledky; } riadky[] = {
-        {12, "1@0 1@100", "w 11"}, {12, "1@0 T", "w 1"}, {12, "1@0 2@999 T", "w 12 n"}, {12, "1@0 1@1000 T", "w w 1"},
-        {12, "1@0 3@100 T", "w n n"}, {12, "5@0", "5"}, {12, "0@0 7@50", "w 7"}, {12, "1@0 X 2@100", "w - 2"},
-        {9, "9@0", "9"}, {100, "1@0 0@10 0@20", "w w 100"}, {100, "1@0 0@10 T", "w w 10"}, {0, "1@0", "n"}};
+        {12, "1@0 T", "w 1"}, {12, "1@0 2@999 T", "w 12 n"}, {12, "1@0 1@1000 T", "w w 1"}, {12, "1@0 3@100 T", "w n n"},
+        {12, "5@0", "5"}, {12, "0@0 7@50", "w 7"}, {12, "1@0 X 2@100", "w - 2"}, {100, "1@0 0@10 0@20", "w w 100"}};
     // clang-format on
     for (const auto& r : riadky) {
         SCOPED_TRACE(testing::Message() << r.kroky << " over " << r.najdene << " objects");
