@@ -102,8 +102,14 @@ class Cli : public testing::Test {
 TEST_F(Cli, OptionsReachTheSearch) {
     const std::string u = Png(Art("##..##|##..##|##..##|######"), "u.png"),
                       sq = Png(kSquares, "sq.png");
-    const std::string d =
-        Png(Boxes(60, 60, {{5, 5, 24, 24, 0x1F1F1F}, {30, 30, 48, 48, 0}}), "d.png");
+    // 20 x 20 boxes filled 70 % (a 10 x 12 hole) and 69.75 % (11 x 11), and a full one 19 wide.
+    const std::string d = Png(Boxes(60, 60,
+                                    {{5, 5, 24, 24, 0x1F1F1F},
+                                     {10, 9, 19, 20, 0xFFFFFF},
+                                     {30, 2, 49, 21, 0x1F1F1F},
+                                     {35, 6, 45, 16, 0xFFFFFF},
+                                     {30, 30, 48, 48, 0}}),
+                              "d.png");
     const std::string both = "54,24 50,20,59,29\n24,34 20,30,29,39\n";
     const std::string dc = Png(Art("#....|.#...|..#..|...#.|....#"), "dc.png");
     const std::string fr =
