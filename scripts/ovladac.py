@@ -30,7 +30,7 @@ VERBOSE = True  # scripts/demo-run turns the log off
 
 
 class Failure(AssertionError):
-    """A check of a test that failed."""
+    """A check that failed: a test's, or the driver's own (a wait timed out, a tool failed)."""
 
 
 def check(condition, what, expected=None, got=None):
